@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "core/general.h"
+#include "platform/platform.h"
+#include "platform/qtplatform.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Fotoweave"));
+    QApplication::setApplicationVersion(QStringLiteral(FOTOWEAVE_VERSION));
+
+    Platform::install(std::make_unique<QtPlatform>());
+    General::Main();
+    return app.exec();
+}

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#include "core/general.h"
+
+#include "document/slideshow.h"
+#include "platform/platform.h"
+#include "ui/form2.h"
+
+#include <exception>
+
+std::unique_ptr<Mediator> objMediator;
+
+namespace General {
+
+void Main()
+{
+    objMediator = std::make_unique<Mediator>();
+    objMediator->init();
+    Form2::instance()->show();
+}
+
+void runHandler(const std::function<void()> &handler)
+{
+    QString failure;
+    try {
+        handler();
+        return;
+    } catch (const std::exception &e) {
+        failure = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        failure = QStringLiteral("An unexpected failure occurred.");
+    }
+    Platform::instance().messageBox(failure);
+    CloseSlideShow();
+    Platform::instance().endProgram();
+}
+
+} // namespace General

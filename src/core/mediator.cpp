@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+#include "core/mediator.h"
+
+#include "commands/chain.h"
+#include "commands/command.h"
+#include "core/general.h"
+#include "core/imagefolder.h"
+#include "core/source.h"
+#include "document/slideshow.h"
+#include "modes/statemanager.h"
+#include "platform/platform.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/picturebox.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+Mediator::Mediator() = default;
+Mediator::~Mediator() = default;
+
+void Mediator::init()
+{
+    // The platform writes the path into a fixed buffer; keep what precedes a NUL.
+    QString temp = Platform::instance().tempFolder().trimmed();
+    temp.truncate(temp.indexOf(QChar(u'\0')) < 0 ? temp.size() : temp.indexOf(QChar(u'\0')));
+
+    StateMgr = std::make_unique<StateManager>();
+    StateMgr->init(this);
+    Src = std::make_unique<Source>();
+    SetTempFolder(temp);
+    StartStateThree();
+}
+
+void Mediator::startStateOne()
+{
+    // Single-image mode: no window leads here.
+    lngSlideCount = 0;
+    Form2::instance()->PicBox->clearPicture();
+    StateMgr->setStateOne();
+}
+
+void Mediator::StartStateTwo()
+{
+    Form2 *form = Form2::instance();
+    lngSlideCount = 0;
+    form->PicBox->clearPicture();
+    form->Next->setVisible(true);
+    form->Next->setEnabled(true);
+    form->Command4->setEnabled(true);
+    form->btnView->setVisible(false);
+    form->btnView->setEnabled(false);
+    StateMgr->SetStateTwo();
+}
+
+void Mediator::StartStateThree()
+{
+    Form2 *form = Form2::instance();
+    form->PicBox->clearPicture();
+    form->Next->setVisible(true);
+    form->Next->setEnabled(true);
+    form->btnView->setVisible(false);
+    form->btnView->setEnabled(false);
+    form->Next->setVisible(false);
+    form->Command4->setEnabled(false);
+    lngSlideCount = 0;
+}
+
+void Mediator::StartStateFour()
+{
+    Form2 *form = Form2::instance();
+    form->Next->setEnabled(false);
+    form->Command4->setEnabled(false);
+    form->btnView->setVisible(true);
+    form->btnView->setEnabled(true);
+}
+
+void Mediator::registerCmd1(std::shared_ptr<Command> c) { RegCmd1 = std::move(c); }
+void Mediator::registerCmd2(std::shared_ptr<Command> c) { RegCmd2 = std::move(c); }
+
+void Mediator::Command1(QString &str) { StateMgr->Command1(str); }
+void Mediator::Command2(QString &str) { StateMgr->Command2(str); }
+void Mediator::Command3() { StateMgr->Command3(); }
+
+void Mediator::SetSourceFolder(const QString &strFolder) { Src->SetSourceFolder(strFolder); }
+QString Mediator::GetSourceFolder() const { return Src->GetSourceFolder(); }
+void Mediator::SetTgtFolder(const QString &strFolder) { Src->TgtFolder = strFolder; }
+QString Mediator::GetTgtFolder() const { return Src->GetTgtFolder().toString(); }
+void Mediator::SetSourceFile(const QString &strFile) { Src->SetSourceFile(strFile); }
+QString Mediator::GetSourceFile() const { return Src->GetSourceFile(); }
+void Mediator::SetTgtFile(const QString &strFile) { Src->TgtFile = strFile; }
+QString Mediator::GetTgtFile() const { return Src->GetTgtFile().toString(); }
+void Mediator::SetTempFolder(const QString &strTemp) { TempFolder = strTemp; }
+QString Mediator::GetTempFolder() const { return TempFolder; }
+
+void Mediator::SingleSourceFile()
+{
+    // Reached by no window: the start chooser that would call it is never shown.
+    startStateOne();
+}
+
+QString Mediator::BrowseForFolder(const QString &szPrompt)
+{
+    QString folder = Platform::instance().browseForFolder(szPrompt).trimmed();
+    const qsizetype nul = folder.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        folder.truncate(nul);
+    return folder;
+}
+
+void Mediator::TargetFolder()
+{
+    const QString folder = BrowseForFolder(QStringLiteral("Select a Target Folder"));
+    Form1::instance()->txtTgtFolder->setText(folder);
+    SetTgtFolder(folder);
+}
+
+void Mediator::SourceFolder()
+{
+    Form2::instance()->PicBox->clearPicture();
+    const QString folder = BrowseForFolder(QStringLiteral("Select a Source Folder"));
+    if (folder.isEmpty())
+        return;
+
+    Form1 *dialog = Form1::instance();
+    dialog->List1->clear();
+    dialog->txtSrcFolder->setText(folder);
+    dialog->txtTgtFolder->setText(folder);
+    SetTgtFolder(folder);
+    SetSourceFolder(folder);
+
+    QStringList names;
+    for (const ImageFolder::Entry &file : ImageFolder::list(folder)) {
+        // A fresh chain per file; the links lower-case the extension themselves.
+        const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
+        QString ext = ImageFolder::extensionName(file.name);
+        fileTypeAccepted = false;
+        chain->sendToChain(ext);
+        if (fileTypeAccepted)
+            names.append(file.name);
+    }
+    dialog->List1->addItems(names);
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class Command;
+class Source;
+class StateManager;
+
+/**
+ * The one coordinator: windows, commands, modes and workers reach each other
+ * only through it. It owns the mode machine and the record of chosen folders,
+ * and puts the main window into the button configuration of each mode.
+ */
+class Mediator
+{
+public:
+    Mediator();
+    ~Mediator();
+    Mediator(const Mediator &) = delete;
+    Mediator &operator=(const Mediator &) = delete;
+
+    void init();
+    void startStateOne();
+    void StartStateTwo();
+    void StartStateThree();
+    void StartStateFour();
+    void registerCmd1(std::shared_ptr<Command> c);
+    void registerCmd2(std::shared_ptr<Command> c);
+    void Command1(QString &str);
+    void Command2(QString &str);
+    void Command3();
+    void SetSourceFolder(const QString &strFolder);
+    QString GetSourceFolder() const;
+    void SetTgtFolder(const QString &strFolder);
+    QString GetTgtFolder() const;
+    void SetSourceFile(const QString &strFile);
+    QString GetSourceFile() const;
+    void SetTgtFile(const QString &strFile);
+    QString GetTgtFile() const;
+    void SetTempFolder(const QString &strTemp);
+    QString GetTempFolder() const;
+    void SingleSourceFile();
+    void SourceFolder();
+    void TargetFolder();
+    QString BrowseForFolder(const QString &szPrompt);
+
+    StateManager *stateManager() const { return StateMgr.get(); }
+    const std::shared_ptr<Command> &registeredCmd1() const { return RegCmd1; }
+    const std::shared_ptr<Command> &registeredCmd2() const { return RegCmd2; }
+
+private:
+    std::shared_ptr<Command> RegCmd1;
+    std::shared_ptr<Command> RegCmd2;
+    std::unique_ptr<StateManager> StateMgr;
+    std::unique_ptr<Source> Src;
+    QString TempFolder;
+};

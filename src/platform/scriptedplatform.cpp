@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "platform/scriptedplatform.h"
+
+ScriptedPlatform::ScriptedPlatform(const QString &programFolder)
+    : m_programFolder(programFolder)
+{
+}
+
+void ScriptedPlatform::messageBox(const QString &text)
+{
+    messages.append(text);
+    if (onMessage)
+        onMessage(text);
+}
+
+QString ScriptedPlatform::browseForFolder(const QString &prompt)
+{
+    folderPrompts.append(prompt);
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
+}
+
+void ScriptedPlatform::openDocument(const QString &path)
+{
+    openedDocuments.append(path);
+}
+
+void ScriptedPlatform::endProgram()
+{
+    ++programEnds;
+}
+
+QString ScriptedPlatform::tempFolder() const { return tempFolderAnswer; }
+QString ScriptedPlatform::programFolder() const { return m_programFolder; }
+QString ScriptedPlatform::appTitle() const { return QStringLiteral("Fotoweave"); }
+int ScriptedPlatform::versionMajor() const { return 1; }
+int ScriptedPlatform::versionMinor() const { return 0; }
+int ScriptedPlatform::versionRevision() const { return 0; }
+
+std::optional<RegistryValue> ScriptedPlatform::readRegistry(const QString &keyName, const QString &valueName)
+{
+    const auto it = registry.constFind(keyName + QLatin1Char('|') + valueName);
+    if (it == registry.constEnd())
+        return std::nullopt;
+    return *it;
+}
+
+bool ScriptedPlatform::fileExists(const QString &path)
+{
+    return existingFiles.contains(path);
+}
+
+bool ScriptedPlatform::startProgram(const QString &path)
+{
+    startedPrograms.append(path);
+    return programsStart;
+}

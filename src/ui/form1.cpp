@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form1.h"
+
+#include "commands/cmd1.h"
+#include "core/general.h"
+#include "core/imagefolder.h"
+#include "document/documenterror.h"
+#include "platform/platform.h"
+#include "ui/commandbutton.h"
+#include "ui/fonts.h"
+#include "ui/form2.h"
+#include "ui/twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+
+namespace {
+QPointer<Form1> s_instance;
+
+template<class Control>
+Control *place(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+
+template<class Control>
+Control *place(QWidget *parent, const char *name, QRect geometry, const QString &text)
+{
+    auto *control = place<Control>(parent, name, geometry);
+    control->setText(text);
+    return control;
+}
+}
+
+Form1 *Form1::instance()
+{
+    if (!s_instance)
+        s_instance = new Form1(Form2::instance());
+    return s_instance;
+}
+
+Form1::Form1(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Images"));
+    setFont(Fonts::dialog());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    setFixedSize(Twips::toPixels(6690), Twips::toPixels(3630));
+
+    Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips::rect(120, 120, 3735, 2655));
+    Label2 = place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), QStringLiteral("Source:"));
+    txtSrcFolder = place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
+    btnSource = place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Select..."));
+    Label1 = place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), QStringLiteral("Target:"));
+    txtTgtFolder = place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
+    btnTarget = place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Select..."));
+
+    Label3 = place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), QStringLiteral("Found images:"));
+    List1 = place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
+    List1->setUniformItemSizes(true);
+    Command1 = place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
+    Command1->setAutoDefault(false);
+    Command2 = place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
+    Command2->setAutoDefault(false);
+
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, txtSrcFolder);
+    setTabOrder(txtSrcFolder, txtTgtFolder);
+
+    connect(btnSource, &QPushButton::clicked, this, &Form1::btnSource_Click);
+    connect(btnTarget, &QPushButton::clicked, this, &Form1::btnTarget_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+}
+
+void Form1::btnSource_Click()
+{
+    General::runHandler([] {
+        try {
+            objMediator->SourceFolder();
+        } catch (const FolderError &e) {
+            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        }
+    });
+}
+
+void Form1::btnTarget_Click()
+{
+    General::runHandler([] { objMediator->TargetFolder(); });
+}
+
+void Form1::Command1_Click()
+{
+    General::runHandler([this] {
+        objMediator->StartStateTwo();
+        batchCommand = std::make_shared<cmd1>();
+        try {
+            batchCommand->init(objMediator.get());
+        } catch (const DocumentError &e) {
+            // No batch without a document: back to idle, and the dialog stays
+            // open so another folder can be chosen.
+            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+            objMediator->StartStateThree();
+            return;
+        }
+        static_cast<Command &>(*batchCommand).Execute();
+        hide();
+    });
+}
+
+void Form1::Command2_Click()
+{
+    hide();
+}

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class cmd1;
+
+/**
+ * The batch dialog: shows the chosen source and target folders and the images
+ * found, and starts the slide show. It is only ever hidden, so it reopens
+ * with the folders and list of the previous time.
+ */
+class Form1 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    /** The dialog, created on first use as a child of the main window. */
+    static Form1 *instance();
+
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *txtSrcFolder = nullptr;
+    QPushButton *btnSource = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtTgtFolder = nullptr;
+    QPushButton *btnTarget = nullptr;
+    QLabel *Label3 = nullptr;
+    QListWidget *List1 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+
+    /** The cmd1 that "Start" made last. */
+    std::shared_ptr<cmd1> batchCommand;
+
+    void btnSource_Click();
+    void btnTarget_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+private:
+    explicit Form1(QWidget *parent);
+};

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: MIT
+#include "ui/form2.h"
+
+#include "commands/cmd2.h"
+#include "core/general.h"
+#include "document/decobj2.h"
+#include "document/documenterror.h"
+#include "document/slideshow.h"
+#include "platform/platform.h"
+#include "ui/commandbutton.h"
+#include "ui/fonts.h"
+#include "ui/form1.h"
+#include "ui/frmabout.h"
+#include "ui/picturebox.h"
+#include "ui/twips.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+QPointer<Form2> s_instance;
+
+template<class Control>
+Control *place(QWidget *parent, const char *name, QRect geometry)
+{
+    auto *control = new Control(parent);
+    control->setObjectName(QLatin1String(name));
+    control->setGeometry(geometry);
+    return control;
+}
+}
+
+Form2 *Form2::instance()
+{
+    if (!s_instance)
+        s_instance = new Form2;
+    return s_instance;
+}
+
+void Form2::unload()
+{
+    delete s_instance.data();
+}
+
+Form2::Form2()
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Fotoweave"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/images/icon32.jpg"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/images/icon16.jpg"), QSize(16, 16));
+    setWindowIcon(icon);
+    setFont(Fonts::dialog());
+    buildControls();
+    buildMenus();
+    setFixedSize(sizeHint());
+}
+
+void Form2::buildControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(Twips::toPixels(9075), Twips::toPixels(6930));
+    QPalette palette = client->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setBrush(QPalette::Window, QBrush(Qt::white, QPixmap(QStringLiteral(":/images/background.jpg"))));
+    client->setPalette(palette);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    Picture1 = place<PictureBox>(client, "Picture1", Twips::rect(0, 240, 2775, 4215));
+    Picture1->setPicture(QImage(QStringLiteral(":/images/picture1.jpg")));
+
+    btnView = place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
+    btnView->setText(QStringLiteral("View SlideShow"));
+
+    Frame1[0] = place<QGroupBox>(client, "Frame1_0", Twips::rect(2640, 120, 6255, 5775));
+    Frame1[1] = place<QGroupBox>(Frame1[0], "Frame1_1", Twips::rect(120, 120, 6015, 5535));
+    QWidget *inner = Frame1[1];
+
+    lblSlideShowName = place<QLabel>(inner, "lblSlideShowName", Twips::rect(360, 480, 1335, 255));
+    lblSlideShowName->setText(QStringLiteral("Slide Show Name:"));
+    txtSlideShowName = place<QLineEdit>(inner, "txtSlideShowName", Twips::rect(1800, 480, 3615, 375));
+    txtSlideShowName->setText(QStringLiteral("My Slide Show"));
+
+    PicBox = place<PictureBox>(inner, "PicBox", Twips::rect(1800, 960, 3615, 3375));
+    PicBox->setBackColor(QColor(192, 192, 192));
+
+    Label5 = place<QLabel>(inner, "Label5", Twips::rect(1800, 4320, 975, 255));
+    Label5->setText(QStringLiteral("Image size:"));
+    lblSizeBefore = place<QLabel>(inner, "lblSizeBefore", Twips::rect(2760, 4320, 2655, 255));
+
+    Label1 = place<QLabel>(inner, "Label1", Twips::rect(840, 4800, 855, 255));
+    Label1->setText(QStringLiteral("Caption"));
+    Label1->setFont(Fonts::arial());
+    txtCaption = place<QLineEdit>(inner, "txtCaption", Twips::rect(1800, 4800, 3615, 375));
+
+    pichidden = place<PictureBox>(inner, "pichidden", Twips::rect(1680, 4920, 3495, 1815));
+    pichidden->setAutoSize(true);
+    pichidden->setVisible(false);
+
+    Next = place<CommandButton>(client, "Next", Twips::rect(4080, 6000, 1335, 495));
+    Next->setText(QStringLiteral("Skip"));
+    Command4 = place<CommandButton>(client, "Command4", Twips::rect(5640, 6000, 1455, 495));
+    Command4->setText(QStringLiteral("Add to SlideShow"));
+    Command4->setFont(Fonts::arial());
+    Command1 = place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
+    Command1->setText(QStringLiteral("Exit"));
+
+    StatusBar1 = place<QStatusBar>(client, "StatusBar1", Twips::rect(0, 6555, 9075, 375));
+    StatusBar1->setSizeGripEnabled(false);
+    auto *panel = new QLabel(StatusBar1);
+    panel->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    StatusBar1->addWidget(panel, 1);
+
+    connect(btnView, &QPushButton::clicked, this, &Form2::btnView_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
+    connect(Next, &QPushButton::clicked, this, &Form2::Next_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+}
+
+void Form2::buildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuOpen = mnuFile->addAction(QStringLiteral("Open"), this, &Form2::mnuOpen_Click);
+    mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuClose = mnuFile->addAction(QStringLiteral("Close"), this, &Form2::mnuClose_Click);
+    mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &Form2::mnuExit_Click);
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this, &Form2::mnuAbout_Click);
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+    mnuUserGuide = mnuHelp->addAction(QStringLiteral("UserGuide"), this, &Form2::mnuUserGuide_Click);
+    mnuUserGuide->setObjectName(QStringLiteral("mnuUserGuide"));
+}
+
+void Form2::btnView_Click()
+{
+    General::runHandler([] {
+        Platform::instance().openDocument(objMediator->GetTgtFolder() + QLatin1Char('/')
+                                          + QLatin1String(SlideShowFileName));
+    });
+}
+
+void Form2::Command4_Click()
+{
+    General::runHandler([this] {
+        auto entry = std::make_shared<DecObj2>();
+        entry->init(objMediator->GetSourceFile());
+        try {
+            entry->Execute();
+        } catch (const DocumentError &e) {
+            // The image stays on show so the user can try again or skip it.
+            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+            return;
+        }
+        moveOn();
+    });
+}
+
+void Form2::Next_Click()
+{
+    General::runHandler([this] { moveOn(); });
+}
+
+void Form2::moveOn()
+{
+    cmdNext = std::make_shared<Cmd2>();
+    cmdNext->init(objMediator.get());
+    static_cast<Command &>(*cmdNext).Execute();
+}
+
+void Form2::Command1_Click()
+{
+    Platform::instance().endProgram();
+}
+
+void Form2::mnuOpen_Click()
+{
+    General::runHandler([] {
+        Form1 *dialog = Form1::instance();
+        dialog->setWindowModality(Qt::ApplicationModal);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    });
+}
+
+void Form2::mnuClose_Click()
+{
+    General::runHandler([] { objMediator->StartStateThree(); });
+}
+
+void Form2::mnuExit_Click()
+{
+    Platform::instance().endProgram();
+}
+
+void Form2::mnuAbout_Click()
+{
+    General::runHandler([] {
+        frmAbout *about = frmAbout::instance();
+        about->show();
+        about->raise();
+    });
+}
+
+void Form2::mnuUserGuide_Click()
+{
+    General::runHandler([] {
+        Platform::instance().openDocument(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm"));
+    });
+}
+
+void Form2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Platform::instance().endProgram();
+}

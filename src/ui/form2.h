@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class Cmd2;
+class PictureBox;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+
+/**
+ * The main window: the preview of the image on show, its caption, the slide
+ * show's name, the buttons that add or skip it, and the menus. There is one
+ * for the whole run.
+ */
+class Form2 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /** The window, created and loaded (not shown) on first use. */
+    static Form2 *instance();
+    /** Destroys the window so that the next use creates it afresh. */
+    static void unload();
+
+    PictureBox *Picture1 = nullptr;
+    QPushButton *btnView = nullptr;
+    QGroupBox *Frame1[2] = {};
+    QLabel *lblSlideShowName = nullptr;
+    QLineEdit *txtSlideShowName = nullptr;
+    PictureBox *PicBox = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *lblSizeBefore = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *txtCaption = nullptr;
+    PictureBox *pichidden = nullptr;
+    QPushButton *Next = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuOpen = nullptr;
+    QAction *mnuClose = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuUserGuide = nullptr;
+
+    /** The Cmd2 that "Skip" or "Add to SlideShow" made last. */
+    std::shared_ptr<Cmd2> cmdNext;
+
+    void btnView_Click();
+    void Command4_Click();
+    void Next_Click();
+    void Command1_Click();
+    void mnuOpen_Click();
+    void mnuClose_Click();
+    void mnuExit_Click();
+    void mnuAbout_Click();
+    void mnuUserGuide_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Form2();
+    void buildControls();
+    void buildMenus();
+    void moveOn();
+};

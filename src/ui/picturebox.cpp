@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "ui/picturebox.h"
+
+#include "ui/twips.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    restartDrawing();
+}
+
+void PictureBox::setBackColor(const QColor &color)
+{
+    m_backColor = color;
+    restartDrawing();
+}
+
+void PictureBox::setPicture(const QImage &image)
+{
+    m_picture = image;
+    if (m_autoSize && !image.isNull())
+        resize(image.size());
+    restartDrawing();
+}
+
+void PictureBox::clearPicture()
+{
+    m_picture = QImage();
+    restartDrawing();
+}
+
+float PictureBox::scaleWidth() const
+{
+    return float(width() * Twips::PerPixel);
+}
+
+float PictureBox::scaleHeight() const
+{
+    return float(height() * Twips::PerPixel);
+}
+
+void PictureBox::fillBox(const QRectF &twips, const QColor &color)
+{
+    QPainter painter(&m_drawing);
+    painter.scale(1.0 / Twips::PerPixel, 1.0 / Twips::PerPixel);
+    painter.fillRect(twips, color);
+    update();
+}
+
+void PictureBox::paintPicture(const QImage &image, const QRectF &twips)
+{
+    const QRectF pixels(twips.x() / Twips::PerPixel, twips.y() / Twips::PerPixel, twips.width() / Twips::PerPixel,
+                        twips.height() / Twips::PerPixel);
+    QPainter painter(&m_drawing);
+    const QPoint corner(int(std::lround(pixels.x())), int(std::lround(pixels.y())));
+    if (std::abs(pixels.width() - image.width()) < 1.0 && std::abs(pixels.height() - image.height()) < 1.0) {
+        // Already decoded at this size: place it pixel for pixel.
+        painter.drawImage(corner, image);
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(pixels, image);
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, m_drawing);
+}
+
+void PictureBox::resizeEvent(QResizeEvent *)
+{
+    if (m_drawing.size() != size())
+        restartDrawing();
+}
+
+void PictureBox::restartDrawing()
+{
+    m_drawing = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    m_drawing.fill(m_backColor);
+    if (!m_picture.isNull()) {
+        QPainter painter(&m_drawing);
+        painter.drawImage(0, 0, m_picture);
+    }
+    update();
+}

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QWidget>
+
+/**
+ * A box that shows a picture and keeps whatever is drawn into it, so the
+ * drawing survives being covered and uncovered. Drawing coordinates are twips.
+ */
+class PictureBox : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    void setBackColor(const QColor &color);
+    /** When on, the box takes the size of every picture it is given. */
+    void setAutoSize(bool on) { m_autoSize = on; }
+
+    /** Makes image the box's picture: the drawing restarts from it. */
+    void setPicture(const QImage &image);
+    /** Replaces the picture with the empty picture; only the background remains. */
+    void clearPicture();
+    const QImage &picture() const { return m_picture; }
+
+    /** Inner width and height in twips. */
+    float scaleWidth() const;
+    float scaleHeight() const;
+
+    void fillBox(const QRectF &twips, const QColor &color);
+    /** Draws image stretched into the destination rectangle. */
+    void paintPicture(const QImage &image, const QRectF &twips);
+
+    /** What the box shows now. */
+    const QImage &drawing() const { return m_drawing; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void restartDrawing();
+
+    QColor m_backColor = Qt::white;
+    bool m_autoSize = false;
+    QImage m_picture;
+    QImage m_drawing;
+};

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual screen, waits for its window titled
+# "Fotoweave", then ends it.
+set -u
+program=$1
+[[ -x $program ]] || { echo "no program at $program"; exit 1; }
+export QT_QPA_PLATFORM=xcb
+unset DISPLAY
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  "$0" & pid=$!
+  for _ in $(seq 1 100); do
+    if xwininfo -root -tree 2>/dev/null | grep -q "\"Fotoweave\""; then
+      echo "window \"Fotoweave\" is up"
+      kill $pid; wait $pid 2>/dev/null
+      exit 0
+    fi
+    kill -0 $pid 2>/dev/null || { echo "the program ended before its window appeared"; exit 1; }
+    sleep 0.2
+  done
+  echo "no window titled Fotoweave within 20 s"; kill $pid; exit 1
+' "$program"

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Fotoweave
+# needs, and the browser driver for the page tests. Safe to run again: it only
+# touches apt when something is missing.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-image-formats-plugins
+  xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
+  chromium nodejs npm
+  desktop-file-utils appstream dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# A machine that already has Node.js from elsewhere needs no Debian node.
+if command -v node >/dev/null && command -v npm >/dev/null; then
+  kept=()
+  for p in "${missing[@]}"; do [[ $p == nodejs || $p == npm ]] || kept+=("$p"); done
+  missing=("${kept[@]}")
+fi
+
+if ((${#missing[@]})); then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# playwright-core drives Debian's Chromium; it never downloads a browser.
+if [[ ! -d node_modules/playwright-core ]]; then
+  echo "setup: installing the browser test driver"
+  PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --silent --no-audit --no-fund
+fi
