@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+#include "commands/cmd1.h"
+
+#include "core/mediator.h"
+#include "document/slideshow.h"
+
+void cmd1::init(Mediator *md)
+{
+    this->md = md;
+    CreateSlideShow(*md);
+    md->registerCmd1(shared_from_this());
+}
+
+void cmd1::Execute()
+{
+    QString s = md->GetSourceFile();
+    md->Command1(s);
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+/**
+ * Copies an image safely: into a temporary file beside the destination that
+ * replaces it only once complete, and not at all when both paths name the same
+ * file. Throws DocumentError.
+ */
+class ImageCopy
+{
+public:
+    static void copy(const QString &source, const QString &destination);
+    static bool sameFile(const QString &a, const QString &b);
+};

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+/**
+ * The lines the program writes into the slide show page, with every text made
+ * safe for the place it lands in. Text with nothing to escape comes out as it is.
+ */
+namespace PageText {
+
+/** Escapes text for a single-quoted script string: backslash, quote, CR, LF and "<". */
+QByteArray scriptString(const QString &text);
+/** Escapes &, < and > for the page's markup. */
+QByteArray markup(const QString &text);
+/** A relative URL: every UTF-8 byte outside A-Z a-z 0-9 - . _ ~ percent-encoded. */
+QByteArray url(const QString &fileName);
+
+QByteArray pictureLine(qint32 n, const QString &fileName);
+QByteArray captionLine(qint32 n, const QString &caption);
+QByteArray pictureRow(const QString &firstPicture);
+QByteArray captionRow(const QString &slideShowName);
+
+} // namespace PageText

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <memory>
+
+/** An output text file written line by line with CR LF line ends. Failures throw DocumentError. */
+class TextStream
+{
+public:
+    /** Creates the file, or empties an existing one. */
+    static std::unique_ptr<TextStream> create(const QString &path);
+
+    void Write(const QByteArray &text);
+    void WriteLine(const QByteArray &text);
+    void WriteBlankLines(int lines);
+    /** Hands everything written so far to the file system. */
+    void flush();
+    void Close();
+
+    bool isOpen() const { return m_file.isOpen(); }
+    QString path() const { return m_file.fileName(); }
+
+private:
+    explicit TextStream(const QString &path) : m_file(path) {}
+    [[noreturn]] void fail(const QString &what) const;
+
+    QFile m_file;
+};
