@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+/** Anything a Stack can hold. */
+class WorkItem
+{
+public:
+    virtual ~WorkItem() = default;
+};

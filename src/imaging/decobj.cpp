@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#include "imaging/decobj.h"
+
+#include "core/general.h"
+#include "imaging/previewloader.h"
+#include "platform/platform.h"
+#include "ui/form2.h"
+#include "ui/picturebox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void DecObj::Execute()
+{
+    Form2 *form = Form2::instance();
+    form->txtCaption->clear();
+    form->lblSizeBefore->clear();
+    objMediator->SetSourceFile(imagePath);
+
+    const std::optional<PreviewLoader::Picture> picture = PreviewLoader::load(imagePath);
+    if (!picture) {
+        Platform::instance().messageBox(QStringLiteral("Error loading image"));
+        return;
+    }
+
+    form->pichidden->setPicture(picture->image);
+    const QSizeF size = picture->fittedTwips;
+    const float square = PreviewLoader::Square;
+    form->PicBox->fillBox(QRectF(0, 0, form->PicBox->scaleWidth(), form->PicBox->scaleHeight()), Qt::white);
+    form->PicBox->paintPicture(picture->image,
+                               QRectF((square - float(size.width())) / 2, (square - float(size.height())) / 2,
+                                      size.width(), size.height()));
+    form->PicBox->setVisible(true);
+}
