@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <stdexcept>
+#include <vector>
+
+/** A folder could not be listed; the text says which and why. */
+class FolderError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/**
+ * Lists the files directly inside a folder in the one order the program shows
+ * them everywhere: natural order, ignoring letter case, with runs of digits
+ * compared as numbers (img2 before img10).
+ */
+class ImageFolder
+{
+public:
+    struct Entry {
+        QString path; // full path
+        QString name; // name and extension, no folder
+    };
+
+    /** Every entry of the folder that is not itself a folder. Throws FolderError. */
+    static std::vector<Entry> list(const QString &folder);
+    /** The text after the last dot of a file name; empty when there is none. */
+    static QString extensionName(const QString &name);
+    /** A key whose plain ordering is the natural, case-insensitive order of the names. */
+    static QString sortKey(const QString &name);
+};

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "modes/state.h"
+
+#include <memory>
+
+class Stack;
+
+/**
+ * Batch mode: queues the images of the source folder, shows them one at a
+ * time, and completes the slide show once the queue is empty.
+ */
+class State2 : public State
+{
+public:
+    void init(Mediator *md) override;
+    /** Scans the source folder into a new queue, then shows the first image. */
+    void Command1(QString &str) override;
+    /** Shows the next queued image; on an empty queue ends the batch. */
+    void Command2(QString &str) override;
+    void Command3() override {}
+
+    const std::shared_ptr<Stack> &queue() const { return imageStack; }
+
+private:
+    Mediator *md = nullptr;
+    std::shared_ptr<Stack> imageStack;
+};
