@@ -44,5 +44,7 @@ QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 /** Writes an image of one colour; format "jpg", "bmp", "gif" or "png". */
 void writeImage(const QString &path, QSize size, QColor color = Qt::red, const char *format = nullptr);
+/** Writes a GIF of up to four colours (Qt reads GIF but cannot write it). */
+void writeGif(const QString &path, const QImage &image);
 /** Writes a JPEG whose EXIF orientation says it must be turned a quarter to stand upright. */
 void writeRotatedJpeg(const QString &path, QSize stored, int orientation);

@@ -37,6 +37,9 @@ void CreateSlideShow(const Mediator &md)
 
     // The old stream must never write into the new file, even at the same path.
     CloseSlideShow();
+    // The first picture belongs to this document; one from an earlier slide
+    // show would be a broken image here.
+    strFirstPicture.clear();
     tsSlideShow = TextStream::create(folder + QLatin1Char('/') + QLatin1String(SlideShowFileName));
     const QByteArray head = ReadTemplate(QStringLiteral("Head.txt"));
     tsSlideShow->WriteLine(head);

@@ -13,7 +13,7 @@ class TextStream;
 extern std::unique_ptr<TextStream> tsSlideShow;
 /** The slide number of the last entry written; reset when a batch starts or work is closed. */
 extern qint32 lngSlideCount;
-/** The file name of the image whose entry took number 1. */
+/** The file name of the image whose entry took number 1 in the current document. */
 extern QString strFirstPicture;
 
 /** The file name of the slide show document in the target folder. */
@@ -21,7 +21,8 @@ inline constexpr char SlideShowFileName[] = "SlideShow.htm";
 
 /**
  * Creates SlideShow.htm in the target folder and writes the head template into
- * it. A document still open is closed first. Throws DocumentError.
+ * it. A document still open is closed first, and the first picture is
+ * forgotten. Throws DocumentError.
  */
 void CreateSlideShow(const Mediator &md);
 /** Writes the middle template, the picture and caption rows and the end template, then closes the document. */
