@@ -224,6 +224,8 @@ private slots:
         next->init(objMediator.get());
         QCOMPARE(objMediator->registeredCmd2().get(), static_cast<Command *>(next.get()));
         QVERIFY(secondAlive);
+        objMediator->registerCmd1(nullptr);
+        QVERIFY(!secondAlive);
     }
 
     void temporaryFolderIsKeptUpToANul_data()
