@@ -1,1 +1,204 @@
-int main() { return 0; }
+// SPDX-License-Identifier: MIT
+// fotoweave-bench: times the real preview path against a naive full decode
+// plus scale, on images it makes itself. Each path runs in a child process of
+// its own so that one path's peak memory cannot hide the other's.
+#include "core/general.h"
+#include "imaging/parseobject.h"
+#include "imaging/previewloader.h"
+#include "platform/scriptedplatform.h"
+#include "ui/form2.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QImageWriter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+constexpr int Runs = 15;
+
+double peakRssMiB()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+/** Something like a photo: smooth gradients with fine noise, which JPEG finds hard. */
+QImage photoLike(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(42);
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int noise = int(random.bounded(24));
+            line[x] = qRgb((x * 255 / size.width() + noise) & 0xFF, (y * 255 / size.height() + noise) & 0xFF,
+                           ((x + y) * 255 / (size.width() + size.height()) + 2 * noise) & 0xFF);
+        }
+    }
+    return image;
+}
+
+bool writeGif(const QString &path, QSize size)
+{
+    // Four-colour bands, coded with a clear code every two pixels.
+    QByteArray gif("GIF89a");
+    const auto word = [&gif](int value) {
+        gif += char(value & 0xFF);
+        gif += char(value >> 8);
+    };
+    word(size.width());
+    word(size.height());
+    gif += QByteArray::fromHex("810000" "ff0000" "00ff00" "0000ff" "ffffff");
+    gif += ',';
+    word(0);
+    word(0);
+    word(size.width());
+    word(size.height());
+    gif += QByteArray::fromHex("0002");
+    QByteArray data;
+    quint32 bits = 0;
+    int count = 0;
+    const auto put = [&](int code) {
+        bits |= quint32(code) << count;
+        for (count += 3; count >= 8; count -= 8) {
+            data += char(bits & 0xFF);
+            bits >>= 8;
+        }
+    };
+    const qint64 pixels = qint64(size.width()) * size.height();
+    for (qint64 i = 0; i < pixels; ++i) {
+        if (i % 2 == 0)
+            put(4);
+        put(int((i % size.width()) * 4 / size.width()));
+    }
+    put(5);
+    if (count > 0)
+        data += char(bits & 0xFF);
+    for (qsizetype at = 0; at < data.size(); at += 255) {
+        const QByteArray block = data.mid(at, 255);
+        gif += char(block.size());
+        gif += block;
+    }
+    gif += QByteArray::fromHex("003b");
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+}
+
+bool makeImages(const QString &folder)
+{
+    const QImage photo = photoLike(QSize(6000, 4000));
+    QImageWriter baseline(folder + QStringLiteral("/baseline.jpg"));
+    baseline.setQuality(90);
+    QImageWriter progressive(folder + QStringLiteral("/progressive.jpg"));
+    progressive.setQuality(90);
+    progressive.setProgressiveScanWrite(true);
+    return baseline.write(photo) && progressive.write(photo)
+        && photo.copy(0, 0, 4000, 3000).save(folder + QStringLiteral("/large.bmp"), "BMP")
+        && writeGif(folder + QStringLiteral("/large.gif"), QSize(2000, 2000));
+}
+
+int runChild(const QString &mode, const QString &path)
+{
+    Platform::install(std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath()));
+    objMediator = std::make_unique<Mediator>();
+    objMediator->init();
+
+    std::vector<double> times;
+    for (int run = 0; run <= Runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        if (mode == QLatin1String("preview")) {
+            ParseObject item;
+            item.init(path);
+            item.Execute();
+        } else {
+            const QImage full(path);
+            const QSizeF fitted = PreviewLoader::fittedSize(QSizeF(full.size()) * PreviewLoader::TwipsPerPixel)
+                / PreviewLoader::TwipsPerPixel;
+            const QImage scaled = full.scaled(fitted.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            if (scaled.isNull())
+                return 1;
+        }
+        if (run > 0) // the first run only warms the caches
+            times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const bool failed = !static_cast<ScriptedPlatform &>(Platform::instance()).messages.isEmpty();
+    Form2::unload();
+    std::printf("%.2f %.1f\n", median(times), peakRssMiB());
+    return failed ? 1 : 0;
+}
+
+bool measure(const QString &self, const QString &mode, const QString &path, double &medianMs, double &peakMiB)
+{
+    QProcess child;
+    child.start(self, {QStringLiteral("--child"), mode, path});
+    if (!child.waitForFinished(600'000) || child.exitCode() != 0) {
+        std::fprintf(stderr, "%s run on %s failed: %s\n", qPrintable(mode), qPrintable(path),
+                     child.readAllStandardError().constData());
+        return false;
+    }
+    const QList<QByteArray> fields = child.readAllStandardOutput().trimmed().split(' ');
+    if (fields.size() != 2)
+        return false;
+    medianMs = fields[0].toDouble();
+    peakMiB = fields[1].toDouble();
+    return true;
+}
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args[1] == QLatin1String("--child"))
+        return runChild(args[2], args[3]);
+
+    if (args.size() == 3 && args[1] == QLatin1String("--make"))
+        return makeImages(args[2]) ? 0 : 1;
+
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return 1;
+    // Made in a child too: a peak in this process would be inherited by every child.
+    if (QProcess::execute(args[0], {QStringLiteral("--make"), dir.path()}) != 0) {
+        std::fprintf(stderr, "cannot write the benchmark images\n");
+        return 1;
+    }
+    struct Case {
+        QString name;
+        QString path;
+    };
+    const QList<Case> cases = {
+        {QStringLiteral("jpeg_6000x4000_baseline"), dir.filePath(QStringLiteral("baseline.jpg"))},
+        {QStringLiteral("jpeg_6000x4000_progressive"), dir.filePath(QStringLiteral("progressive.jpg"))},
+        {QStringLiteral("bmp_4000x3000"), dir.filePath(QStringLiteral("large.bmp"))},
+        {QStringLiteral("gif_2000x2000"), dir.filePath(QStringLiteral("large.gif"))},
+    };
+
+    for (const Case &c : cases) {
+        double real = 0, realPeak = 0, naive = 0, naivePeak = 0;
+        if (!measure(args[0], QStringLiteral("preview"), c.path, real, realPeak)
+            || !measure(args[0], QStringLiteral("naive"), c.path, naive, naivePeak))
+            return 1;
+        std::printf("preview %s median_ms=%.1f naive_median_ms=%.1f ratio=%.2f peak_rss_mib=%.1f naive_peak_rss_mib=%.1f\n",
+                    qPrintable(c.name), real, naive, naive / real, realPeak, naivePeak);
+        std::fflush(stdout);
+    }
+    return 0;
+}
