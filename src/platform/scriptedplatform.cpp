@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/scriptedplatform.h"
 
+#include <QVersionNumber>
+
 ScriptedPlatform::ScriptedPlatform(const QString &programFolder)
     : m_programFolder(programFolder)
 {
@@ -32,9 +34,10 @@ void ScriptedPlatform::endProgram()
 QString ScriptedPlatform::tempFolder() const { return tempFolderAnswer; }
 QString ScriptedPlatform::programFolder() const { return m_programFolder; }
 QString ScriptedPlatform::appTitle() const { return QStringLiteral("Fotoweave"); }
-int ScriptedPlatform::versionMajor() const { return 1; }
-int ScriptedPlatform::versionMinor() const { return 0; }
-int ScriptedPlatform::versionRevision() const { return 0; }
+// The version the program is built as, like the real application's.
+int ScriptedPlatform::versionMajor() const { return QVersionNumber::fromString(QStringLiteral(FOTOWEAVE_VERSION)).majorVersion(); }
+int ScriptedPlatform::versionMinor() const { return QVersionNumber::fromString(QStringLiteral(FOTOWEAVE_VERSION)).minorVersion(); }
+int ScriptedPlatform::versionRevision() const { return QVersionNumber::fromString(QStringLiteral(FOTOWEAVE_VERSION)).microVersion(); }
 
 std::optional<RegistryValue> ScriptedPlatform::readRegistry(const QString &keyName, const QString &valueName)
 {

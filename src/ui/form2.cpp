@@ -191,7 +191,6 @@ void Form2::mnuOpen_Click()
         Form1 *dialog = Form1::instance();
         dialog->setWindowModality(Qt::ApplicationModal);
         dialog->show();
-        dialog->raise();
         dialog->activateWindow();
     });
 }
