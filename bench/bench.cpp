@@ -6,9 +6,14 @@
 #include "imaging/parseobject.h"
 #include "imaging/previewloader.h"
 #include "platform/scriptedplatform.h"
+#include "ui/form1.h"
 #include "ui/form2.h"
 
+#include <QListWidget>
+#include <QPushButton>
+
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QImageWriter>
@@ -143,6 +148,59 @@ int runChild(const QString &mode, const QString &path)
     return failed ? 1 : 0;
 }
 
+/** Lists, scans and starts a batch on a folder of many files, as the user would. */
+int runBigFolder(int files)
+{
+    QTemporaryDir dir;
+    const QString photos = dir.filePath(QStringLiteral("photos"));
+    QDir().mkpath(photos);
+    const QString original = dir.filePath(QStringLiteral("original.jpg"));
+    QImage small(QSize(64, 48), QImage::Format_RGB32);
+    small.fill(Qt::darkYellow);
+    if (!small.save(original))
+        return 1;
+    QFile source(original);
+    if (!source.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray bytes = source.readAll();
+    for (int i = 0; i < files; ++i) {
+        QFile copy(photos + QStringLiteral("/photo%1.jpg").arg(i));
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size())
+            return 1;
+    }
+
+    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    General::Main();
+    Form2::instance()->mnuOpen->trigger();
+    QApplication::processEvents();
+
+    QElapsedTimer timer;
+    timer.start();
+    script->folderAnswers.enqueue(photos);
+    Form1::instance()->btnSource->click();
+    QApplication::processEvents();
+    const double listMs = timer.nsecsElapsed() / 1e6;
+
+    timer.restart();
+    Form1::instance()->Command1->click();
+    QApplication::processEvents();
+    const double startMs = timer.nsecsElapsed() / 1e6;
+
+    timer.restart();
+    ParseObject first;
+    first.init(objMediator->GetSourceFile());
+    first.Execute();
+    const double previewMs = timer.nsecsElapsed() / 1e6;
+
+    const bool ok = Form1::instance()->List1->count() == files && script->messages.isEmpty();
+    Form2::unload();
+    std::printf("big_folder files=%d list_ms=%.0f scan_ms=%.0f first_preview_ms=%.0f\n", files, listMs,
+                std::max(0.0, startMs - previewMs), startMs);
+    return ok ? 0 : 1;
+}
+
 bool measure(const QString &self, const QString &mode, const QString &path, double &medianMs, double &peakMiB)
 {
     QProcess child;
@@ -169,6 +227,8 @@ int main(int argc, char *argv[])
     if (args.size() == 4 && args[1] == QLatin1String("--child"))
         return runChild(args[2], args[3]);
 
+    if (args.size() == 2 && args[1] == QLatin1String("--big-folder"))
+        return runBigFolder(100'000);
     if (args.size() == 3 && args[1] == QLatin1String("--make"))
         return makeImages(args[2]) ? 0 : 1;
 
@@ -200,5 +260,6 @@ int main(int argc, char *argv[])
                     qPrintable(c.name), real, naive, naive / real, realPeak, naivePeak);
         std::fflush(stdout);
     }
-    return 0;
+    std::fflush(stdout);
+    return QProcess::execute(args[0], {QStringLiteral("--big-folder")});
 }
