@@ -4,6 +4,7 @@
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
+#include "imaging/prefetcher.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
@@ -32,6 +33,8 @@ TestProgram::TestProgram(bool showMainWindow)
 
 TestProgram::~TestProgram()
 {
+    Prefetcher::shared().drop();
+    Prefetcher::shared().setEnabled(true);
     CloseSlideShow();
     tsSlideShow.reset();
     lngSlideCount = 0;

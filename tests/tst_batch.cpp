@@ -7,6 +7,8 @@
 #include "document/pagetext.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
+#include "imaging/parseobject.h"
+#include "imaging/prefetcher.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "ui/form1.h"
@@ -346,6 +348,107 @@ private slots:
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(objMediator->GetSourceFile(), photo("b.jpg"));
         QCOMPARE(m_program->platform().messages.size(), 1);
+    }
+
+    void theNextImageIsPrefetchedInOrder()
+    {
+        writeImage(photo("a.bmp"), QSize(40, 40), Qt::red);
+        writeImage(photo("b.bmp"), QSize(50, 30), Qt::green);
+        writeImage(photo("c.bmp"), QSize(30, 50), Qt::blue);
+        openDialog();
+        chooseSource(m_photos->path());
+        start();
+        Prefetcher &prefetcher = Prefetcher::shared();
+        QCOMPARE(prefetcher.pendingPath(), photo("b.bmp"));
+
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QCOMPARE(objMediator->GetSourceFile(), photo("b.bmp"));
+        QCOMPARE(prefetcher.pendingPath(), photo("c.bmp"));
+        const QImage prefetched = m_program->form()->PicBox->drawing();
+
+        // The same pixels as a preview loaded on the spot.
+        prefetcher.setEnabled(false);
+        ParseObject again;
+        again.init(photo("b.bmp"));
+        again.Execute();
+        QCOMPARE(m_program->form()->PicBox->drawing(), prefetched);
+        prefetcher.setEnabled(true);
+
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QCOMPARE(prefetcher.pendingPath(), QString()); // nothing left to fetch
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(prefetcher.pendingPath(), QString());
+    }
+
+    void aFileChangedAfterItsPrefetchIsReadAgain_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("rewritten") << QStringLiteral("rewrite");
+        QTest::newRow("deleted") << QStringLiteral("delete");
+        QTest::newRow("broken") << QStringLiteral("break");
+    }
+
+    void aFileChangedAfterItsPrefetchIsReadAgain()
+    {
+        QFETCH(QString, change);
+        writeImage(photo("a.bmp"), QSize(40, 40), Qt::red);
+        writeImage(photo("b.bmp"), QSize(40, 40), Qt::green);
+        openDialog();
+        chooseSource(m_photos->path());
+        start();
+        Prefetcher::shared().take(QString()); // nothing taken ...
+        QCOMPARE(Prefetcher::shared().pendingPath(), QString()); // ... but the request is used up
+        Prefetcher::shared().request(photo("b.bmp"));
+        QTest::qWait(50);
+
+        if (change == QLatin1String("rewrite"))
+            writeImage(photo("b.bmp"), QSize(60, 40), Qt::blue);
+        else if (change == QLatin1String("delete"))
+            QVERIFY(QFile::remove(photo("b.bmp")));
+        else
+            writeFile(photo("b.bmp"), "no longer a picture");
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+
+        const QImage drawing = m_program->form()->PicBox->drawing();
+        const QRgb centre = drawing.pixel(3500 / 30, 3500 / 30);
+        if (change == QLatin1String("rewrite")) {
+            QCOMPARE(centre, QColor(Qt::blue).rgb());
+            QVERIFY(m_program->platform().messages.isEmpty());
+        } else {
+            QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Error loading image")});
+            QCOMPARE(centre, QColor(Qt::red).rgb()); // the previous preview stays
+        }
+    }
+
+    void theSameWorkItemTwiceReloadsDespiteAPrefetch()
+    {
+        writeImage(photo("a.bmp"), QSize(40, 40), Qt::red);
+        Prefetcher::shared().request(photo("a.bmp"));
+        ParseObject item;
+        item.init(photo("a.bmp"));
+        item.Execute();
+        QCOMPARE(m_program->form()->PicBox->drawing().pixel(116, 116), QColor(Qt::red).rgb());
+        writeImage(photo("a.bmp"), QSize(40, 40), Qt::yellow);
+        item.Execute();
+        QCOMPARE(m_program->form()->PicBox->drawing().pixel(116, 116), QColor(Qt::yellow).rgb());
+    }
+
+    void closingOrRestartingDropsThePrefetch()
+    {
+        for (const char *name : {"a.bmp", "b.bmp", "c.bmp"})
+            writeImage(photo(name), QSize(20, 20));
+        openDialog();
+        chooseSource(m_photos->path());
+        start();
+        QCOMPARE(Prefetcher::shared().pendingPath(), photo("b.bmp"));
+        m_program->form()->mnuClose->trigger();
+        QCOMPARE(Prefetcher::shared().pendingPath(), QString());
+
+        openDialog();
+        start();
+        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+        QCOMPARE(Prefetcher::shared().pendingPath(), photo("b.bmp"));
     }
 
 private:

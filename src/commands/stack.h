@@ -21,6 +21,8 @@ public:
     /** The newest item, not removed; nothing when empty. */
     std::shared_ptr<ParseObject> top() const;
     bool hasMoreElements() const { return !m_items.empty(); }
+    /** The oldest item, the one NextElement would hand out; not removed. */
+    std::shared_ptr<WorkItem> peek() const { return m_items.empty() ? nullptr : m_items.front(); }
     /** The item just below the newest, or a new DummyObject when there is none. */
     std::shared_ptr<WorkItem> nextTop() const;
     /** Drops the two oldest items (when there are at least two), then appends x. */

@@ -7,6 +7,7 @@
 #include "core/imagefolder.h"
 #include "core/source.h"
 #include "document/slideshow.h"
+#include "imaging/prefetcher.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
 #include "ui/form1.h"
@@ -66,6 +67,7 @@ void Mediator::StartStateThree()
     form->Next->setVisible(false);
     form->Command4->setEnabled(false);
     lngSlideCount = 0;
+    Prefetcher::shared().drop(); // the batch is set aside
 }
 
 void Mediator::StartStateFour()

@@ -2,6 +2,7 @@
 #include "imaging/decobj.h"
 
 #include "core/general.h"
+#include "imaging/prefetcher.h"
 #include "imaging/previewloader.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
@@ -17,7 +18,9 @@ void DecObj::Execute()
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
 
-    const std::optional<PreviewLoader::Picture> picture = PreviewLoader::load(imagePath);
+    std::optional<PreviewLoader::Picture> picture = Prefetcher::shared().take(imagePath);
+    if (!picture)
+        picture = PreviewLoader::load(imagePath);
     if (!picture) {
         Platform::instance().messageBox(QStringLiteral("Error loading image"));
         return;

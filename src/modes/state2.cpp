@@ -9,6 +9,7 @@
 #include "document/documenterror.h"
 #include "document/slideshow.h"
 #include "imaging/parseobject.h"
+#include "imaging/prefetcher.h"
 #include "platform/platform.h"
 
 #include <QFileInfo>
@@ -22,6 +23,7 @@ void State2::Command1(QString &)
 {
     const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     imageStack = std::make_shared<Stack>();
+    Prefetcher::shared().drop();
 
     const QString folder = md->GetSourceFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
@@ -59,9 +61,13 @@ void State2::Command2(QString &)
     if (imageStack && imageStack->hasMoreElements()) {
         auto item = std::static_pointer_cast<ParseObject>(imageStack->NextElement());
         item->Execute();
+        // While the user looks at this one, the next one is decoded.
+        if (auto next = std::static_pointer_cast<ParseObject>(imageStack->peek()))
+            Prefetcher::shared().request(next->path());
         return;
     }
 
+    Prefetcher::shared().drop();
     Platform::instance().messageBox(QStringLiteral("Last image reached."));
     try {
         CompleteSlideShow();
