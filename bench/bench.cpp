@@ -4,6 +4,7 @@
 // its own so that one path's peak memory cannot hide the other's.
 #include "core/general.h"
 #include "imaging/parseobject.h"
+#include "imaging/prefetcher.h"
 #include "imaging/previewloader.h"
 #include "platform/scriptedplatform.h"
 #include "ui/form1.h"
@@ -20,10 +21,12 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <cstdio>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 constexpr int Runs = 15;
@@ -148,6 +151,93 @@ int runChild(const QString &mode, const QString &path)
     return failed ? 1 : 0;
 }
 
+double currentRssMiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0) : 0;
+}
+
+double percentile(std::vector<double> values, double p)
+{
+    std::sort(values.begin(), values.end());
+    return values[std::min(values.size() - 1, std::size_t(p * double(values.size() - 1) + 0.5))];
+}
+
+/** A folder holding count names for one image file, so decoding cost is the same for each. */
+bool linkedFolder(const QString &folder, const QString &image, int count)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray name = QFile::encodeName(folder + QStringLiteral("/photo%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
+        if (::link(QFile::encodeName(image).constData(), name.constData()) != 0)
+            return false;
+    }
+    return true;
+}
+
+/** Starts a real batch on a folder through the dialog; the first image is then on show. */
+ScriptedPlatform *startBatch(const QString &folder)
+{
+    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    General::Main();
+    Form2::instance()->mnuOpen->trigger();
+    script->folderAnswers.enqueue(folder);
+    Form1::instance()->btnSource->click();
+    Form1::instance()->Command1->click();
+    QApplication::processEvents();
+    return script;
+}
+
+/** Times "Skip" to the next preview painted, after the user has looked for dwell ms. */
+int runNextImage(const QString &image, int dwell, bool prefetch, int images)
+{
+    QTemporaryDir dir;
+    if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
+        return 1;
+    Prefetcher::shared().setEnabled(prefetch);
+    ScriptedPlatform *script = startBatch(dir.filePath(QStringLiteral("photos")));
+    std::vector<double> times;
+    for (int i = 1; i < images; ++i) {
+        QThread::msleep(dwell);
+        QElapsedTimer timer;
+        timer.start();
+        Form2::instance()->Next->click();
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const bool ok = script->messages.isEmpty();
+    Form2::unload();
+    std::printf("%.1f %.1f\n", median(times), percentile(times, 0.95));
+    return ok ? 0 : 1;
+}
+
+/** Runs a whole batch of many photos and reports the memory it took. */
+int runBatchMemory(const QString &image, int images)
+{
+    QTemporaryDir dir;
+    if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
+        return 1;
+    ScriptedPlatform *script = startBatch(dir.filePath(QStringLiteral("photos")));
+    const double start = currentRssMiB();
+    for (int i = 1; i < images; ++i) {
+        if (i % 2)
+            Form2::instance()->Command4->click();
+        else
+            Form2::instance()->Next->click();
+        QApplication::processEvents();
+    }
+    Form2::instance()->Next->click();
+    const bool ok = script->messages == QStringList{QStringLiteral("Last image reached.")};
+    std::printf("batch_memory images=%d peak_rss_mib=%.1f start_rss_mib=%.1f\n", images, peakRssMiB(), start);
+    Form2::unload();
+    return ok ? 0 : 1;
+}
+
 /** Lists, scans and starts a batch on a folder of many files, as the user would. */
 int runBigFolder(int files)
 {
@@ -227,6 +317,10 @@ int main(int argc, char *argv[])
     if (args.size() == 4 && args[1] == QLatin1String("--child"))
         return runChild(args[2], args[3]);
 
+    if (args.size() == 6 && args[1] == QLatin1String("--next-image"))
+        return runNextImage(args[2], args[3].toInt(), args[4] == QLatin1String("1"), args[5].toInt());
+    if (args.size() == 4 && args[1] == QLatin1String("--batch-memory"))
+        return runBatchMemory(args[2], args[3].toInt());
     if (args.size() == 2 && args[1] == QLatin1String("--big-folder"))
         return runBigFolder(100'000);
     if (args.size() == 3 && args[1] == QLatin1String("--make"))
@@ -260,6 +354,28 @@ int main(int argc, char *argv[])
                     qPrintable(c.name), real, naive, naive / real, realPeak, naivePeak);
         std::fflush(stdout);
     }
-    std::fflush(stdout);
-    return QProcess::execute(args[0], {QStringLiteral("--big-folder")});
+    for (const Case &c : cases.mid(0, 2)) {
+        const QString kind = c.name.endsWith(QLatin1String("progressive")) ? QStringLiteral("progressive")
+                                                                           : QStringLiteral("baseline");
+        for (int dwell : {0, 500}) {
+            QList<QByteArray> figures;
+            for (const char *prefetch : {"1", "0"}) {
+                QProcess child;
+                child.start(args[0], {QStringLiteral("--next-image"), c.path, QString::number(dwell),
+                                      QLatin1String(prefetch), QStringLiteral("20")});
+                if (!child.waitForFinished(600'000) || child.exitCode() != 0) {
+                    std::fprintf(stderr, "next-image run failed: %s\n", child.readAllStandardError().constData());
+                    return 1;
+                }
+                figures += child.readAllStandardOutput().trimmed().split(' ');
+            }
+            std::printf("next_image %s dwell_ms=%d median_ms=%s p95_ms=%s without_prefetch_median_ms=%s\n",
+                        qPrintable(kind), dwell, figures[0].constData(), figures[1].constData(),
+                        figures[2].constData());
+            std::fflush(stdout);
+        }
+    }
+    if (QProcess::execute(args[0], {QStringLiteral("--big-folder")}) != 0)
+        return 1;
+    return QProcess::execute(args[0], {QStringLiteral("--batch-memory"), cases[0].path, QStringLiteral("1000")});
 }
