@@ -359,11 +359,11 @@ private slots:
         chooseSource(m_photos->path());
         start();
         Prefetcher &prefetcher = Prefetcher::shared();
-        QCOMPARE(prefetcher.pendingPath(), photo("b.bmp"));
+        QCOMPARE(prefetcher.pendingPaths(), QStringList({photo("b.bmp"), photo("c.bmp")}));
 
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(objMediator->GetSourceFile(), photo("b.bmp"));
-        QCOMPARE(prefetcher.pendingPath(), photo("c.bmp"));
+        QCOMPARE(prefetcher.pendingPaths(), QStringList{photo("c.bmp")});
         const QImage prefetched = m_program->form()->PicBox->drawing();
 
         // The same pixels as a preview loaded on the spot.
@@ -375,10 +375,10 @@ private slots:
         prefetcher.setEnabled(true);
 
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
-        QCOMPARE(prefetcher.pendingPath(), QString()); // nothing left to fetch
+        QCOMPARE(prefetcher.pendingPaths(), QStringList()); // nothing left to fetch
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
-        QCOMPARE(prefetcher.pendingPath(), QString());
+        QCOMPARE(prefetcher.pendingPaths(), QStringList());
     }
 
     void aFileChangedAfterItsPrefetchIsReadAgain_data()
@@ -397,9 +397,8 @@ private slots:
         openDialog();
         chooseSource(m_photos->path());
         start();
-        Prefetcher::shared().take(QString()); // nothing taken ...
-        QCOMPARE(Prefetcher::shared().pendingPath(), QString()); // ... but the request is used up
-        Prefetcher::shared().request(photo("b.bmp"));
+        QVERIFY(!Prefetcher::shared().take(photo("a.bmp"))); // not asked for: nothing
+        QCOMPARE(Prefetcher::shared().pendingPaths(), QStringList{photo("b.bmp")});
         QTest::qWait(50);
 
         if (change == QLatin1String("rewrite"))
@@ -424,7 +423,7 @@ private slots:
     void theSameWorkItemTwiceReloadsDespiteAPrefetch()
     {
         writeImage(photo("a.bmp"), QSize(40, 40), Qt::red);
-        Prefetcher::shared().request(photo("a.bmp"));
+        Prefetcher::shared().request({photo("a.bmp")});
         ParseObject item;
         item.init(photo("a.bmp"));
         item.Execute();
@@ -441,14 +440,14 @@ private slots:
         openDialog();
         chooseSource(m_photos->path());
         start();
-        QCOMPARE(Prefetcher::shared().pendingPath(), photo("b.bmp"));
+        QCOMPARE(Prefetcher::shared().pendingPaths(), QStringList({photo("b.bmp"), photo("c.bmp")}));
         m_program->form()->mnuClose->trigger();
-        QCOMPARE(Prefetcher::shared().pendingPath(), QString());
+        QCOMPARE(Prefetcher::shared().pendingPaths(), QStringList());
 
         openDialog();
         start();
         QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
-        QCOMPARE(Prefetcher::shared().pendingPath(), photo("b.bmp"));
+        QCOMPARE(Prefetcher::shared().pendingPaths(), QStringList({photo("b.bmp"), photo("c.bmp")}));
     }
 
 private:

@@ -21,8 +21,11 @@ public:
     /** The newest item, not removed; nothing when empty. */
     std::shared_ptr<ParseObject> top() const;
     bool hasMoreElements() const { return !m_items.empty(); }
-    /** The oldest item, the one NextElement would hand out; not removed. */
-    std::shared_ptr<WorkItem> peek() const { return m_items.empty() ? nullptr : m_items.front(); }
+    /** The item NextElement would hand out after `ahead` others; not removed. */
+    std::shared_ptr<WorkItem> peek(std::size_t ahead = 0) const
+    {
+        return ahead < m_items.size() ? m_items[ahead] : nullptr;
+    }
     /** The item just below the newest, or a new DummyObject when there is none. */
     std::shared_ptr<WorkItem> nextTop() const;
     /** Drops the two oldest items (when there are at least two), then appends x. */

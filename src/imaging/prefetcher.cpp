@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QtConcurrent>
 
+#include <algorithm>
+
 Prefetcher &Prefetcher::shared()
 {
     static Prefetcher prefetcher;
@@ -18,38 +20,44 @@ std::optional<Prefetcher::Signature> Prefetcher::signatureOf(const QString &path
     return Signature{info.size(), info.lastModified()};
 }
 
-void Prefetcher::request(const QString &path)
+void Prefetcher::request(const QStringList &paths)
 {
-    drop();
     if (!m_enabled)
         return;
-    // The signature is taken before reading, so a change during the read shows.
-    m_signature = signatureOf(path);
-    if (!m_signature)
-        return;
-    m_path = path;
-    m_future = QtConcurrent::run([path] { return PreviewLoader::load(path); });
+    std::vector<Request> kept;
+    for (const QString &path : paths.mid(0, Depth)) {
+        const auto running = std::find_if(m_requests.begin(), m_requests.end(),
+                                          [&path](const Request &r) { return r.path == path; });
+        if (running != m_requests.end()) {
+            kept.push_back(std::move(*running));
+            continue;
+        }
+        // The signature is taken before reading, so a change during the read shows.
+        const std::optional<Signature> signature = signatureOf(path);
+        if (!signature)
+            continue;
+        kept.push_back({path, *signature, QtConcurrent::run([path] { return PreviewLoader::load(path); })});
+    }
+    m_requests = std::move(kept);
 }
 
 std::optional<PreviewLoader::Picture> Prefetcher::take(const QString &path)
 {
-    if (m_path.isEmpty() || path != m_path) {
-        drop();
+    const auto found = std::find_if(m_requests.begin(), m_requests.end(),
+                                    [&path](const Request &r) { return r.path == path; });
+    if (found == m_requests.end())
         return std::nullopt;
-    }
-    std::optional<PreviewLoader::Picture> picture = m_future.result();
-    const bool unchanged = m_signature && signatureOf(path) == m_signature;
-    drop();
-    if (!unchanged)
+    Request request = std::move(*found);
+    m_requests.erase(found);
+    std::optional<PreviewLoader::Picture> picture = request.future.result();
+    if (signatureOf(path) != request.signature)
         return std::nullopt;
     return picture;
 }
 
 void Prefetcher::drop()
 {
-    m_path.clear();
-    m_signature.reset();
-    m_future = {};
+    m_requests.clear();
 }
 
 void Prefetcher::setEnabled(bool on)
@@ -57,4 +65,12 @@ void Prefetcher::setEnabled(bool on)
     m_enabled = on;
     if (!on)
         drop();
+}
+
+QStringList Prefetcher::pendingPaths() const
+{
+    QStringList paths;
+    for (const Request &request : m_requests)
+        paths << request.path;
+    return paths;
 }

@@ -6,36 +6,44 @@
 #include <QDateTime>
 #include <QFuture>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <vector>
 
 /**
- * Decodes the next image of a batch on a worker thread while the user looks
- * at the current one, so that it appears at once when its turn comes. Only
- * the decoding runs off the user-interface thread; a prefetched picture is
- * used once, and only if the file has not changed since it was read.
+ * Decodes the next images of a batch on worker threads while the user looks
+ * at the current one, so that each appears at once when its turn comes. Only
+ * decoding runs off the user-interface thread; a prefetched picture is used
+ * once, and only if the file has not changed since it was read.
  */
 class Prefetcher
 {
 public:
+    /** How many images are decoded ahead: a progressive 24-megapixel JPEG takes longer than a glance. */
+    static constexpr int Depth = 2;
+
     /** The one prefetcher of the program. */
     static Prefetcher &shared();
 
-    /** Starts decoding path in the background, replacing any earlier request. */
-    void request(const QString &path);
+    /**
+     * Makes paths, the next images in order, the ones being decoded ahead.
+     * Decodes already running for them are kept; others are forgotten.
+     */
+    void request(const QStringList &paths);
     /**
      * The picture for path if it was prefetched from the file as it is now;
-     * waits for a decode still running. Nothing otherwise; either way the
+     * waits for a decode still running. Nothing otherwise. Either way path's
      * request is used up.
      */
     std::optional<PreviewLoader::Picture> take(const QString &path);
-    /** Forgets any request; a decode still running finishes unused. */
+    /** Forgets every request; decodes still running finish unused. */
     void drop();
 
     /** Prefetching can be switched off, for comparison. */
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
-    QString pendingPath() const { return m_path; }
+    QStringList pendingPaths() const;
 
 private:
     struct Signature {
@@ -43,10 +51,13 @@ private:
         QDateTime modified;
         bool operator==(const Signature &) const = default;
     };
+    struct Request {
+        QString path;
+        Signature signature;
+        QFuture<std::optional<PreviewLoader::Picture>> future;
+    };
     static std::optional<Signature> signatureOf(const QString &path);
 
     bool m_enabled = true;
-    QString m_path;
-    std::optional<Signature> m_signature;
-    QFuture<std::optional<PreviewLoader::Picture>> m_future;
+    std::vector<Request> m_requests;
 };

@@ -61,9 +61,13 @@ void State2::Command2(QString &)
     if (imageStack && imageStack->hasMoreElements()) {
         auto item = std::static_pointer_cast<ParseObject>(imageStack->NextElement());
         item->Execute();
-        // While the user looks at this one, the next one is decoded.
-        if (auto next = std::static_pointer_cast<ParseObject>(imageStack->peek()))
-            Prefetcher::shared().request(next->path());
+        // While the user looks at this one, the next ones are decoded.
+        QStringList next;
+        for (std::size_t ahead = 0; ahead < Prefetcher::Depth; ++ahead) {
+            if (auto item = std::static_pointer_cast<ParseObject>(imageStack->peek(ahead)))
+                next << item->path();
+        }
+        Prefetcher::shared().request(next);
         return;
     }
 
