@@ -12,6 +12,7 @@ packages=(
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
   chromium nodejs npm
   desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 
 missing=()

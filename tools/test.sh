@@ -13,6 +13,9 @@ echo "== sanitizer build (ASan + UBSan)"
 bash tools/build.sh build-asan -DCMAKE_BUILD_TYPE=Debug -DFOTOWEAVE_SANITIZE=ON
 (cd build-asan && ctest --output-on-failure -j2 -LE slow)
 
+echo "== fuzzing"
+bash tools/fuzz.sh
+
 echo "== release build"
 bash tools/build.sh build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cd build && ctest --output-on-failure -j2

@@ -23,6 +23,17 @@ QSizeF PreviewLoader::fittedSize(QSizeF twips)
 std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path)
 {
     QImageReader reader(path);
+    return read(reader);
+}
+
+std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device)
+{
+    QImageReader reader(device);
+    return read(reader);
+}
+
+std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader)
+{
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())

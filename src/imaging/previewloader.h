@@ -5,6 +5,9 @@
 #include <QSizeF>
 #include <QString>
 
+class QIODevice;
+class QImageReader;
+
 #include <optional>
 
 /**
@@ -31,4 +34,9 @@ public:
     static QSizeF fittedSize(QSizeF twips);
     /** Nothing when the file is missing, not a readable image, or too large. */
     static std::optional<Picture> load(const QString &path);
+    /** The same, reading from an open device. */
+    static std::optional<Picture> load(QIODevice *device);
+
+private:
+    static std::optional<Picture> read(QImageReader &reader);
 };
