@@ -115,8 +115,9 @@ private slots:
         QVERIFY(form->Next->isVisible() && form->Next->isEnabled() && form->Command4->isEnabled());
         QVERIFY(!form->btnView->isVisible());
 
+        QCOMPARE(form->focusWidget(), form->txtCaption); // ready to type
         QTest::keyClicks(form->txtCaption, QStringLiteral("Red, it's mine"));
-        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QTest::keyClick(form->txtCaption, Qt::Key_Return); // the same as "Add to SlideShow"
         QCOMPARE(objMediator->GetSourceFile(), photo("b.bmp"));
         QVERIFY(form->txtCaption->text().isEmpty());
         QTest::keyClicks(form->txtCaption, QStringLiteral("typed, then skipped"));

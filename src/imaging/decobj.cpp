@@ -15,6 +15,7 @@ void DecObj::Execute()
 {
     Form2 *form = Form2::instance();
     form->txtCaption->clear();
+    form->txtCaption->setFocus(); // ready for this image's caption
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
 

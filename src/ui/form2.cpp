@@ -123,6 +123,11 @@ void Form2::buildControls()
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Next, &QPushButton::clicked, this, &Form2::Next_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    // Enter after typing a caption adds the image, as the button would.
+    connect(txtCaption, &QLineEdit::returnPressed, this, [this] {
+        if (Command4->isEnabled())
+            Command4_Click();
+    });
 }
 
 void Form2::buildMenus()
