@@ -7,6 +7,7 @@
 #include "document/documenterror.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/twips.h"
@@ -20,23 +21,6 @@
 
 namespace {
 QPointer<Form1> s_instance;
-
-template<class Control>
-Control *place(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-template<class Control>
-Control *place(QWidget *parent, const char *name, QRect geometry, const QString &text)
-{
-    auto *control = place<Control>(parent, name, geometry);
-    control->setText(text);
-    return control;
-}
 }
 
 Form1 *Form1::instance()
@@ -61,19 +45,19 @@ Form1::Form1(QWidget *parent)
     Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(120, 120, 3735, 2655));
-    Label2 = place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), QStringLiteral("Source:"));
-    txtSrcFolder = place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
-    btnSource = place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Select..."));
-    Label1 = place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), QStringLiteral("Target:"));
-    txtTgtFolder = place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
-    btnTarget = place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Select..."));
+    Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), QStringLiteral("Source:"));
+    txtSrcFolder = Controls::place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
+    btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Select..."));
+    Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), QStringLiteral("Target:"));
+    txtTgtFolder = Controls::place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
+    btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Select..."));
 
-    Label3 = place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), QStringLiteral("Found images:"));
-    List1 = place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
+    Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), QStringLiteral("Found images:"));
+    List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
-    Command1 = place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
+    Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
     Command1->setAutoDefault(false);
-    Command2 = place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
+    Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
 
     setTabOrder(Command1, Command2);

@@ -8,6 +8,7 @@
 #include "document/slideshow.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/frmabout.h"
@@ -25,15 +26,6 @@
 
 namespace {
 QPointer<Form2> s_instance;
-
-template<class Control>
-Control *place(QWidget *parent, const char *name, QRect geometry)
-{
-    auto *control = new Control(parent);
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(geometry);
-    return control;
-}
 }
 
 Form2 *Form2::instance()
@@ -74,46 +66,46 @@ void Form2::buildControls()
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    Picture1 = place<PictureBox>(client, "Picture1", Twips::rect(0, 240, 2775, 4215));
+    Picture1 = Controls::place<PictureBox>(client, "Picture1", Twips::rect(0, 240, 2775, 4215));
     Picture1->setPicture(QImage(QStringLiteral(":/images/picture1.jpg")));
 
-    btnView = place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
+    btnView = Controls::place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
     btnView->setText(QStringLiteral("View SlideShow"));
 
-    Frame1[0] = place<QGroupBox>(client, "Frame1_0", Twips::rect(2640, 120, 6255, 5775));
-    Frame1[1] = place<QGroupBox>(Frame1[0], "Frame1_1", Twips::rect(120, 120, 6015, 5535));
+    Frame1[0] = Controls::place<QGroupBox>(client, "Frame1_0", Twips::rect(2640, 120, 6255, 5775));
+    Frame1[1] = Controls::place<QGroupBox>(Frame1[0], "Frame1_1", Twips::rect(120, 120, 6015, 5535));
     QWidget *inner = Frame1[1];
 
-    lblSlideShowName = place<QLabel>(inner, "lblSlideShowName", Twips::rect(360, 480, 1335, 255));
+    lblSlideShowName = Controls::place<QLabel>(inner, "lblSlideShowName", Twips::rect(360, 480, 1335, 255));
     lblSlideShowName->setText(QStringLiteral("Slide Show Name:"));
-    txtSlideShowName = place<QLineEdit>(inner, "txtSlideShowName", Twips::rect(1800, 480, 3615, 375));
+    txtSlideShowName = Controls::place<QLineEdit>(inner, "txtSlideShowName", Twips::rect(1800, 480, 3615, 375));
     txtSlideShowName->setText(QStringLiteral("My Slide Show"));
 
-    PicBox = place<PictureBox>(inner, "PicBox", Twips::rect(1800, 960, 3615, 3375));
+    PicBox = Controls::place<PictureBox>(inner, "PicBox", Twips::rect(1800, 960, 3615, 3375));
     PicBox->setBackColor(QColor(192, 192, 192));
 
-    Label5 = place<QLabel>(inner, "Label5", Twips::rect(1800, 4320, 975, 255));
+    Label5 = Controls::place<QLabel>(inner, "Label5", Twips::rect(1800, 4320, 975, 255));
     Label5->setText(QStringLiteral("Image size:"));
-    lblSizeBefore = place<QLabel>(inner, "lblSizeBefore", Twips::rect(2760, 4320, 2655, 255));
+    lblSizeBefore = Controls::place<QLabel>(inner, "lblSizeBefore", Twips::rect(2760, 4320, 2655, 255));
 
-    Label1 = place<QLabel>(inner, "Label1", Twips::rect(840, 4800, 855, 255));
+    Label1 = Controls::place<QLabel>(inner, "Label1", Twips::rect(840, 4800, 855, 255));
     Label1->setText(QStringLiteral("Caption"));
     Label1->setFont(Fonts::arial());
-    txtCaption = place<QLineEdit>(inner, "txtCaption", Twips::rect(1800, 4800, 3615, 375));
+    txtCaption = Controls::place<QLineEdit>(inner, "txtCaption", Twips::rect(1800, 4800, 3615, 375));
 
-    pichidden = place<PictureBox>(inner, "pichidden", Twips::rect(1680, 4920, 3495, 1815));
+    pichidden = Controls::place<PictureBox>(inner, "pichidden", Twips::rect(1680, 4920, 3495, 1815));
     pichidden->setAutoSize(true);
     pichidden->setVisible(false);
 
-    Next = place<CommandButton>(client, "Next", Twips::rect(4080, 6000, 1335, 495));
+    Next = Controls::place<CommandButton>(client, "Next", Twips::rect(4080, 6000, 1335, 495));
     Next->setText(QStringLiteral("Skip"));
-    Command4 = place<CommandButton>(client, "Command4", Twips::rect(5640, 6000, 1455, 495));
+    Command4 = Controls::place<CommandButton>(client, "Command4", Twips::rect(5640, 6000, 1455, 495));
     Command4->setText(QStringLiteral("Add to SlideShow"));
     Command4->setFont(Fonts::arial());
-    Command1 = place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
+    Command1 = Controls::place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
     Command1->setText(QStringLiteral("Exit"));
 
-    StatusBar1 = place<QStatusBar>(client, "StatusBar1", Twips::rect(0, 6555, 9075, 375));
+    StatusBar1 = Controls::place<QStatusBar>(client, "StatusBar1", Twips::rect(0, 6555, 9075, 375));
     StatusBar1->setSizeGripEnabled(false);
     auto *panel = new QLabel(StatusBar1);
     panel->setObjectName(QStringLiteral("StatusBar1_Panel1"));
