@@ -2,6 +2,7 @@
 // fotoweave-bench: times the real preview path against a naive full decode
 // plus scale, on images it makes itself. Each path runs in a child process of
 // its own so that one path's peak memory cannot hide the other's.
+#include "../tests/gifwriter.h"
 #include "core/general.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"
@@ -63,48 +64,15 @@ QImage photoLike(QSize size)
 
 bool writeGif(const QString &path, QSize size)
 {
-    // Four-colour bands, coded with a clear code every two pixels.
-    QByteArray gif("GIF89a");
-    const auto word = [&gif](int value) {
-        gif += char(value & 0xFF);
-        gif += char(value >> 8);
-    };
-    word(size.width());
-    word(size.height());
-    gif += QByteArray::fromHex("810000" "ff0000" "00ff00" "0000ff" "ffffff");
-    gif += ',';
-    word(0);
-    word(0);
-    word(size.width());
-    word(size.height());
-    gif += QByteArray::fromHex("0002");
-    QByteArray data;
-    quint32 bits = 0;
-    int count = 0;
-    const auto put = [&](int code) {
-        bits |= quint32(code) << count;
-        for (count += 3; count >= 8; count -= 8) {
-            data += char(bits & 0xFF);
-            bits >>= 8;
-        }
-    };
-    const qint64 pixels = qint64(size.width()) * size.height();
-    for (qint64 i = 0; i < pixels; ++i) {
-        if (i % 2 == 0)
-            put(4);
-        put(int((i % size.width()) * 4 / size.width()));
-    }
-    put(5);
-    if (count > 0)
-        data += char(bits & 0xFF);
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const QByteArray block = data.mid(at, 255);
-        gif += char(block.size());
-        gif += block;
-    }
-    gif += QByteArray::fromHex("003b");
+    // Four colour bands.
+    QImage image(size, QImage::Format_RGB32);
+    const QRgb bands[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, bands[x * 4 / size.width()]);
+    const QByteArray gif = GifWriter::encode(image);
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
+    return !gif.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(gif) == gif.size();
 }
 
 bool makeImages(const QString &folder)

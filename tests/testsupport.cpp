@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "testsupport.h"
 
+#include "gifwriter.h"
+
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
@@ -75,78 +77,10 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-void writeGif(const QString &path, const QImage &source)
+void writeGif(const QString &path, const QImage &image)
 {
-    // Up to four colours, and a clear code after every two pixels so that
-    // every LZW code stays three bits wide: plain, but what any decoder reads.
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    QList<QRgb> palette;
-    QByteArray indices;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb pixel = image.pixel(x, y) | 0xFF000000u;
-            qsizetype index = palette.indexOf(pixel);
-            if (index < 0) {
-                QVERIFY2(palette.size() < 4, "writeGif takes four colours at most");
-                palette.append(pixel);
-                index = palette.size() - 1;
-            }
-            indices += char(index);
-        }
-    }
-    while (palette.size() < 4)
-        palette.append(qRgb(0, 0, 0));
-
-    QByteArray gif("GIF89a");
-    const auto word = [&gif](int value) {
-        gif += char(value & 0xFF);
-        gif += char(value >> 8);
-    };
-    word(image.width());
-    word(image.height());
-    gif += char(0x81); // global colour table of four entries
-    gif += char(0);
-    gif += char(0);
-    for (QRgb colour : palette) {
-        gif += char(qRed(colour));
-        gif += char(qGreen(colour));
-        gif += char(qBlue(colour));
-    }
-    gif += ',';
-    word(0);
-    word(0);
-    word(image.width());
-    word(image.height());
-    gif += char(0);
-    gif += char(2); // minimum code size
-
-    QByteArray data;
-    quint32 bits = 0;
-    int count = 0;
-    const auto put = [&](int code) {
-        bits |= quint32(code) << count;
-        count += 3;
-        while (count >= 8) {
-            data += char(bits & 0xFF);
-            bits >>= 8;
-            count -= 8;
-        }
-    };
-    for (qsizetype i = 0; i < indices.size(); ++i) {
-        if (i % 2 == 0)
-            put(4); // clear
-        put(indices[i]);
-    }
-    put(5); // end of information
-    if (count > 0)
-        data += char(bits & 0xFF);
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const QByteArray block = data.mid(at, 255);
-        gif += char(block.size());
-        gif += block;
-    }
-    gif += char(0);
-    gif += ';';
+    const QByteArray gif = GifWriter::encode(image);
+    QVERIFY2(!gif.isEmpty(), "the GIF writer takes four colours at most");
     writeFile(path, gif);
 }
 
