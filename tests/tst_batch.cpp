@@ -338,6 +338,26 @@ private slots:
         QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
     }
 
+    void aFailedCompletionIsReportedAndTheBatchStillEnds()
+    {
+        writeImage(photo("a.jpg"), QSize(20, 20));
+        openDialog();
+        chooseSource(m_photos->path());
+        start();
+        QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("kept"));
+        m_program->setTemplate(QStringLiteral("Middle.txt"), QByteArray());
+        QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
+
+        const QStringList &messages = m_program->platform().messages;
+        QCOMPARE(messages.size(), 2);
+        QCOMPARE(messages[0], QStringLiteral("Last image reached."));
+        QVERIFY2(messages[1].contains(QStringLiteral("Middle.txt")), qPrintable(messages[1]));
+        QCOMPARE(document(), head() + entry(1, "a.jpg", "kept"));
+        QVERIFY(m_program->form()->btnView->isVisible());
+        QVERIFY(!m_program->form()->Command4->isEnabled());
+        QCOMPARE(m_program->platform().programEnds, 0);
+    }
+
     void aBrokenImageIsReportedAndTheBatchGoesOn()
     {
         writeFile(photo("a.jpg"), "not a picture");

@@ -88,7 +88,11 @@ int main(int argc, char *argv[])
                      {QStringLiteral("shot #1.jpg"), QStringLiteral("hash"), Qt::green},
                      {QStringLiteral("100% sure.jpg"), QStringLiteral("percent"), Qt::blue},
                      {QStringLiteral("Tom's.jpg"), QStringLiteral("apostrophe"), Qt::cyan},
-                     {QStringLiteral("Straße.jpg"), QStringLiteral("non-ASCII"), Qt::magenta}});
+                     {QStringLiteral("Straße.jpg"), QStringLiteral("non-ASCII"), Qt::magenta},
+                     {QStringLiteral("quote \"q\".jpg"), QStringLiteral("double quotes"), Qt::darkRed},
+                     {QStringLiteral(".hidden.jpg"), QStringLiteral("leading dot"), Qt::darkBlue},
+                     {QStringLiteral("Case.jpg"), QStringLiteral("upper case"), Qt::darkCyan},
+                     {QStringLiteral("case.jpg"), QString(10'000, QLatin1Char('w')), Qt::darkMagenta}});
     ok &= writeCase(root, QStringLiteral("empty"), QStringLiteral("Nothing yet"), {});
     Form2::unload();
     return ok ? 0 : 1;
