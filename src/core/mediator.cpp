@@ -3,7 +3,6 @@
 
 #include "commands/chain.h"
 #include "commands/command.h"
-#include "core/general.h"
 #include "core/imagefolder.h"
 #include "core/source.h"
 #include "document/slideshow.h"
@@ -14,19 +13,28 @@
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+
+namespace {
+/** The platform writes paths into fixed buffers: trim the padding, keep what precedes a NUL. */
+QString fromBuffer(const QString &buffer)
+{
+    QString text = buffer.trimmed();
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        text.truncate(nul);
+    return text;
+}
+}
 
 Mediator::Mediator() = default;
 Mediator::~Mediator() = default;
 
 void Mediator::init()
 {
-    // The platform writes the path into a fixed buffer; keep what precedes a NUL.
-    QString temp = Platform::instance().tempFolder().trimmed();
-    temp.truncate(temp.indexOf(QChar(u'\0')) < 0 ? temp.size() : temp.indexOf(QChar(u'\0')));
+    const QString temp = fromBuffer(Platform::instance().tempFolder());
 
     StateMgr = std::make_unique<StateManager>();
     StateMgr->init(this);
@@ -105,11 +113,7 @@ void Mediator::SingleSourceFile()
 
 QString Mediator::BrowseForFolder(const QString &szPrompt)
 {
-    QString folder = Platform::instance().browseForFolder(szPrompt).trimmed();
-    const qsizetype nul = folder.indexOf(QChar(u'\0'));
-    if (nul >= 0)
-        folder.truncate(nul);
-    return folder;
+    return fromBuffer(Platform::instance().browseForFolder(szPrompt));
 }
 
 void Mediator::TargetFolder()

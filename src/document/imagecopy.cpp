@@ -20,8 +20,8 @@ namespace {
 bool ImageCopy::sameFile(const QString &a, const QString &b)
 {
     std::error_code error;
-    return std::filesystem::equivalent(std::filesystem::path(a.toStdString()), std::filesystem::path(b.toStdString()),
-                                       error)
+    return std::filesystem::equivalent(std::filesystem::path(QFile::encodeName(a).toStdString()),
+                                       std::filesystem::path(QFile::encodeName(b).toStdString()), error)
         && !error;
 }
 
