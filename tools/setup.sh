@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-image-formats-plugins
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
   chromium nodejs npm
