@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-image-formats-plugins
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
-  chromium nodejs npm
+  chromium nodejs npm ca-certificates
   desktop-file-utils appstream dpkg-dev file
   clang libclang-rt-14-dev
 )
