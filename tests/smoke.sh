@@ -7,6 +7,8 @@ program=$1
 export QT_QPA_PLATFORM=xcb
 unset DISPLAY
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  # The server may still be coming up when xvfb-run hands over.
+  for _ in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
   "$0" & pid=$!
   for _ in $(seq 1 100); do
     if xwininfo -root -tree 2>/dev/null | grep -q "\"Fotoweave\""; then
