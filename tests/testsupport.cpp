@@ -62,6 +62,17 @@ QByteArray TestProgram::shippedTemplate(const QString &name)
     return readFile(QStringLiteral(FOTOWEAVE_ASSETS_DIR "/") + name);
 }
 
+QByteArray TestProgram::shippedHead()
+{
+    return shippedTemplate(QStringLiteral("Head.txt")) + "\r\n";
+}
+
+QByteArray slideEntry(int n, const QByteArray &file, const QByteArray &caption)
+{
+    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
+        + "] = '" + caption + "' ;\r\n";
+}
+
 QByteArray readFile(const QString &path)
 {
     QFile file(path);

@@ -34,12 +34,16 @@ public:
     /** Replaces a template beside the program; a null text removes it. */
     void setTemplate(const QString &name, const QByteArray &text);
     static QByteArray shippedTemplate(const QString &name);
+    /** What a new document holds: the shipped head and its line end. */
+    static QByteArray shippedHead();
 
 private:
     QTemporaryDir m_programDir;
     ScriptedPlatform *m_platform = nullptr;
 };
 
+/** The two lines of one slide entry, with the blank lines before them. */
+QByteArray slideEntry(int n, const QByteArray &file, const QByteArray &caption);
 QByteArray readFile(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 /** Writes an image of one colour; format "jpg", "bmp", "gif" or "png". */

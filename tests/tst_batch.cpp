@@ -23,17 +23,6 @@
 #include <QtTest>
 
 namespace {
-QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
-{
-    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
-        + "] = '" + caption + "' ;\r\n";
-}
-
-QByteArray head()
-{
-    return TestProgram::shippedTemplate(QStringLiteral("Head.txt")) + "\r\n";
-}
-
 QByteArray completion(const QString &first, const QString &name)
 {
     return TestProgram::shippedTemplate(QStringLiteral("Middle.txt")) + "\r\n\r\n" + PageText::pictureRow(first)
@@ -111,7 +100,7 @@ private slots:
         QVERIFY(!m_program->dialog()->isVisible());
         QCOMPARE(objMediator->GetSourceFile(), photo("a.jpg"));
         QVERIFY(form->txtCaption->text().isEmpty());
-        QCOMPARE(document(), head());
+        QCOMPARE(document(), TestProgram::shippedHead());
         QVERIFY(form->Next->isVisible() && form->Next->isEnabled() && form->Command4->isEnabled());
         QVERIFY(!form->btnView->isVisible());
 
@@ -130,10 +119,10 @@ private slots:
         QTest::keyClicks(form->txtCaption, QStringLiteral("Blue </script>"));
         QTest::mouseClick(form->Command4, Qt::LeftButton);
 
-        const QByteArray entries = entry(1, "a.jpg", "Red, it\\'s mine") + entry(2, "c.gif", "Blue \\x3C/script>");
+        const QByteArray entries = slideEntry(1, "a.jpg", "Red, it\\'s mine") + slideEntry(2, "c.gif", "Blue \\x3C/script>");
         QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
-        QCOMPARE(atMessage, head() + entries);
-        QCOMPARE(document(), head() + entries + completion(QStringLiteral("a.jpg"), QStringLiteral("Our trip")));
+        QCOMPARE(atMessage, TestProgram::shippedHead() + entries);
+        QCOMPARE(document(), TestProgram::shippedHead() + entries + completion(QStringLiteral("a.jpg"), QStringLiteral("Our trip")));
         QVERIFY(form->Next->isVisible() && !form->Next->isEnabled());
         QVERIFY(!form->Command4->isEnabled());
         QVERIFY(form->btnView->isVisible() && form->btnView->isEnabled());
@@ -155,7 +144,7 @@ private slots:
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
         const QByteArray first = document();
-        QVERIFY(first.contains(entry(2, "b.jpg", "")));
+        QVERIFY(first.contains(slideEntry(2, "b.jpg", "")));
 
         openDialog();
         QCOMPARE(listed(m_program->dialog()->List1).size(), 2); // kept from last time
@@ -168,7 +157,7 @@ private slots:
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
 
         QCOMPARE(readFile(m_other->filePath(QStringLiteral("SlideShow.htm"))),
-                 head() + entry(1, "b.jpg", "") + completion(QStringLiteral("b.jpg"), QStringLiteral("My Slide Show")));
+                 TestProgram::shippedHead() + slideEntry(1, "b.jpg", "") + completion(QStringLiteral("b.jpg"), QStringLiteral("My Slide Show")));
         QCOMPARE(document(), first);
         QCOMPARE(readFile(m_other->filePath(QStringLiteral("b.jpg"))), readFile(photo("b.jpg")));
         QVERIFY(!QFile::exists(m_other->filePath(QStringLiteral("a.jpg"))));
@@ -191,14 +180,14 @@ private slots:
         start();
 
         QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Source Folder does not exist!")});
-        QCOMPARE(otherDocument(), head());
+        QCOMPARE(otherDocument(), TestProgram::shippedHead());
         QVERIFY(m_program->form()->Next->isEnabled());
         QVERIFY(m_program->form()->PicBox->picture().isNull());
 
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(m_program->platform().messages,
                  QStringList({QStringLiteral("Source Folder does not exist!"), QStringLiteral("Last image reached.")}));
-        QCOMPARE(otherDocument(), head() + completion(QString(), QStringLiteral("My Slide Show")));
+        QCOMPARE(otherDocument(), TestProgram::shippedHead() + completion(QString(), QStringLiteral("My Slide Show")));
         QVERIFY(m_program->form()->btnView->isVisible());
     }
 
@@ -211,21 +200,21 @@ private slots:
         start();
         QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("first try"));
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        QCOMPARE(document(), head() + entry(1, "a.jpg", "first try"));
+        QCOMPARE(document(), TestProgram::shippedHead() + slideEntry(1, "a.jpg", "first try"));
 
         m_program->form()->mnuClose->trigger();
         QVERIFY(!m_program->form()->Next->isVisible());
         QVERIFY(!m_program->form()->Command4->isEnabled());
         QVERIFY(!m_program->form()->btnView->isVisible());
-        QCOMPARE(document(), head() + entry(1, "a.jpg", "first try")); // left as written
+        QCOMPARE(document(), TestProgram::shippedHead() + slideEntry(1, "a.jpg", "first try")); // left as written
 
         openDialog();
         start();
-        QCOMPARE(document(), head());
+        QCOMPARE(document(), TestProgram::shippedHead());
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("second try"));
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        QCOMPARE(document(), head() + entry(1, "b.jpg", "second try")
+        QCOMPARE(document(), TestProgram::shippedHead() + slideEntry(1, "b.jpg", "second try")
                      + completion(QStringLiteral("b.jpg"), QStringLiteral("My Slide Show")));
     }
 
@@ -301,7 +290,7 @@ private slots:
         QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
         QVERIFY(visibleAtMessage);
         QVERIFY(!m_program->dialog()->isVisible());
-        QCOMPARE(document(), head() + completion(QString(), QStringLiteral("My Slide Show")));
+        QCOMPARE(document(), TestProgram::shippedHead() + completion(QString(), QStringLiteral("My Slide Show")));
     }
 
     void cancelAndReopenKeepsTheChoices()
@@ -352,7 +341,7 @@ private slots:
         QCOMPARE(messages.size(), 2);
         QCOMPARE(messages[0], QStringLiteral("Last image reached."));
         QVERIFY2(messages[1].contains(QStringLiteral("Middle.txt")), qPrintable(messages[1]));
-        QCOMPARE(document(), head() + entry(1, "a.jpg", "kept"));
+        QCOMPARE(document(), TestProgram::shippedHead() + slideEntry(1, "a.jpg", "kept"));
         QVERIFY(m_program->form()->btnView->isVisible());
         QVERIFY(!m_program->form()->Command4->isEnabled());
         QCOMPARE(m_program->platform().programEnds, 0);

@@ -32,11 +32,6 @@ QByteArray completion(const QByteArray &first, const QByteArray &name)
         + "\r\n\r\n" + End + "\r\n\r\n";
 }
 
-QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
-{
-    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
-        + "] = '" + caption + "' ;\r\n";
-}
 }
 
 class TestDocument : public QObject
@@ -72,8 +67,8 @@ private slots:
         m_program->form()->txtSlideShowName->setText(QStringLiteral("Summer 2026"));
         CompleteSlideShow();
 
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "beach.jpg", "At the beach") + entry(2, "hill.bmp", "Up the hill")
-                     + entry(3, "cat.gif", "Our cat") + completion("beach.jpg", "Summer 2026"));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "beach.jpg", "At the beach") + slideEntry(2, "hill.bmp", "Up the hill")
+                     + slideEntry(3, "cat.gif", "Our cat") + completion("beach.jpg", "Summer 2026"));
         QVERIFY(!tsSlideShow->isOpen());
         for (const char *name : {"beach.jpg", "hill.bmp", "cat.gif"})
             QCOMPARE(readFile(m_target->filePath(QLatin1String(name))), readFile(m_source->filePath(QLatin1String(name))));
@@ -84,7 +79,7 @@ private slots:
         m_program->setTemplate(QStringLiteral("Head.txt"), "<head>\r\n");
         CreateSlideShow(*objMediator);
         add(QStringLiteral("a.jpg"), QStringLiteral("A"));
-        QCOMPARE(document(), QByteArray("<head>\r\n\r\n") + entry(1, "a.jpg", "A"));
+        QCOMPARE(document(), QByteArray("<head>\r\n\r\n") + slideEntry(1, "a.jpg", "A"));
     }
 
     void numbersHaveNoPadding()
@@ -103,7 +98,7 @@ private slots:
         add(QStringLiteral("a.jpg"), QString());
         m_program->form()->txtSlideShowName->clear();
         CompleteSlideShow();
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "a.jpg", "") + completion("a.jpg", ""));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "a.jpg", "") + completion("a.jpg", ""));
         QVERIFY(document().contains("Caption[1] = '' ;"));
         QVERIFY(document().contains("COLSPAN='3'>  </TD></TR>"));
     }
@@ -171,7 +166,7 @@ private slots:
         add(QStringLiteral("Tom's #1.jpg"), QStringLiteral("It's </script>"));
         m_program->form()->txtSlideShowName->setText(QStringLiteral("<Summer> & more"));
         CompleteSlideShow();
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "Tom\\'s #1.jpg", "It\\'s \\x3C/script>")
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "Tom\\'s #1.jpg", "It\\'s \\x3C/script>")
                      + completion("Tom%27s%20%231.jpg", "&lt;Summer&gt; &amp; more"));
         QVERIFY(QFile::exists(m_target->filePath(QStringLiteral("Tom's #1.jpg"))));
     }
@@ -188,7 +183,7 @@ private slots:
         lngSlideCount = 0;
         add(QStringLiteral("b.jpg"), QStringLiteral("second"));
         CompleteSlideShow();
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "b.jpg", "second") + completion("b.jpg", "My Slide Show"));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "b.jpg", "second") + completion("b.jpg", "My Slide Show"));
     }
 
     void everyOperationHasReachedTheFileWhenItReturns()
@@ -197,7 +192,7 @@ private slots:
         QCOMPARE(document(), Head + "\r\n");
         add(QStringLiteral("a.jpg"), QStringLiteral("kept"));
         QVERIFY(tsSlideShow->isOpen());
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "a.jpg", "kept"));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "a.jpg", "kept"));
     }
 
     void creatingWithoutATargetFolderIsRefused()
@@ -229,7 +224,7 @@ private slots:
         m_program->setTemplate(QStringLiteral("Middle.txt"), QByteArray());
         QVERIFY_THROWS_EXCEPTION(DocumentError, CompleteSlideShow());
         QVERIFY(tsSlideShow->isOpen());
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "a.jpg", "A"));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "a.jpg", "A"));
     }
 
     void anImageThatCannotBeReadChangesNothing()
@@ -303,7 +298,7 @@ private slots:
         CreateSlideShow(*objMediator);
         add(QStringLiteral("a.jpg"), QStringLiteral("one"));
         add(QStringLiteral("a.jpg"), QStringLiteral("two"));
-        QCOMPARE(document(), Head + "\r\n" + entry(1, "a.jpg", "one") + entry(2, "a.jpg", "two"));
+        QCOMPARE(document(), Head + "\r\n" + slideEntry(1, "a.jpg", "one") + slideEntry(2, "a.jpg", "two"));
         QCOMPARE(QDir(m_target->path()).entryList(QDir::Files).size(), 2);
     }
 

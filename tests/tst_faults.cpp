@@ -31,16 +31,6 @@
 namespace {
 const QString ErrorLoading = QStringLiteral("Error loading image");
 
-QByteArray head()
-{
-    return TestProgram::shippedTemplate(QStringLiteral("Head.txt")) + "\r\n";
-}
-
-QByteArray entry(int n, const QString &file, const QString &caption)
-{
-    return "\r\n\r\n" + PageText::pictureLine(n, file) + "\r\n" + PageText::captionLine(n, caption) + "\r\n";
-}
-
 /** Fingerprints of every file below a folder, to show nothing was changed. */
 QMap<QString, QByteArray> fingerprints(const QString &folder)
 {
@@ -155,7 +145,7 @@ private slots:
         QCOMPARE(int(m_program->platform().messages.count(ErrorLoading)), errors);
         QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Last image reached."));
         const QByteArray page = readFile(m_target->filePath(QStringLiteral("SlideShow.htm")));
-        QVERIFY(page.startsWith(head() + entry(1, QStringLiteral("zz-after.bmp"), QString())));
+        QVERIFY(page.startsWith(TestProgram::shippedHead() + slideEntry(1, "zz-after.bmp", "")));
         QVERIFY(!page.contains("Picture[2]"));
         QVERIFY(!QFile::exists(m_target->filePath(name)));
     }
@@ -198,7 +188,7 @@ private slots:
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(centre(), QColor(Qt::blue).rgb());
         QCOMPARE(lngSlideCount, 0);
-        QCOMPARE(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))), head());
+        QCOMPARE(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))), TestProgram::shippedHead());
     }
 
     void sourceFolderProblems()
@@ -282,11 +272,11 @@ private slots:
         QCOMPARE(m_program->form()->txtCaption->text(), QStringLiteral("too big"));            // caption kept
         QVERIFY(!QFile::exists(target + QStringLiteral("/b.bmp")));
         QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden).size(), 2); // page and a.bmp, no leftovers
-        QCOMPARE(readFile(target + QStringLiteral("/SlideShow.htm")), head() + entry(1, QStringLiteral("a.bmp"), QStringLiteral("fits")));
+        QCOMPARE(readFile(target + QStringLiteral("/SlideShow.htm")), TestProgram::shippedHead() + slideEntry(1, "a.bmp", "fits"));
 
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        QVERIFY(readFile(target + QStringLiteral("/SlideShow.htm")).contains(entry(2, QStringLiteral("c.bmp"), QString())));
+        QVERIFY(readFile(target + QStringLiteral("/SlideShow.htm")).contains(slideEntry(2, "c.bmp", "")));
         QCOMPARE(fingerprints(m_photos->path()), before);
     }
 
@@ -371,8 +361,8 @@ private slots:
         QTest::mouseClick(m_program->form()->Command1, Qt::LeftButton);
         QCOMPARE(m_program->platform().programEnds, 1);
         QCOMPARE(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))),
-                 head() + entry(1, QStringLiteral("a.bmp"), QStringLiteral("one"))
-                     + entry(2, QStringLiteral("b.bmp"), QStringLiteral("two")));
+                 TestProgram::shippedHead() + slideEntry(1, "a.bmp", "one")
+                     + slideEntry(2, "b.bmp", "two"));
     }
 
     void aKilledProgramLeavesEveryEntryWritten()
@@ -388,9 +378,9 @@ private slots:
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
 
-        QByteArray expected = TestProgram::shippedTemplate(QStringLiteral("Head.txt")) + "\r\n";
+        QByteArray expected = TestProgram::shippedHead();
         for (int i = 1; i <= 3; ++i)
-            expected += entry(i, QStringLiteral("p%1.bmp").arg(i - 1), QStringLiteral("caption %1").arg(i));
+            expected += slideEntry(i, "p" + QByteArray::number(i - 1) + ".bmp", "caption " + QByteArray::number(i));
         QCOMPARE(readFile(m_photos->filePath(QStringLiteral("SlideShow.htm"))), expected);
     }
 

@@ -3,38 +3,48 @@
 
 namespace PageText {
 
-QByteArray scriptString(const QString &text)
+namespace {
+/** The text's bytes, with each byte that replace() maps to a text replaced by it. */
+template<class Replace>
+QByteArray escaped(const QString &text, Replace replace)
 {
     const QByteArray bytes = text.toLocal8Bit();
     QByteArray out;
     out.reserve(bytes.size());
     for (const char c : bytes) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\'': out += "\\'"; break;
-        case '\r': out += "\\r"; break;
-        case '\n': out += "\\n"; break;
-        case '<': out += "\\x3C"; break;
-        default: out += c;
-        }
+        if (const char *replacement = replace(c))
+            out += replacement;
+        else
+            out += c;
     }
     return out;
+}
+}
+
+QByteArray scriptString(const QString &text)
+{
+    return escaped(text, [](char c) -> const char * {
+        switch (c) {
+        case '\\': return "\\\\";
+        case '\'': return "\\'";
+        case '\r': return "\\r";
+        case '\n': return "\\n";
+        case '<': return "\\x3C";
+        default: return nullptr;
+        }
+    });
 }
 
 QByteArray markup(const QString &text)
 {
-    const QByteArray bytes = text.toLocal8Bit();
-    QByteArray out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
+    return escaped(text, [](char c) -> const char * {
         switch (c) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
+        case '&': return "&amp;";
+        case '<': return "&lt;";
+        case '>': return "&gt;";
+        default: return nullptr;
         }
-    }
-    return out;
+    });
 }
 
 QByteArray url(const QString &fileName)

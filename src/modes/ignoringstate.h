@@ -12,8 +12,6 @@ public:
     void Command2(QString &) override {}
     void Command3() override {}
 
-    Mediator *mediator() const { return md; }
-
 private:
     Mediator *md = nullptr;
 };
