@@ -4,6 +4,7 @@
 #include "core/general.h"
 #include "document/decobj2.h"
 #include "document/slideshow.h"
+#include "document/textstream.h"
 #include "platform/scriptedplatform.h"
 #include "ui/form2.h"
 #include "../testsupport.h"
@@ -25,7 +26,10 @@ struct Slide {
     QColor color;
 };
 
-bool writeCase(const QString &root, const QString &name, const QString &showName, const QList<Slide> &slides)
+enum class Thumbnails { None, Written };
+
+bool writeCase(const QString &root, const QString &name, const QString &showName, const QList<Slide> &slides,
+               Thumbnails thumbnails = Thumbnails::None)
 {
     const QString folder = root + QLatin1Char('/') + name;
     QDir().mkpath(folder);
@@ -38,13 +42,19 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
     QJsonArray expected;
     int index = 0;
     for (const Slide &slide : slides) {
-        const QImage image(QSize(320 + 40 * index, 200 + 30 * (index % 2)), QImage::Format_RGB32);
+        const QSize size(320 + 40 * (index % 8), 200 + 30 * (index % 2));
         const QString path = photos + QLatin1Char('/') + slide.file;
-        writeImage(path, image.size(), slide.color);
+        writeImage(path, size, slide.color);
         Form2::instance()->txtCaption->setText(slide.caption);
         DecObj2 entry;
         entry.init(path);
         entry.Execute();
+        if (thumbnails == Thumbnails::Written) {
+            const QString thumbnail = QStringLiteral("SlideShow-thumbnails/") + slide.file;
+            QDir(folder).mkpath(QStringLiteral("SlideShow-thumbnails"));
+            writeImage(folder + QLatin1Char('/') + thumbnail, size / 4, slide.color);
+            tsSlideShow->WriteLine("Thumbnail[" + QByteArray::number(lngSlideCount) + "] = '" + thumbnail.toUtf8() + "';");
+        }
         expected.append(QJsonObject{{QStringLiteral("file"), slide.file}, {QStringLiteral("caption"), slide.caption}});
         ++index;
     }
@@ -94,6 +104,18 @@ int main(int argc, char *argv[])
                      {QStringLiteral("Case.jpg"), QStringLiteral("upper case"), Qt::darkCyan},
                      {QStringLiteral("case.jpg"), QString(10'000, QLatin1Char('w')), Qt::darkMagenta}});
     ok &= writeCase(root, QStringLiteral("empty"), QStringLiteral("Nothing yet"), {});
+    ok &= writeCase(root, QStringLiteral("one"), QStringLiteral("Just one"),
+                    {{QStringLiteral("only.jpg"), QStringLiteral("The only photo"), Qt::darkYellow}});
+    ok &= writeCase(root, QStringLiteral("thumbnails"), QStringLiteral("With thumbnails"),
+                    {{QStringLiteral("t1.jpg"), QStringLiteral("First"), Qt::red},
+                     {QStringLiteral("t2.jpg"), QStringLiteral("Second"), Qt::green},
+                     {QStringLiteral("t3.jpg"), QStringLiteral("Third"), Qt::blue}},
+                    Thumbnails::Written);
+    QList<Slide> many;
+    for (int n = 1; n <= 2000; ++n)
+        many.append({QStringLiteral("p%1.jpg").arg(n, 4, 10, QLatin1Char('0')), QStringLiteral("Photo %1").arg(n),
+                     QColor::fromHsv(n % 360, 200, 200)});
+    ok &= writeCase(root, QStringLiteral("many"), QStringLiteral("Two thousand"), many);
     Form2::unload();
     return ok ? 0 : 1;
 }
