@@ -120,7 +120,7 @@ private slots:
         QTest::mouseClick(form->Command4, Qt::LeftButton);
 
         const QByteArray entries = slideEntry(1, "a.jpg", "Red, it\\'s mine") + slideEntry(2, "c.gif", "Blue \\x3C/script>");
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n2 of 3 added to ") + photo("SlideShow.htm")});
         QCOMPARE(atMessage, TestProgram::shippedHead() + entries);
         QCOMPARE(document(), TestProgram::shippedHead() + entries + completion(QStringLiteral("a.jpg"), QStringLiteral("Our trip")));
         QVERIFY(form->Next->isVisible() && !form->Next->isEnabled());
@@ -186,7 +186,7 @@ private slots:
 
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(m_program->platform().messages,
-                 QStringList({QStringLiteral("Source Folder does not exist!"), QStringLiteral("Last image reached.")}));
+                 QStringList({QStringLiteral("Source Folder does not exist!"), QStringLiteral("Last image reached.\n0 of 0 added to ") + m_other->filePath(QStringLiteral("SlideShow.htm"))}));
         QCOMPARE(otherDocument(), TestProgram::shippedHead() + completion(QString(), QStringLiteral("My Slide Show")));
         QVERIFY(m_program->form()->btnView->isVisible());
     }
@@ -287,7 +287,7 @@ private slots:
         bool visibleAtMessage = false;
         m_program->platform().onMessage = [&](const QString &) { visibleAtMessage = m_program->dialog()->isVisible(); };
         QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n0 of 0 added to ") + photo("SlideShow.htm")});
         QVERIFY(visibleAtMessage);
         QVERIFY(!m_program->dialog()->isVisible());
         QCOMPARE(document(), TestProgram::shippedHead() + completion(QString(), QStringLiteral("My Slide Show")));
@@ -324,7 +324,7 @@ private slots:
             QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         }
         QCOMPARE(shown, order);
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n0 of 5 added to ") + photo("SlideShow.htm")});
     }
 
     void aFailedCompletionIsReportedAndTheBatchStillEnds()
@@ -339,7 +339,7 @@ private slots:
 
         const QStringList &messages = m_program->platform().messages;
         QCOMPARE(messages.size(), 2);
-        QCOMPARE(messages[0], QStringLiteral("Last image reached."));
+        QCOMPARE(messages[0], QStringLiteral("Last image reached.\n1 of 1 added to ") + photo("SlideShow.htm"));
         QVERIFY2(messages[1].contains(QStringLiteral("Middle.txt")), qPrintable(messages[1]));
         QCOMPARE(document(), TestProgram::shippedHead() + slideEntry(1, "a.jpg", "kept"));
         QVERIFY(m_program->form()->btnView->isVisible());
@@ -387,7 +387,7 @@ private slots:
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QCOMPARE(prefetcher.pendingPaths(), QStringList()); // nothing left to fetch
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n0 of 3 added to ") + photo("SlideShow.htm")});
         QCOMPARE(prefetcher.pendingPaths(), QStringList());
     }
 

@@ -143,7 +143,7 @@ private slots:
         QCOMPARE(objMediator->GetSourceFile(), m_photos->filePath(QStringLiteral("zz-after.bmp")));
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
         QCOMPARE(int(m_program->platform().messages.count(ErrorLoading)), errors);
-        QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Last image reached."));
+        QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Last image reached.\n1 of 2 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm")));
         const QByteArray page = readFile(m_target->filePath(QStringLiteral("SlideShow.htm")));
         QVERIFY(page.startsWith(TestProgram::shippedHead() + slideEntry(1, "zz-after.bmp", "")));
         QVERIFY(!page.contains("Picture[2]"));
@@ -302,7 +302,7 @@ private slots:
             captions << caption;
             QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
         }
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n8 of 8 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm"))});
 
         const QByteArray page = readFile(m_target->filePath(QStringLiteral("SlideShow.htm")));
         QStringList shown;
@@ -345,7 +345,7 @@ private slots:
         QCOMPARE(objMediator->GetSourceFile(), m_photos->filePath(QStringLiteral("p39999.bmp")));
         QCOMPARE(centre(), QColor(Qt::red).rgb());
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.")});
+        QCOMPARE(m_program->platform().messages, QStringList{QStringLiteral("Last image reached.\n1 of 40000 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm"))});
         QVERIFY(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))).contains("Picture[1]  = 'p39999.bmp';"));
     }
 

@@ -16,6 +16,8 @@ class Stack
 {
 public:
     void add(std::shared_ptr<WorkItem> Obj);
+    /** Returns an item to the front, so NextElement hands it out next (going back in a batch). */
+    void putBack(std::shared_ptr<WorkItem> Obj) { m_items.push_front(std::move(Obj)); }
     /** Removes and returns the oldest item; nothing when empty. */
     std::shared_ptr<WorkItem> NextElement();
     /** The newest item, not removed; nothing when empty. */

@@ -7,12 +7,14 @@
 #include "core/source.h"
 #include "document/slideshow.h"
 #include "imaging/prefetcher.h"
+#include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -61,6 +63,9 @@ void Mediator::StartStateTwo()
     form->Command4->setEnabled(true);
     form->btnView->setVisible(false);
     form->btnView->setEnabled(false);
+    form->btnBack->setEnabled(false);
+    form->showStatus(QString());
+    form->followShowName(true);
     StateMgr->SetStateTwo();
 }
 
@@ -74,6 +79,12 @@ void Mediator::StartStateThree()
     form->btnView->setEnabled(false);
     form->Next->setVisible(false);
     form->Command4->setEnabled(false);
+    form->btnBack->setEnabled(false);
+    form->lblSizeBefore->clear();
+    form->showStatus(QString());
+    form->followShowName(false);
+    form->setWindowTitle(QStringLiteral("Fotoweave"));
+    batchSteps().clear(); // a batch set aside cannot be gone back into
     lngSlideCount = 0;
     Prefetcher::shared().drop(); // the batch is set aside
 }
@@ -85,6 +96,19 @@ void Mediator::StartStateFour()
     form->Command4->setEnabled(false);
     form->btnView->setVisible(true);
     form->btnView->setEnabled(true);
+    form->btnBack->setEnabled(false); // the page is complete
+    form->followShowName(false);
+}
+
+void Mediator::Back()
+{
+    if (StateMgr->current() == StateMgr->two())
+        static_cast<State2 *>(StateMgr->two())->Back();
+}
+
+BatchSteps &Mediator::batchSteps() const
+{
+    return static_cast<State2 *>(StateMgr->two())->steps();
 }
 
 void Mediator::registerCmd1(std::shared_ptr<Command> c) { RegCmd1 = std::move(c); }

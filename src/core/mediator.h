@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class BatchSteps;
 class Command;
 class Source;
 class StateManager;
@@ -46,6 +47,10 @@ public:
     void SourceFolder();
     void TargetFolder();
     QString BrowseForFolder(const QString &szPrompt);
+    /** Back in batch mode: the previous image of the batch again. */
+    void Back();
+    /** Batch mode's record of the images passed; the slide entry writer reports each entry to it. */
+    BatchSteps &batchSteps() const;
 
     StateManager *stateManager() const { return StateMgr.get(); }
     const std::shared_ptr<Command> &registeredCmd1() const { return RegCmd1; }

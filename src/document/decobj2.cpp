@@ -7,8 +7,10 @@
 #include "document/pagetext.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
+#include "modes/batchsteps.h"
 #include "ui/form2.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 
 void DecObj2::Execute()
@@ -17,13 +19,20 @@ void DecObj2::Execute()
         throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
 
     const QString fileName = imagePath.mid(imagePath.lastIndexOf(QLatin1Char('/')) + 1);
-    ImageCopy::copy(imagePath, objMediator->GetTgtFolder() + QLatin1Char('/') + fileName);
+    const QString copy = objMediator->GetTgtFolder() + QLatin1Char('/') + fileName;
+    // Back removes the copy only if this entry made a new file (never the source, never a file already there).
+    const QFileInfo before(copy);
+    const bool newCopy = !before.exists() && !before.isSymLink();
+    ImageCopy::copy(imagePath, copy);
 
     const qint32 n = lngSlideCount + 1;
+    const QString caption = Form2::instance()->txtCaption->text();
     const QByteArray entry = "\r\n\r\n" + PageText::pictureLine(n, fileName) + "\r\n"
-        + PageText::captionLine(n, Form2::instance()->txtCaption->text()) + "\r\n";
+        + PageText::captionLine(n, caption) + "\r\n";
+    const qint64 offset = tsSlideShow->size();
     tsSlideShow->Write(entry);
     tsSlideShow->flush();
+    objMediator->batchSteps().added(offset, caption, newCopy ? copy : QString());
 
     lngSlideCount = n;
     if (lngSlideCount == 1)

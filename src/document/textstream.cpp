@@ -37,6 +37,12 @@ void TextStream::flush()
         fail(QStringLiteral("could not be written"));
 }
 
+void TextStream::truncate(qint64 size)
+{
+    if (!m_file.flush() || !m_file.resize(size) || !m_file.seek(size))
+        fail(QStringLiteral("could not be cut back"));
+}
+
 void TextStream::Close()
 {
     if (!m_file.isOpen())

@@ -20,6 +20,10 @@ public:
     /** Hands everything written so far to the file system. */
     void flush();
     void Close();
+    /** Bytes written so far: where the next write lands. */
+    qint64 size() const { return m_file.pos(); }
+    /** Cuts the file back to its first `size` bytes, on disk at once; later writes follow them. */
+    void truncate(qint64 size);
 
     bool isOpen() const { return m_file.isOpen(); }
     QString path() const { return m_file.fileName(); }

@@ -14,7 +14,8 @@
 void DecObj::Execute()
 {
     Form2 *form = Form2::instance();
-    form->txtCaption->clear();
+    // Setting the text also forgets the undo history: Ctrl+Z must not bring back the previous image's caption.
+    form->txtCaption->setText(QString());
     form->txtCaption->setFocus(); // ready for this image's caption
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
@@ -35,4 +36,5 @@ void DecObj::Execute()
                                QRectF((square - float(size.width())) / 2, (square - float(size.height())) / 2,
                                       size.width(), size.height()));
     form->PicBox->setVisible(true);
+    form->showImageSize(imagePath, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
 }

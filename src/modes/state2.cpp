@@ -8,11 +8,16 @@
 #include "core/mediator.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
+#include "document/textstream.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"
 #include "platform/platform.h"
+#include "ui/form2.h"
+#include "ui/statustexts.h"
 
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 
 void State2::init(Mediator *md)
 {
@@ -23,6 +28,8 @@ void State2::Command1(QString &)
 {
     const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     imageStack = std::make_shared<Stack>();
+    m_steps.clear();
+    m_count = 0;
     Prefetcher::shared().drop();
 
     const QString folder = md->GetSourceFolder();
@@ -51,6 +58,7 @@ void State2::Command1(QString &)
         }
     }
 
+    m_count = int(imageStack->count());
     auto next = std::make_shared<Cmd2>();
     next->init(md);
     static_cast<Command &>(*next).Execute();
@@ -58,21 +66,68 @@ void State2::Command1(QString &)
 
 void State2::Command2(QString &)
 {
+    m_steps.passed();
     if (imageStack && imageStack->hasMoreElements()) {
-        auto item = std::static_pointer_cast<ParseObject>(imageStack->NextElement());
-        item->Execute();
-        // While the user looks at this one, the next ones are decoded.
-        QStringList next;
-        for (std::size_t ahead = 0; ahead < Prefetcher::Depth; ++ahead) {
-            if (auto item = std::static_pointer_cast<ParseObject>(imageStack->peek(ahead)))
-                next << item->path();
-        }
-        Prefetcher::shared().request(next);
+        showNext();
         return;
     }
+    finish();
+}
 
+void State2::Back()
+{
+    if (!m_steps.canGoBack())
+        return;
+    std::shared_ptr<WorkItem> current = m_steps.current();
+    BatchSteps::Step step;
+    try {
+        step = m_steps.takeBack();
+    } catch (const DocumentError &e) {
+        // Nothing was taken back; the image on show stays.
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        return;
+    }
+    imageStack->putBack(current);
+    imageStack->putBack(step.item);
+    showNext();
+    if (step.added) {
+        Form2 *form = Form2::instance();
+        form->txtCaption->setText(step.caption);
+        form->txtCaption->selectAll(); // ready to be corrected
+    }
+}
+
+void State2::showNext()
+{
+    auto item = std::static_pointer_cast<ParseObject>(imageStack->NextElement());
+    m_steps.showing(item);
+    item->Execute();
+    showWhereAmI();
+    // While the user looks at this one, the next ones are decoded.
+    QStringList next;
+    for (std::size_t ahead = 0; ahead < Prefetcher::Depth; ++ahead) {
+        if (auto item = std::static_pointer_cast<ParseObject>(imageStack->peek(ahead)))
+            next << item->path();
+    }
+    Prefetcher::shared().request(next);
+}
+
+void State2::showWhereAmI()
+{
+    Form2 *form = Form2::instance();
+    const auto item = std::static_pointer_cast<ParseObject>(m_steps.current());
+    form->showStatus(StatusTexts::position(m_steps.count() + 1, m_count, QFileInfo(item->path()).fileName(),
+                                           m_steps.addedCount()));
+    form->btnBack->setEnabled(m_steps.canGoBack());
+}
+
+void State2::finish()
+{
     Prefetcher::shared().drop();
-    Platform::instance().messageBox(QStringLiteral("Last image reached."));
+    const QString page = tsSlideShow ? tsSlideShow->path()
+                                     : md->GetTgtFolder() + QLatin1Char('/') + QLatin1String(SlideShowFileName);
+    const int added = m_steps.addedCount();
+    Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + StatusTexts::summary(added, m_count, page));
     try {
         CompleteSlideShow();
     } catch (const DocumentError &e) {
@@ -80,4 +135,5 @@ void State2::Command2(QString &)
         Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
     }
     md->StartStateFour();
+    Form2::instance()->showStatus(StatusTexts::finished(added, m_count, page));
 }

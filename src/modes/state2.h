@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "modes/batchsteps.h"
 #include "modes/state.h"
 
 #include <memory>
@@ -9,7 +10,8 @@ class Stack;
 
 /**
  * Batch mode: queues the images of the source folder, shows them one at a
- * time, and completes the slide show once the queue is empty.
+ * time, goes back on request, and completes the slide show once the queue is
+ * empty.
  */
 class State2 : public State
 {
@@ -20,10 +22,19 @@ public:
     /** Shows the next queued image; on an empty queue ends the batch. */
     void Command2(QString &str) override;
     void Command3() override {}
+    /** Takes the newest step back and shows its image again, with its caption if it was added. */
+    void Back();
 
     const std::shared_ptr<Stack> &queue() const { return imageStack; }
+    BatchSteps &steps() { return m_steps; }
 
 private:
+    void showNext();
+    void showWhereAmI();
+    void finish();
+
     Mediator *md = nullptr;
     std::shared_ptr<Stack> imageStack;
+    BatchSteps m_steps;
+    int m_count = 0; // images queued at the start of the batch
 };

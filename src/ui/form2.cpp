@@ -13,15 +13,18 @@
 #include "ui/form1.h"
 #include "ui/frmabout.h"
 #include "ui/picturebox.h"
+#include "ui/statustexts.h"
 #include "ui/twips.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 
 namespace {
@@ -104,6 +107,11 @@ void Form2::buildControls()
     Command4->setFont(Fonts::arial());
     Command1 = Controls::place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
     Command1->setText(QStringLiteral("Exit"));
+    // Left of "Skip", in the free space under the frame; the other buttons keep their places.
+    btnBack = Controls::place<CommandButton>(client, "btnBack", Twips::rect(2520, 6000, 1335, 495));
+    btnBack->setText(QStringLiteral("Back"));
+    btnBack->setEnabled(false);
+    setTabOrder(btnBack, Next);
 
     StatusBar1 = Controls::place<QStatusBar>(client, "StatusBar1", Twips::rect(0, 6555, 9075, 375));
     StatusBar1->setSizeGripEnabled(false);
@@ -115,6 +123,14 @@ void Form2::buildControls()
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Next, &QPushButton::clicked, this, &Form2::Next_Click);
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    connect(btnBack, &QPushButton::clicked, this, &Form2::btnBack_Click);
+    // As in a web browser; the caption box does not use Alt+Left, so it works while typing too.
+    auto *back = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
+    connect(back, &QShortcut::activated, this, [this] {
+        if (btnBack->isEnabled())
+            btnBack_Click();
+    });
+    connect(txtSlideShowName, &QLineEdit::textChanged, this, &Form2::showTitle);
     // Enter after typing a caption adds the image, as the button would.
     connect(txtCaption, &QLineEdit::returnPressed, this, [this] {
         if (Command4->isEnabled())
@@ -175,6 +191,33 @@ void Form2::moveOn()
     cmdNext = std::make_shared<Cmd2>();
     cmdNext->init(objMediator.get());
     static_cast<Command &>(*cmdNext).Execute();
+}
+
+void Form2::btnBack_Click()
+{
+    General::runHandler([] { objMediator->Back(); });
+}
+
+void Form2::showImageSize(const QString &path, QSize pixels)
+{
+    lblSizeBefore->setText(StatusTexts::imageSize(pixels, QFileInfo(path).size()));
+}
+
+void Form2::showStatus(const QString &text)
+{
+    StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->setText(text);
+}
+
+void Form2::followShowName(bool on)
+{
+    m_titleFollowsName = on;
+    showTitle();
+}
+
+void Form2::showTitle()
+{
+    if (m_titleFollowsName)
+        setWindowTitle(StatusTexts::windowTitle(txtSlideShowName->text()));
 }
 
 void Form2::Command1_Click()

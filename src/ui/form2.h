@@ -44,6 +44,7 @@ public:
     QPushButton *Next = nullptr;
     QPushButton *Command4 = nullptr;
     QPushButton *Command1 = nullptr;
+    QPushButton *btnBack = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
     QMenu *mnuFile = nullptr;
@@ -66,6 +67,14 @@ public:
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuUserGuide_Click();
+    /** "Back" or Alt+Left: the previous image of the batch again. */
+    void btnBack_Click();
+
+    /** Fills the size label for the image on show, from its file and its already known pixel size. */
+    void showImageSize(const QString &path, QSize pixels);
+    void showStatus(const QString &text);
+    /** While a batch runs the title names the show; stopping keeps the title as it is. */
+    void followShowName(bool on);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -75,4 +84,7 @@ private:
     void buildControls();
     void buildMenus();
     void moveOn();
+    void showTitle();
+
+    bool m_titleFollowsName = false;
 };

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "modes/batchsteps.h"
+
+#include "commands/workitem.h"
+#include "document/documenterror.h"
+#include "document/slideshow.h"
+#include "document/textstream.h"
+
+#include <QFile>
+
+#include <algorithm>
+
+void BatchSteps::clear()
+{
+    m_steps.clear();
+    m_current = {};
+}
+
+void BatchSteps::showing(std::shared_ptr<WorkItem> item)
+{
+    m_current = {};
+    m_current.item = std::move(item);
+}
+
+void BatchSteps::added(qint64 offset, const QString &caption, const QString &createdCopy)
+{
+    if (!m_current.item)
+        return;
+    m_current.added = true;
+    m_current.offset = offset;
+    m_current.caption = caption;
+    m_current.createdCopy = createdCopy;
+}
+
+void BatchSteps::passed()
+{
+    if (m_current.item)
+        m_steps.push_back(std::move(m_current));
+    m_current = {};
+}
+
+BatchSteps::Step BatchSteps::takeBack()
+{
+    Step step = m_steps.back();
+    if (step.added) {
+        if (!tsSlideShow || !tsSlideShow->isOpen())
+            throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be taken back."));
+        tsSlideShow->truncate(step.offset);
+        --lngSlideCount;
+        if (lngSlideCount == 0)
+            strFirstPicture.clear(); // the next image added becomes the first picture
+        if (!step.createdCopy.isEmpty())
+            QFile::remove(step.createdCopy);
+    }
+    m_steps.pop_back();
+    m_current = {};
+    return step;
+}
+
+int BatchSteps::addedCount() const
+{
+    return int(std::count_if(m_steps.begin(), m_steps.end(), [](const Step &step) { return step.added; }));
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <memory>
+#include <vector>
+
+class WorkItem;
+
+/**
+ * The images a batch has passed, oldest first, with what adding each one wrote,
+ * so that Back can take the newest step back exactly: the document cut back to
+ * where its entry began, the slide counter lowered, and the copy removed if this
+ * batch made it.
+ */
+class BatchSteps
+{
+public:
+    struct Step {
+        std::shared_ptr<WorkItem> item;
+        bool added = false;
+        qint64 offset = 0;   // the document's size before the entry
+        QString caption;     // as written into the entry
+        QString createdCopy; // the copy this batch created in the target; empty when it made none
+    };
+
+    /** A new batch: nothing passed, nothing on show. */
+    void clear();
+    /** The item now on show. */
+    void showing(std::shared_ptr<WorkItem> item);
+    std::shared_ptr<WorkItem> current() const { return m_current.item; }
+    /** The item on show has been added: its entry starts at offset. */
+    void added(qint64 offset, const QString &caption, const QString &createdCopy);
+    /** Moving on: the item on show becomes the newest step and nothing is on show. */
+    void passed();
+
+    bool canGoBack() const { return m_current.item && !m_steps.empty(); }
+    /**
+     * Takes the newest step back out of the document and the target folder and
+     * returns it; the item on show is forgotten. Throws DocumentError, and then
+     * changes nothing.
+     */
+    Step takeBack();
+
+    /** Images passed so far, added or skipped. */
+    int count() const { return int(m_steps.size()); }
+    int addedCount() const;
+
+private:
+    std::vector<Step> m_steps;
+    Step m_current;
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "ui/statustexts.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace StatusTexts {
+
+QString position(int number, int count, const QString &fileName, int added)
+{
+    // One pass, so a "%1" in a file name stays as it is.
+    return QStringLiteral("%1 of %2 · %3 · %4 added")
+        .arg(QString::number(number), QString::number(count), fileName, QString::number(added));
+}
+
+QString summary(int added, int count, const QString &page)
+{
+    return QStringLiteral("%1 of %2 added to %3")
+        .arg(QString::number(added), QString::number(count), QDir::toNativeSeparators(page));
+}
+
+QString finished(int added, int count, const QString &page)
+{
+    return QStringLiteral("Finished: ") + summary(added, count, page);
+}
+
+QString imageSize(QSize pixels, qint64 bytes)
+{
+    return QStringLiteral("%1 × %2 px, %3")
+        .arg(QString::number(pixels.width()), QString::number(pixels.height()),
+             QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat));
+}
+
+QString windowTitle(const QString &showName)
+{
+    const QString program = QStringLiteral("Fotoweave");
+    return showName.trimmed().isEmpty() ? program : showName + QStringLiteral(" – ") + program;
+}
+
+} // namespace StatusTexts
