@@ -1,0 +1,270 @@
+// SPDX-License-Identifier: MIT
+// Going back in a batch and knowing where one is, through the real widgets:
+// the document on disk after every step, the copies Back removes (and the ones
+// it must never touch), and the texts of the status bar, size label and title.
+#include "testsupport.h"
+
+#include "core/general.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QtTest>
+
+namespace {
+/** Small templates, so every expected document can be written out in full. */
+constexpr char Head[] = "<head>";
+constexpr char Middle[] = "<middle>";
+constexpr char End[] = "<end>";
+
+QByteArray completed(const QByteArray &firstPicture)
+{
+    return "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + firstPicture
+        + "' NAME='PictureBox' WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n"
+          "<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' COLSPAN='3'> My Slide Show </TD></TR>\r\n"
+          "\r\n\r\n<end>\r\n\r\n";
+}
+}
+
+class TestBack : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>(true);
+        m_program->setTemplate(QStringLiteral("Head.txt"), Head);
+        m_program->setTemplate(QStringLiteral("Middle.txt"), Middle);
+        m_program->setTemplate(QStringLiteral("End.txt"), End);
+        m_photos = std::make_unique<QTemporaryDir>();
+        m_target = std::make_unique<QTemporaryDir>();
+        QVERIFY2(m_photos->isValid() && m_target->isValid(), "no temporary folders");
+        writeImage(photo("a.bmp"), QSize(40, 30), Qt::red);
+        writeImage(photo("b.bmp"), QSize(30, 40), Qt::green);
+        writeImage(photo("c.bmp"), QSize(20, 20), Qt::blue);
+    }
+
+    void cleanup()
+    {
+        m_program.reset();
+        m_photos.reset();
+        m_target.reset();
+    }
+
+    // Each step is "add:<caption>", "skip" or "back"; after it, the document on
+    // disk, the status bar, the caption box and the copies in the target.
+    void everyStepLeavesTheDocumentExact_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QByteArrayList>("documents");
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<QStringList>("copies");
+
+        const QByteArray h = "<head>\r\n";
+        const QByteArray a1 = "\r\n\r\nPicture[1]  = 'a.bmp'; \r\nCaption[1] = 'one' ;\r\n";
+        const QByteArray b2 = "\r\n\r\nPicture[2]  = 'b.bmp'; \r\nCaption[2] = 'two' ;\r\n";
+        const QByteArray a1again = "\r\n\r\nPicture[1]  = 'a.bmp'; \r\nCaption[1] = 'uno' ;\r\n";
+        const QByteArray c2 = "\r\n\r\nPicture[2]  = 'c.bmp'; \r\nCaption[2] = 'tres' ;\r\n";
+        const QByteArray b1 = "\r\n\r\nPicture[1]  = 'b.bmp'; \r\nCaption[1] = 'bee' ;\r\n";
+
+        QTest::newRow("add, add, back, back, add, skip, add")
+            << QStringList{"add:one", "add:two", "back", "back", "add:uno", "skip", "add:tres"}
+            << QByteArrayList{h + a1, h + a1 + b2, h + a1, h, h + a1again, h + a1again,
+                              h + a1again + c2 + completed("a.bmp")}
+            << QStringList{"2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 2 added", "2 of 3 · b.bmp · 1 added",
+                           "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 1 added",
+                           "Finished: 2 of 3 added to <page>"}
+            << QStringList{"", "", "two", "one", "", "", "tres"}
+            << QStringList{"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"};
+        QTest::newRow("the first picture taken back, the next added one is first")
+            << QStringList{"add:one", "back", "skip", "add:bee", "skip"}
+            << QByteArrayList{h + a1, h, h, h + b1, h + b1 + completed("b.bmp")}
+            << QStringList{"2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added",
+                           "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"}
+            << QStringList{"", "one", "", "", ""}
+            << QStringList{"a.bmp", "", "", "b.bmp", "b.bmp"};
+        QTest::newRow("back onto skipped images, then to the end")
+            << QStringList{"skip", "add:bee", "back", "back", "skip", "skip", "skip"}
+            << QByteArrayList{h, h + b1, h, h, h, h, h + completed("")}
+            << QStringList{"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added",
+                           "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added",
+                           "Finished: 0 of 3 added to <page>"}
+            << QStringList{"", "", "bee", "", "", "", ""}
+            << QStringList{"", "b.bmp", "", "", "", "", ""};
+    }
+
+    void everyStepLeavesTheDocumentExact()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QByteArrayList, documents);
+        QFETCH(QStringList, statuses);
+        QFETCH(QStringList, captions);
+        QFETCH(QStringList, copies);
+        const QString page = m_target->filePath(QStringLiteral("SlideShow.htm"));
+
+        startBatch(m_photos->path(), m_target->path());
+        Form2 *form = m_program->form();
+        QCOMPARE(status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
+        QVERIFY(!form->btnBack->isEnabled()); // nothing passed yet
+        for (int i = 0; i < steps.size(); ++i) {
+            const QString &step = steps[i];
+            if (step.startsWith(QLatin1String("add:"))) {
+                form->txtCaption->setText(step.mid(4));
+                QTest::mouseClick(form->Command4, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(step == QLatin1String("skip") ? form->Next : form->btnBack, Qt::LeftButton);
+            }
+            const QByteArray where = QStringLiteral("after step %1 (%2)").arg(i + 1).arg(step).toUtf8();
+            QVERIFY2(readFile(page) == documents[i], where + ":\n" + readFile(page));
+            QCOMPARE(status(), QString(statuses[i]).replace(QStringLiteral("<page>"), page));
+            const bool finished = i == steps.size() - 1;
+            QCOMPARE(form->txtCaption->text(), captions[i]);
+            if (!finished)
+                QCOMPARE(form->txtCaption->selectedText(), captions[i]); // ready to be corrected
+            QStringList inTarget = QDir(m_target->path()).entryList({QStringLiteral("*.bmp")}, QDir::Files);
+            QCOMPARE(inTarget.join(QLatin1Char(' ')), copies[i]);
+            QCOMPARE(form->btnBack->isEnabled(), !finished && !statuses[i].startsWith(QLatin1String("1 of")));
+        }
+        QCOMPARE(m_program->platform().messages.last(),
+                 QStringLiteral("Last image reached.\n") + statuses.last().mid(10).replace(QStringLiteral("<page>"), page));
+    }
+
+    void backRemovesOnlyACopyThisBatchMade_data()
+    {
+        QTest::addColumn<bool>("intoSource");
+        QTest::addColumn<QByteArray>("before"); // the target's a.bmp before the batch; null: none
+        QTest::addColumn<bool>("keptAfterBack");
+
+        QTest::newRow("a new file in the target") << false << QByteArray() << false;
+        QTest::newRow("a file that was there before") << false << QByteArray("older picture") << true;
+        QTest::newRow("the target is the source folder") << true << QByteArray() << true;
+    }
+
+    void backRemovesOnlyACopyThisBatchMade()
+    {
+        QFETCH(bool, intoSource);
+        QFETCH(QByteArray, before);
+        QFETCH(bool, keptAfterBack);
+        const QByteArray original = readFile(photo("a.bmp"));
+        const QString folder = intoSource ? m_photos->path() : m_target->path();
+        if (!before.isNull())
+            writeFile(m_target->filePath(QStringLiteral("a.bmp")), before);
+
+        startBatch(m_photos->path(), folder);
+        Form2 *form = m_program->form();
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(readFile(folder + QStringLiteral("/a.bmp")), original);
+        QTest::mouseClick(form->btnBack, Qt::LeftButton);
+        QCOMPARE(readFile(folder + QStringLiteral("/SlideShow.htm")), QByteArray("<head>\r\n"));
+        QCOMPARE(QFile::exists(folder + QStringLiteral("/a.bmp")), keptAfterBack);
+        QCOMPARE(readFile(photo("a.bmp")), original);
+    }
+
+    void backAfterAFailedAdd()
+    {
+        startBatch(m_photos->path(), m_target->path());
+        Form2 *form = m_program->form();
+        QTest::keyClicks(form->txtCaption, QStringLiteral("one"));
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QVERIFY(QFile::remove(photo("b.bmp"))); // gone after it was shown: the copy fails
+        QTest::keyClicks(form->txtCaption, QStringLiteral("two"));
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(m_program->platform().messages.size(), 1);
+        const QByteArray one = "<head>\r\n\r\n\r\nPicture[1]  = 'a.bmp'; \r\nCaption[1] = 'one' ;\r\n";
+        QCOMPARE(document(), one);
+
+        QTest::mouseClick(form->btnBack, Qt::LeftButton);
+        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+        QCOMPARE(form->txtCaption->text(), QStringLiteral("one"));
+        QCOMPARE(document(), QByteArray("<head>\r\n"));
+        QCOMPARE(status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
+
+        // Forward again: the same queue in the same order; the missing file shows
+        // its error and leaves the size label empty.
+        QTest::mouseClick(form->Command4, Qt::LeftButton);
+        QCOMPARE(document(), one);
+        QCOMPARE(objMediator->GetSourceFile(), photo("b.bmp"));
+        QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Error loading image"));
+        QCOMPARE(form->lblSizeBefore->text(), QString());
+        QTest::mouseClick(form->Next, Qt::LeftButton);
+        QCOMPARE(objMediator->GetSourceFile(), photo("c.bmp"));
+    }
+
+    // The title, size label, keys and undo around one batch of a strangely named photo.
+    void whereAmI()
+    {
+        Form2 *form = m_program->form();
+        form->activateWindow(); // shortcuts reach the active window only
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Fotoweave"));
+        QCOMPARE(status(), QString());
+        QVERIFY(!form->btnBack->isEnabled());
+        QVERIFY(QFile::rename(photo("b.bmp"), photo("b Café à Noël %1.bmp")));
+
+        startBatch(m_photos->path(), m_target->path());
+        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
+        form->txtSlideShowName->setText(QStringLiteral("Noël"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Noël – Fotoweave"));
+        QCOMPARE(form->lblSizeBefore->text(), QStringLiteral("40 × 30 px, 3.7 kB"));
+
+        QTest::keyClicks(form->txtCaption, QStringLiteral("red"));
+        QTest::keyClick(form->txtCaption, Qt::Key_Return);
+        QCOMPARE(status(), QStringLiteral("2 of 3 · b Café à Noël %1.bmp · 1 added"));
+        QCOMPARE(form->lblSizeBefore->text(), QStringLiteral("30 × 40 px, 3.7 kB"));
+        QTest::keyClick(form->txtCaption, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(form->txtCaption->text(), QString()); // the last photo's caption stays with it
+
+        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+        QCOMPARE(form->txtCaption->text(), QStringLiteral("red"));
+        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // first image: nowhere to go
+        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+
+        form->txtSlideShowName->setText(QStringLiteral("My Slide Show"));
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(form->Next, Qt::LeftButton);
+        QCOMPARE(status(), QStringLiteral("Finished: 0 of 3 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm")));
+        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // the page is complete
+        QCOMPARE(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))), "<head>\r\n" + completed(""));
+        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
+        form->txtSlideShowName->setText(QStringLiteral("Later")); // the page is made: the title stays
+        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
+
+        form->mnuClose->trigger();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Fotoweave"));
+        QCOMPARE(status(), QString());
+        QCOMPARE(form->lblSizeBefore->text(), QString());
+    }
+
+private:
+    QString photo(const char *name) const { return m_photos->filePath(QString::fromUtf8(name)); }
+    QByteArray document() const { return readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))); }
+    QString status() const
+    {
+        return m_program->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text();
+    }
+
+    void startBatch(const QString &source, const QString &target)
+    {
+        m_program->form()->mnuOpen->trigger();
+        m_program->platform().folderAnswers << source << target;
+        QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
+        QTest::mouseClick(m_program->dialog()->btnTarget, Qt::LeftButton);
+        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
+        QVERIFY(!m_program->dialog()->isVisible());
+    }
+
+    std::unique_ptr<TestProgram> m_program;
+    std::unique_ptr<QTemporaryDir> m_photos;
+    std::unique_ptr<QTemporaryDir> m_target;
+};
+
+QTEST_MAIN(TestBack)
+#include "tst_back.moc"
