@@ -143,7 +143,8 @@ private slots:
         QCOMPARE(objMediator->GetSourceFile(), m_photos->filePath(QStringLiteral("zz-after.bmp")));
         QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
         QCOMPARE(int(m_program->platform().messages.count(ErrorLoading)), errors);
-        QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Last image reached.\n1 of 2 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm")));
+        QCOMPARE(m_program->platform().messages.last(),
+                 QStringLiteral("Last image reached.\n1 of 2 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm")));
         const QByteArray page = readFile(m_target->filePath(QStringLiteral("SlideShow.htm")));
         QVERIFY(page.startsWith(TestProgram::shippedHead() + slideEntry(1, "zz-after.bmp", "")));
         QVERIFY(!page.contains("Picture[2]"));
