@@ -2,7 +2,7 @@
 // fotoweave-bench: times the real preview path against a naive full decode
 // plus scale, on images it makes itself. Each path runs in a child process of
 // its own so that one path's peak memory cannot hide the other's.
-#include "../tests/gifwriter.h"
+#include "gifwriter.h"
 #include "core/general.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "testsupport.h"
 
-#include "gifwriter.h"
-
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
@@ -10,33 +8,28 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 
-#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QtTest>
 
-TestProgram::TestProgram(bool showMainWindow)
+TestProgram::TestProgram()
 {
-    QVERIFY2(m_programDir.isValid(), "no temporary program folder");
-    for (const char *name : {"Head.txt", "Middle.txt", "End.txt", "UsersGuide.htm"})
-        setTemplate(QLatin1String(name), shippedTemplate(QLatin1String(name)));
-
+    QVERIFY2(m_programDir.isValid() && m_source.isValid() && m_target.isValid(), "no temporary folders");
+    setTemplate("Head.txt", Head);
+    setTemplate("Middle.txt", Middle);
+    setTemplate("End.txt", End);
     auto platform = std::make_unique<ScriptedPlatform>(m_programDir.path());
     m_platform = platform.get();
     Platform::install(std::move(platform));
-
-    if (showMainWindow) {
-        General::Main();
-    } else {
-        objMediator = std::make_unique<Mediator>();
-        objMediator->init();
-    }
+    General::Main();
 }
 
 TestProgram::~TestProgram()
 {
     Prefetcher::shared().drop();
-    Prefetcher::shared().setEnabled(true);
     CloseSlideShow();
     tsSlideShow.reset();
     lngSlideCount = 0;
@@ -49,36 +42,56 @@ TestProgram::~TestProgram()
 Form2 *TestProgram::form() const { return Form2::instance(); }
 Form1 *TestProgram::dialog() const { return Form1::instance(); }
 
-void TestProgram::setTemplate(const QString &name, const QByteArray &text)
+void TestProgram::setTemplate(const char *name, const QByteArray &text)
 {
-    const QString path = m_programDir.filePath(name);
+    const QString path = m_programDir.filePath(QLatin1String(name));
     QFile::remove(path);
     if (!text.isNull())
         writeFile(path, text);
 }
 
-QByteArray TestProgram::shippedTemplate(const QString &name)
+void TestProgram::chooseFolders(const QString &source, const QString &target)
 {
-    return readFile(QStringLiteral(FOTOWEAVE_ASSETS_DIR "/") + name);
+    form()->mnuOpen->trigger();
+    m_platform->folderAnswers.enqueue(source);
+    QTest::mouseClick(dialog()->btnSource, Qt::LeftButton);
+    if (!target.isEmpty()) {
+        m_platform->folderAnswers.enqueue(target);
+        QTest::mouseClick(dialog()->btnTarget, Qt::LeftButton);
+    }
 }
 
-QByteArray TestProgram::shippedHead()
+void TestProgram::start() { QTest::mouseClick(dialog()->Command1, Qt::LeftButton); }
+
+void TestProgram::startBatch()
 {
-    return shippedTemplate(QStringLiteral("Head.txt")) + "\r\n";
+    chooseFolders(source(), target());
+    start();
 }
 
-QByteArray slideEntry(int n, const QByteArray &file, const QByteArray &caption)
+void TestProgram::add(const QString &caption)
 {
-    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
-        + "] = '" + caption + "' ;\r\n";
+    QTest::keyClicks(form()->txtCaption, caption);
+    QTest::mouseClick(form()->Command4, Qt::LeftButton);
+}
+
+void TestProgram::skip() { QTest::mouseClick(form()->Next, Qt::LeftButton); }
+
+QByteArray TestProgram::page() const { return readFile(target(QStringLiteral("SlideShow.htm"))); }
+
+QString TestProgram::shown() const { return QFileInfo(objMediator->GetSourceFile()).fileName(); }
+
+QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name)
+{
+    return "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + firstPicture
+        + "' NAME='PictureBox' WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' "
+          "ALIGN='center' COLSPAN='3'> " + name + " </TD></TR>\r\n\r\n\r\n<end>\r\n\r\n";
 }
 
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -88,52 +101,17 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
-void writeGif(const QString &path, const QImage &image)
-{
-    const QByteArray gif = GifWriter::encode(image);
-    QVERIFY2(!gif.isEmpty(), "the GIF writer takes four colours at most");
-    writeFile(path, gif);
-}
+QString fixture(const QString &name) { return QStringLiteral(FOTOWEAVE_TEST_DATA "/") + name; }
 
-void writeImage(const QString &path, QSize size, QColor color, const char *format)
+void writeImage(const QString &path, QSize size, QColor color)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(color);
-    if (qstrcmp(format, "gif") == 0 || (!format && path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive))) {
-        writeGif(path, image);
+    if (path.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)) {
+        writeFile(path, readFile(fixture(QStringLiteral("photo.gif"))));
         return;
     }
-    QImageWriter writer(path, format);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    QImageWriter writer(path, QFileInfo(path).suffix().toLower().toLatin1());
     writer.setQuality(95);
     QVERIFY2(writer.write(image), qPrintable(path + QStringLiteral(": ") + writer.errorString()));
-}
-
-void writeRotatedJpeg(const QString &path, QSize stored, int orientation)
-{
-    // Left half red, right half blue in the stored image, so the turn shows.
-    QImage image(stored, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    for (int y = 0; y < stored.height(); ++y)
-        for (int x = 0; x < stored.width() / 2; ++x)
-            image.setPixel(x, y, qRgb(255, 0, 0));
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(image.save(&buffer, "JPEG", 95));
-
-    // An APP1 segment with a little-endian TIFF header and one IFD entry: Orientation.
-    QByteArray tiff("II*\0\x08\0\0\0", 8);
-    tiff += QByteArray("\x01\0", 2);                       // one entry
-    tiff += QByteArray("\x12\x01\x03\0\x01\0\0\0", 8);     // tag 0x0112, SHORT, count 1
-    tiff += char(orientation);
-    tiff += QByteArray("\0\0\0", 3);
-    tiff += QByteArray("\0\0\0\0", 4);                     // no next IFD
-    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray app1("\xFF\xE1", 2);
-    const int length = payload.size() + 2;
-    app1 += char(length >> 8);
-    app1 += char(length & 0xFF);
-    app1 += payload;
-    jpeg.insert(2, app1); // right after the start-of-image marker
-    writeFile(path, jpeg);
 }

@@ -5,50 +5,71 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QImage>
 #include <QSize>
 #include <QString>
 #include <QTemporaryDir>
-
-#include <memory>
 
 class Form1;
 class Form2;
 
 /**
- * A started program for one test: the scripted platform, a program folder
- * holding the shipped templates, and the coordinator after start-up. Tearing
- * it down leaves no window, document or counter behind for the next test.
+ * The program started for one test: a scripted platform, a program folder with
+ * the small templates below, and the main window shown. Destroying it leaves no
+ * window, document or counter behind. Batches are driven through the real widgets.
  */
 class TestProgram
 {
 public:
-    explicit TestProgram(bool showMainWindow = false);
+    /** The templates every test program starts with, so expected pages can be written out in full. */
+    static constexpr char Head[] = "<head>", Middle[] = "<middle>", End[] = "<end>";
+
+    TestProgram();
     ~TestProgram();
 
+    /** The scripted platform: queue folder answers, read what was opened or ended. */
     ScriptedPlatform &platform() { return *m_platform; }
+    /** What the program has shown in message boxes so far. */
+    const QStringList &messages() const { return m_platform->messages; }
+    /** The folder the program finds its templates and user guide in. */
     QString programFolder() const { return m_programDir.path(); }
+    /** An empty folder for photos; with a name, that file's path in it. */
+    QString source(const QString &name = QString()) const { return name.isEmpty() ? m_source.path() : m_source.filePath(name); }
+    /** An empty folder to be the target; with a name, that file's path in it. */
+    QString target(const QString &name = QString()) const { return name.isEmpty() ? m_target.path() : m_target.filePath(name); }
+    /** The bytes of SlideShow.htm in target(). */
+    QByteArray page() const;
+    /** The main window. */
     Form2 *form() const;
+    /** The Images window (the batch dialog). */
     Form1 *dialog() const;
 
     /** Replaces a template beside the program; a null text removes it. */
-    void setTemplate(const QString &name, const QByteArray &text);
-    static QByteArray shippedTemplate(const QString &name);
-    /** What a new document holds: the shipped head and its line end. */
-    static QByteArray shippedHead();
+    void setTemplate(const char *name, const QByteArray &text);
+    /** Opens the Images window and picks source (and target, unless empty) through the folder browser. */
+    void chooseFolders(const QString &source, const QString &target = QString());
+    /** Presses Start in the Images window. */
+    void start();
+    /** chooseFolders(source(), target()) then start(). */
+    void startBatch();
+    /** Types caption into the caption box and presses "Add to SlideShow". */
+    void add(const QString &caption = QString());
+    /** Presses "Skip". */
+    void skip();
+    /** The file name of the image on show. */
+    QString shown() const;
 
 private:
-    QTemporaryDir m_programDir;
+    QTemporaryDir m_programDir, m_source, m_target;
     ScriptedPlatform *m_platform = nullptr;
 };
 
-/** The two lines of one slide entry, with the blank lines before them. */
-QByteArray slideEntry(int n, const QByteArray &file, const QByteArray &caption);
+/** What a page holds after its entries, with the templates above: first picture and name as written there. */
+QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name);
+/** A file's bytes; empty when it cannot be read. */
 QByteArray readFile(const QString &path);
+/** Writes bytes to a file, failing the test when it cannot. */
 void writeFile(const QString &path, const QByteArray &bytes);
-/** Writes an image of one colour; format "jpg", "bmp", "gif" or "png". */
-void writeImage(const QString &path, QSize size, QColor color = Qt::red, const char *format = nullptr);
-/** Writes a GIF of up to four colours (Qt reads GIF but cannot write it). */
-void writeGif(const QString &path, const QImage &image);
-/** Writes a JPEG whose EXIF orientation says it must be turned a quarter to stand upright. */
-void writeRotatedJpeg(const QString &path, QSize stored, int orientation);
+/** A file of tests/data. */
+QString fixture(const QString &name);
+/** Writes a one-colour JPEG, BMP or PNG by the path's extension; a .gif gets the fixture photo.gif (90 x 60, 200/30/60). */
+void writeImage(const QString &path, QSize size = QSize(20, 20), QColor color = QColor(200, 30, 60));

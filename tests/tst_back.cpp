@@ -17,11 +17,6 @@
 #include <QtTest>
 
 namespace {
-/** Small templates, so every expected document can be written out in full. */
-constexpr char Head[] = "<head>";
-constexpr char Middle[] = "<middle>";
-constexpr char End[] = "<end>";
-
 QByteArray completed(const QByteArray &firstPicture)
 {
     return "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + firstPicture
@@ -38,10 +33,7 @@ class TestBack : public QObject
 private slots:
     void init()
     {
-        m_program = std::make_unique<TestProgram>(true);
-        m_program->setTemplate(QStringLiteral("Head.txt"), Head);
-        m_program->setTemplate(QStringLiteral("Middle.txt"), Middle);
-        m_program->setTemplate(QStringLiteral("End.txt"), End);
+        m_program = std::make_unique<TestProgram>();
         m_photos = std::make_unique<QTemporaryDir>();
         m_target = std::make_unique<QTemporaryDir>();
         QVERIFY2(m_photos->isValid() && m_target->isValid(), "no temporary folders");
