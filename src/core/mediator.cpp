@@ -63,6 +63,7 @@ void Mediator::StartStateTwo()
     form->Command4->setEnabled(true);
     form->btnView->setVisible(false);
     form->btnView->setEnabled(false);
+    form->btnBack->setVisible(true); // beside "Skip", shown and hidden with it
     form->btnBack->setEnabled(false);
     form->showStatus(QString());
     form->followShowName(true);
@@ -79,6 +80,7 @@ void Mediator::StartStateThree()
     form->btnView->setEnabled(false);
     form->Next->setVisible(false);
     form->Command4->setEnabled(false);
+    form->btnBack->setVisible(false);
     form->btnBack->setEnabled(false);
     form->lblSizeBefore->clear();
     form->showStatus(QString());
