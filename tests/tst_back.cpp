@@ -5,7 +5,6 @@
 #include "testsupport.h"
 
 #include "core/general.h"
-#include "ui/form1.h"
 #include "ui/form2.h"
 
 #include <QAction>
@@ -16,38 +15,26 @@
 #include <QStatusBar>
 #include <QtTest>
 
-namespace {
-QByteArray completed(const QByteArray &firstPicture)
-{
-    return "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + firstPicture
-        + "' NAME='PictureBox' WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n"
-          "<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' COLSPAN='3'> My Slide Show </TD></TR>\r\n"
-          "\r\n\r\n<end>\r\n\r\n";
-}
-}
-
 class TestBack : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<TestProgram> p;
+    static QByteArray end(const QByteArray &first) { return pageEnd(first, "My Slide Show"); }
+    QString status() const
+    {
+        return p->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text();
+    }
+
 private slots:
     void init()
     {
-        m_program = std::make_unique<TestProgram>();
-        m_photos = std::make_unique<QTemporaryDir>();
-        m_target = std::make_unique<QTemporaryDir>();
-        QVERIFY2(m_photos->isValid() && m_target->isValid(), "no temporary folders");
-        writeImage(photo("a.bmp"), QSize(40, 30), Qt::red);
-        writeImage(photo("b.bmp"), QSize(30, 40), Qt::green);
-        writeImage(photo("c.bmp"), QSize(20, 20), Qt::blue);
+        p = std::make_unique<TestProgram>();
+        writeImage(p->source(QStringLiteral("a.bmp")), QSize(40, 30), Qt::red);
+        writeImage(p->source(QStringLiteral("b.bmp")), QSize(30, 40), Qt::green);
+        writeImage(p->source(QStringLiteral("c.bmp")), QSize(20, 20), Qt::blue);
     }
-
-    void cleanup()
-    {
-        m_program.reset();
-        m_photos.reset();
-        m_target.reset();
-    }
+    void cleanup() { p.reset(); }
 
     // Each step is "add:<caption>", "fail:<caption>" (the photo vanished after it
     // was shown, so its copy fails), "skip" or "back"; after it, the document on
@@ -71,8 +58,7 @@ private slots:
 
         QTest::newRow("add, add, back, back, add, skip, add") << "other"
             << QStringList{"add:one", "add:two", "back", "back", "add:uno", "skip", "add:tres"}
-            << QByteArrayList{h + a1, h + a1 + b2, h + a1, h, h + a1again, h + a1again,
-                              h + a1again + c2 + completed("a.bmp")}
+            << QByteArrayList{h + a1, h + a1 + b2, h + a1, h, h + a1again, h + a1again, h + a1again + c2 + end("a.bmp")}
             << QStringList{"2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 2 added", "2 of 3 · b.bmp · 1 added",
                            "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 1 added",
                            "Finished: 2 of 3 added to <page>"}
@@ -80,14 +66,14 @@ private slots:
             << QStringList{"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"};
         QTest::newRow("the first picture taken back, the next added one is first") << "other"
             << QStringList{"add:one", "back", "skip", "add:bee", "skip"}
-            << QByteArrayList{h + a1, h, h, h + b1, h + b1 + completed("b.bmp")}
+            << QByteArrayList{h + a1, h, h, h + b1, h + b1 + end("b.bmp")}
             << QStringList{"2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added",
                            "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"}
             << QStringList{"", "one", "", "", ""}
             << QStringList{"a.bmp", "", "", "b.bmp", "b.bmp"};
         QTest::newRow("back onto skipped images, then to the end") << "other"
             << QStringList{"skip", "add:bee", "back", "back", "skip", "skip", "skip"}
-            << QByteArrayList{h, h + b1, h, h, h, h, h + completed("")}
+            << QByteArrayList{h, h + b1, h, h, h, h, h + end("")}
             << QStringList{"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added",
                            "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added",
                            "Finished: 0 of 3 added to <page>"}
@@ -119,26 +105,27 @@ private slots:
         QFETCH(QStringList, statuses);
         QFETCH(QStringList, captions);
         QFETCH(QStringList, copies);
-        const QString folder = target == QLatin1String("source") ? m_photos->path() : m_target->path();
+        const QString folder = target == QLatin1String("source") ? p->source() : p->target();
         const QString page = folder + QStringLiteral("/SlideShow.htm");
-        const QByteArray photoA = readFile(photo("a.bmp"));
+        const QByteArray photoA = readFile(p->source(QStringLiteral("a.bmp")));
         if (target == QLatin1String("other with a.bmp"))
-            writeFile(m_target->filePath(QStringLiteral("a.bmp")), "an older picture");
+            writeFile(p->target(QStringLiteral("a.bmp")), "an older picture");
 
-        startBatch(m_photos->path(), folder);
-        Form2 *form = m_program->form();
+        p->chooseFolders(p->source(), folder);
+        p->start();
+        Form2 *form = p->form();
         QCOMPARE(status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
         QVERIFY(!form->btnBack->isEnabled()); // nothing passed yet
         for (int i = 0; i < steps.size(); ++i) {
             const QString &step = steps[i];
             if (step.startsWith(QLatin1String("fail:")))
                 QVERIFY(QFile::remove(objMediator->GetSourceFile()));
-            if (step.contains(QLatin1Char(':'))) {
-                form->txtCaption->setText(step.section(QLatin1Char(':'), 1));
-                QTest::mouseClick(form->Command4, Qt::LeftButton);
-            } else {
-                QTest::mouseClick(step == QLatin1String("skip") ? form->Next : form->btnBack, Qt::LeftButton);
-            }
+            if (step.contains(QLatin1Char(':')))
+                p->add(step.section(QLatin1Char(':'), 1)); // typed over a caption put back, as a user would
+            else if (step == QLatin1String("skip"))
+                p->skip();
+            else
+                QTest::mouseClick(form->btnBack, Qt::LeftButton);
             const QByteArray where = QStringLiteral("after step %1 (%2)").arg(i + 1).arg(step).toUtf8();
             QVERIFY2(readFile(page) == documents[i], where + ":\n" + readFile(page));
             QCOMPARE(status(), QString(statuses[i]).replace(QStringLiteral("<page>"), page));
@@ -150,24 +137,24 @@ private slots:
             const bool finished = statuses[i].startsWith(QLatin1String("Finished"));
             QCOMPARE(form->btnBack->isEnabled(), !finished && !statuses[i].startsWith(QLatin1String("1 of")));
         }
-        QCOMPARE(readFile(photo("a.bmp")), photoA);
+        QCOMPARE(readFile(p->source(QStringLiteral("a.bmp"))), photoA);
         if (statuses.last().startsWith(QLatin1String("Finished")))
-            QCOMPARE(m_program->platform().messages.last(), QStringLiteral("Last image reached.\n")
+            QCOMPARE(p->messages().last(), QStringLiteral("Last image reached.\n")
                          + statuses.last().mid(10).replace(QStringLiteral("<page>"), page));
     }
 
     // The title, size label, keys and undo around one batch of a strangely named photo.
     void whereAmI()
     {
-        Form2 *form = m_program->form();
+        Form2 *form = p->form();
         form->activateWindow(); // shortcuts reach the active window only
         QVERIFY(QTest::qWaitForWindowActive(form));
         QCOMPARE(form->windowTitle(), QStringLiteral("Fotoweave"));
         QCOMPARE(status(), QString());
         QVERIFY(!form->btnBack->isVisible() && !form->btnBack->isEnabled()); // idle, like "Skip"
-        QVERIFY(QFile::rename(photo("b.bmp"), photo("b Café à Noël %1.bmp")));
+        QVERIFY(QFile::rename(p->source(QStringLiteral("b.bmp")), p->source(QStringLiteral("b Café à Noël %1.bmp"))));
 
-        startBatch(m_photos->path(), m_target->path());
+        p->startBatch();
         QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
         form->txtSlideShowName->setText(QStringLiteral("Noël"));
         QCOMPARE(form->windowTitle(), QStringLiteral("Noël – Fotoweave"));
@@ -181,18 +168,17 @@ private slots:
         QCOMPARE(form->txtCaption->text(), QString()); // the last photo's caption stays with it
 
         QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier);
-        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+        QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
         QCOMPARE(form->txtCaption->text(), QStringLiteral("red"));
         QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // first image: nowhere to go
-        QCOMPARE(objMediator->GetSourceFile(), photo("a.bmp"));
+        QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
 
         form->txtSlideShowName->setText(QStringLiteral("My Slide Show"));
         for (int i = 0; i < 3; ++i)
-            QTest::mouseClick(form->Next, Qt::LeftButton);
-        QCOMPARE(status(), QStringLiteral("Finished: 0 of 3 added to ") + m_target->filePath(QStringLiteral("SlideShow.htm")));
+            p->skip();
+        QCOMPARE(status(), QStringLiteral("Finished: 0 of 3 added to ") + p->target(QStringLiteral("SlideShow.htm")));
         QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // the page is complete
-        QCOMPARE(readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))), "<head>\r\n" + completed(""));
-        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
+        QCOMPARE(p->page(), "<head>\r\n" + end(""));
         form->txtSlideShowName->setText(QStringLiteral("Later")); // the page is made: the title stays
         QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
 
@@ -202,28 +188,6 @@ private slots:
         QCOMPARE(form->lblSizeBefore->text(), QString());
         QVERIFY(!form->btnBack->isVisible());
     }
-
-private:
-    QString photo(const char *name) const { return m_photos->filePath(QString::fromUtf8(name)); }
-    QByteArray document() const { return readFile(m_target->filePath(QStringLiteral("SlideShow.htm"))); }
-    QString status() const
-    {
-        return m_program->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text();
-    }
-
-    void startBatch(const QString &source, const QString &target)
-    {
-        m_program->form()->mnuOpen->trigger();
-        m_program->platform().folderAnswers << source << target;
-        QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
-        QTest::mouseClick(m_program->dialog()->btnTarget, Qt::LeftButton);
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        QVERIFY(!m_program->dialog()->isVisible());
-    }
-
-    std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<QTemporaryDir> m_photos;
-    std::unique_ptr<QTemporaryDir> m_target;
 };
 
 QTEST_MAIN(TestBack)
