@@ -7,6 +7,7 @@
 #include "core/imagefolder.h"
 #include "core/mediator.h"
 #include "document/documenterror.h"
+#include "document/opendocument.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
 #include "imaging/parseobject.h"
@@ -51,7 +52,7 @@ void State2::Command1(QString &)
         QString ext = ImageFolder::extensionName(file.name).toLower();
         fileTypeAccepted = false;
         chain->sendToChain(ext);
-        if (fileTypeAccepted) {
+        if (fileTypeAccepted && !openDocument.holdsPicture(file.name)) {
             auto item = std::make_shared<ParseObject>();
             item->init(file.path);
             imageStack->add(item);

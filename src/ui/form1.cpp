@@ -5,6 +5,8 @@
 #include "core/general.h"
 #include "core/imagefolder.h"
 #include "document/documenterror.h"
+#include "document/opendocument.h"
+#include "document/slideshowstart.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
@@ -89,6 +91,10 @@ void Form1::btnTarget_Click()
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
+        // An existing slide show, a missing template or another batch in the
+        // target is settled first; until then nothing changes.
+        if (!SlideShowStart::prepare(objMediator->GetTgtFolder()))
+            return;
         objMediator->StartStateTwo();
         batchCommand = std::make_shared<cmd1>();
         try {
@@ -99,6 +105,10 @@ void Form1::Command1_Click()
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
             objMediator->StartStateThree();
             return;
+        }
+        for (int row = List1->count() - 1; row >= 0; --row) {
+            if (openDocument.holdsPicture(List1->item(row)->text()))
+                delete List1->takeItem(row); // already in the slide show being continued
         }
         static_cast<Command &>(*batchCommand).Execute();
         hide();

@@ -222,7 +222,7 @@ void Form2::showTitle()
 
 void Form2::Command1_Click()
 {
-    Platform::instance().endProgram();
+    endProgram();
 }
 
 void Form2::mnuOpen_Click()
@@ -237,12 +237,15 @@ void Form2::mnuOpen_Click()
 
 void Form2::mnuClose_Click()
 {
-    General::runHandler([] { objMediator->StartStateThree(); });
+    General::runHandler([] {
+        stopBatch();
+        objMediator->StartStateThree();
+    });
 }
 
 void Form2::mnuExit_Click()
 {
-    Platform::instance().endProgram();
+    endProgram();
 }
 
 void Form2::mnuAbout_Click()
@@ -264,5 +267,21 @@ void Form2::mnuUserGuide_Click()
 void Form2::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    endProgram();
+}
+
+void Form2::stopBatch()
+{
+    try {
+        StopSlideShow();
+    } catch (const DocumentError &e) {
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void Form2::endProgram()
+{
+    // A batch still running leaves a page that plays with what was added.
+    stopBatch();
     Platform::instance().endProgram();
 }

@@ -87,4 +87,6 @@ private:
     void showTitle();
 
     bool m_titleFollowsName = false;
+    static void stopBatch();
+    static void endProgram();
 };
