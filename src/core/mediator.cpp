@@ -3,6 +3,7 @@
 
 #include "commands/chain.h"
 #include "commands/command.h"
+#include "core/folderlisting.h"
 #include "core/imagefolder.h"
 #include "core/source.h"
 #include "document/slideshow.h"
@@ -89,6 +90,7 @@ void Mediator::StartStateThree()
     batchSteps().clear(); // a batch set aside cannot be gone back into
     lngSlideCount = 0;
     Prefetcher::shared().drop(); // the batch is set aside
+    FolderListing::shared().drop();
 }
 
 void Mediator::StartStateFour()
@@ -163,15 +165,22 @@ void Mediator::SourceFolder()
     SetTgtFolder(folder);
     SetSourceFolder(folder);
 
-    QStringList names;
-    for (const ImageFolder::Entry &file : ImageFolder::list(folder)) {
-        // A fresh chain per file; the links lower-case the extension themselves.
-        const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
-        QString ext = ImageFolder::extensionName(file.name);
-        fileTypeAccepted = false;
-        chain->sendToChain(ext);
-        if (fileTypeAccepted)
-            names.append(file.name);
-    }
-    dialog->List1->addItems(names);
+    // Listed off the window's thread; the list fills when the listing is ready.
+    FolderListing::shared().whenReady(folder, dialog, [dialog](const FolderListing::Result &listing) {
+        if (!listing.error.isEmpty()) {
+            Platform::instance().messageBox(listing.error);
+            return;
+        }
+        QStringList names;
+        for (const ImageFolder::Entry &file : listing.entries) {
+            // A fresh chain per file; the links lower-case the extension themselves.
+            const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
+            QString ext = ImageFolder::extensionName(file.name);
+            fileTypeAccepted = false;
+            chain->sendToChain(ext);
+            if (fileTypeAccepted)
+                names.append(file.name);
+        }
+        dialog->List1->addItems(names);
+    });
 }

@@ -3,11 +3,12 @@
 
 #include "core/general.h"
 #include "imaging/prefetcher.h"
-#include "imaging/previewloader.h"
+#include "imaging/previewstatus.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -16,14 +17,22 @@ void DecObj::Execute()
     Form2 *form = Form2::instance();
     // Setting the text also forgets the undo history: Ctrl+Z must not bring back the previous image's caption.
     form->txtCaption->setText(QString());
-    form->txtCaption->setFocus(); // ready for this image's caption
+    form->txtCaption->setFocus(); // ready for this image's caption, even while it loads
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
 
-    std::optional<PreviewLoader::Picture> picture = Prefetcher::shared().take(imagePath);
-    if (!picture)
-        picture = PreviewLoader::load(imagePath);
+    form->PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(imagePath).fileName()));
+    PreviewStatus::instance()->setLoading(imagePath);
+    Prefetcher::shared().show(imagePath, form, &DecObj::paint);
+}
+
+void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
+{
+    Form2 *form = Form2::instance();
+    form->PicBox->setLoadingText(QString());
     if (!picture) {
+        // The previous preview stays; the box says nothing more.
+        PreviewStatus::instance()->setFailed();
         Platform::instance().messageBox(QStringLiteral("Error loading image"));
         return;
     }
@@ -36,5 +45,6 @@ void DecObj::Execute()
                                QRectF((square - float(size.width())) / 2, (square - float(size.height())) / 2,
                                       size.width(), size.height()));
     form->PicBox->setVisible(true);
-    form->showImageSize(imagePath, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    form->showImageSize(PreviewStatus::instance()->path(), (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    PreviewStatus::instance()->setPainted(*picture);
 }

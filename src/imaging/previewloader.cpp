@@ -1,9 +1,49 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/previewloader.h"
 
+#include "imaging/jpegpreview.h"
+
+#include <QFile>
 #include <QImageReader>
 
 #include <cmath>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+QSize pixelsOf(QSizeF twips)
+{
+    return QSize(std::max(1, int(std::lround(twips.width() / PreviewLoader::TwipsPerPixel))),
+                 std::max(1, int(std::lround(twips.height() / PreviewLoader::TwipsPerPixel))));
+}
+
+/** BMP, GIF and whatever else Qt reads: these readers decode the whole image, so it must fit the budget. */
+std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits &limits, PreviewLoader::Picture &picture)
+{
+    QImageReader reader(device);
+    reader.setAutoTransform(true);
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty())
+        return std::nullopt;
+    if (qint64(stored.width()) * stored.height() * 4 > limits.memoryBytes)
+        return std::nullopt;
+
+    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    const QSize upright = quarterTurn ? stored.transposed() : stored;
+    picture.naturalTwips = QSizeF(upright) * PreviewLoader::TwipsPerPixel;
+    picture.fittedTwips = PreviewLoader::fittedSize(picture.naturalTwips);
+    const QSize pixels = pixelsOf(picture.fittedTwips);
+    if (pixels != upright)
+        reader.setScaledSize(quarterTurn ? pixels.transposed() : pixels); // scaled before it is turned
+    reader.setQuality(100); // smooth scaling
+    QImage image = reader.read();
+    if (image.isNull())
+        return std::nullopt;
+    return image;
+}
+}
 
 QSizeF PreviewLoader::fittedSize(QSizeF twips)
 {
@@ -20,46 +60,45 @@ QSizeF PreviewLoader::fittedSize(QSizeF twips)
     return QSizeF(w, h);
 }
 
-std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path)
+std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, const Limits &limits)
 {
-    QImageReader reader(path);
-    return read(reader);
-}
-
-std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device)
-{
-    QImageReader reader(device);
-    return read(reader);
-}
-
-std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader)
-{
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (!stored.isValid() || stored.isEmpty())
+    // Opened without waiting, and only read when it is a regular file: a FIFO
+    // or a device named like a photo must not hold anything up.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    if (qint64(stored.width()) * stored.height() > MaxPixels)
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
         return std::nullopt;
-
-    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize upright = quarterTurn ? stored.transposed() : stored;
-
-    Picture picture;
-    picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
-    picture.fittedTwips = fittedSize(picture.naturalTwips);
-
-    QSize pixels(std::max(1, int(std::lround(picture.fittedTwips.width() / TwipsPerPixel))),
-                 std::max(1, int(std::lround(picture.fittedTwips.height() / TwipsPerPixel))));
-    if (pixels != upright) {
-        // The reader scales before it turns the image upright.
-        reader.setScaledSize(quarterTurn ? pixels.transposed() : pixels);
     }
-    reader.setQuality(100); // smooth scaling
-    QImage image = reader.read();
-    if (image.isNull())
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return std::nullopt;
-    if (image.size() != pixels)
-        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture.image = std::move(image);
+    }
+    return load(&file, limits);
+}
+
+std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, const Limits &limits)
+{
+    Picture picture;
+    std::optional<QImage> image;
+    if (JpegPreview::looksLikeJpeg(device->peek(3))) {
+        const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled};
+        image = JpegPreview::decode(device, jpegLimits, [&picture](QSize upright) {
+            picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
+            picture.fittedTwips = fittedSize(picture.naturalTwips);
+            return pixelsOf(picture.fittedTwips);
+        });
+    } else {
+        image = readWithQt(device, limits, picture);
+    }
+    if (!image || image->isNull())
+        return std::nullopt;
+    const QSize pixels = pixelsOf(picture.fittedTwips);
+    if (image->size() != pixels)
+        *image = image->scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.image = std::move(*image);
     return picture;
 }

@@ -5,15 +5,16 @@
 #include <QSizeF>
 #include <QString>
 
-class QIODevice;
-class QImageReader;
-
+#include <atomic>
 #include <optional>
+
+class QIODevice;
 
 /**
  * Loads an image for the preview. The size is read from the file's header and
  * the image is decoded straight to the size it will be painted at, upright
- * according to its EXIF orientation.
+ * according to its EXIF orientation. Each load keeps to a memory and time
+ * budget and can be cancelled, so one hostile file cannot hold up the rest.
  */
 class PreviewLoader
 {
@@ -21,22 +22,33 @@ public:
     /** Side of the square that previews are fitted into, in twips. */
     static constexpr float Square = 3500.0f;
     static constexpr int TwipsPerPixel = 15;
-    /** Images whose stored size exceeds this are refused rather than decoded. */
-    static constexpr qint64 MaxPixels = 200'000'000;
+    /** Memory one image may take while it is decoded for the image on show. */
+    static constexpr qint64 MemoryBudget = 320LL * 1024 * 1024;
+    /** A decode that runs longer than this gives up. */
+    static constexpr int TimeBudgetMs = 5000;
+    /** Real photos have a dozen scans or so; hundreds only make a file slow. */
+    static constexpr int MaxScans = 100;
 
     struct Picture {
         QImage image;       // decoded at the fitted size
         QSizeF naturalTwips; // the image's own upright size
         QSizeF fittedTwips;  // the size it is painted at
     };
+    struct Limits {
+        qint64 memoryBytes = MemoryBudget;
+        const std::atomic_bool *cancelled = nullptr;
+    };
 
     /** Fits a size into the square exactly as the preview does: width first, then height. */
     static QSizeF fittedSize(QSizeF twips);
-    /** Nothing when the file is missing, not a readable image, or too large. */
-    static std::optional<Picture> load(const QString &path);
+    /**
+     * Nothing when the file is missing, not a regular file, not a readable
+     * image, over budget or cancelled. Only regular files are opened, and
+     * never in a way that can block.
+     */
+    static std::optional<Picture> load(const QString &path, const Limits &limits);
+    static std::optional<Picture> load(const QString &path) { return load(path, Limits()); }
     /** The same, reading from an open device. */
-    static std::optional<Picture> load(QIODevice *device);
-
-private:
-    static std::optional<Picture> read(QImageReader &reader);
+    static std::optional<Picture> load(QIODevice *device, const Limits &limits);
+    static std::optional<Picture> load(QIODevice *device) { return load(device, Limits()); }
 };
