@@ -43,12 +43,18 @@ void State2::Command1(QString &)
 
     // The listing made when the folder was chosen is used, once; if it is
     // still running, the batch begins when it is ready.
+    // Nothing to add or skip until then.
     const quint64 scan = ++m_scan;
     m_scanning = true;
-    FolderListing::shared().whenReady(folder, Form2::instance(), [this, scan](const FolderListing::Result &listing) {
+    Form2 *form = Form2::instance();
+    form->Command4->setEnabled(false);
+    form->Next->setEnabled(false);
+    FolderListing::shared().whenReady(folder, form, [this, scan, form](const FolderListing::Result &listing) {
         if (scan != m_scan)
             return; // a newer batch has started
         m_scanning = false;
+        form->Command4->setEnabled(true);
+        form->Next->setEnabled(true);
         if (!listing.error.isEmpty()) {
             // Like a missing folder: nothing is queued and no image is shown.
             Platform::instance().messageBox(listing.error);
