@@ -77,9 +77,7 @@ class TestResponsive : public QObject
 private slots:
     void init()
     {
-        m_program = std::make_unique<TestProgram>(true);
-        m_photos = std::make_unique<QTemporaryDir>();
-        QVERIFY2(m_photos->isValid(), "no temporary folder");
+        m_program = std::make_unique<TestProgram>();
     }
 
     void cleanup()
@@ -87,7 +85,6 @@ private slots:
         m_release = true;
         Prefetcher::shared().setLoader({});
         m_program.reset();
-        m_photos.reset();
         m_release = false;
     }
 
@@ -188,7 +185,7 @@ private slots:
         }
         const int before = ImageFolder::listings();
         m_program->form()->mnuOpen->trigger();
-        m_program->platform().folderAnswers.enqueue(m_photos->path());
+        m_program->platform().folderAnswers.enqueue(m_program->source());
         QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
         QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
         // A quick user: the listing is still on its way, and there is nothing to add or skip yet.
@@ -211,7 +208,7 @@ private slots:
     void specialEntriesAreLeftOut()
     {
         QFETCH(QByteArray, kind);
-        const QByteArray folder = QFile::encodeName(m_photos->path());
+        const QByteArray folder = QFile::encodeName(m_program->source());
         if (kind == "fifo") {
             QVERIFY(::mkfifo((folder + "/a.jpg").constData(), 0600) == 0);
             QVERIFY(!PreviewLoader::load(photo("a.jpg"))); // and it does not hang
@@ -230,7 +227,7 @@ private slots:
     }
 
 private:
-    QString photo(const QString &name) const { return m_photos->filePath(name); }
+    QString photo(const QString &name) const { return m_program->source(name); }
     QString photo(const char *name) const { return photo(QLatin1String(name)); }
     QRgb centre() const { return m_program->form()->PicBox->drawing().pixel(116, 116); }
 
@@ -253,7 +250,7 @@ private:
     void startBatch()
     {
         m_program->form()->mnuOpen->trigger();
-        m_program->platform().folderAnswers.enqueue(m_photos->path());
+        m_program->platform().folderAnswers.enqueue(m_program->source());
         QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
         QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
         QVERIFY(!m_program->dialog()->isVisible());
@@ -264,7 +261,6 @@ private:
     std::atomic_bool m_release{false};
     std::atomic_bool m_finished{false};
     std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<QTemporaryDir> m_photos;
 };
 
 QTEST_MAIN(TestResponsive)
