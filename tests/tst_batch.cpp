@@ -82,6 +82,10 @@ private slots:
         QVERIFY(!form->Next->isEnabled() && !form->Command4->isEnabled() && form->btnView->isVisible());
         QTest::mouseClick(form->btnView, Qt::LeftButton);
         QCOMPARE(p->platform().openedDocuments, QStringList{p->target(QStringLiteral("SlideShow.htm"))});
+        const QByteArray done = p->page();
+        QTest::keyClick(form->txtCaption, Qt::Key_Return); // the batch has ended: Enter adds nothing
+        QCOMPARE(p->messages().size(), 1);
+        QCOMPARE(p->page(), done);
 
         // A second batch into the same folder, told to replace it, starts a fresh page.
         p->platform().questionAnswers.enqueue(QStringLiteral("Replace"));
@@ -104,6 +108,8 @@ private slots:
         QTest::newRow("GIF with a huge screen")
             << "a.gif" << QByteArray::fromHex("474946383961ffffffff800000000000ffffff2c00000000010001000002024401003b")
             << true;
+        QTest::newRow("progressive JPEG claiming 30000 x 30000")
+            << "a.jpg" << readFile(fixture(QStringLiteral("huge-progressive.jpg"))) << true;
         for (const char *name : {"cmyk.jpg", "onebit.bmp", "rle8.bmp", "progressive.jpg", "animated.gif"})
             QTest::newRow(name) << name << QByteArray() << false;
     }
