@@ -85,7 +85,7 @@ FAULTS = [
     ("sysinfo-msg", "src/ui/frmabout.cpp", [('"System Information Is Unavailable At This Time"', '"System information is unavailable"')], "message text changed"),
     # Failure handling and the real platform
     ("handler-goes-on", "src/core/general.cpp", [("    CloseSlideShow();\n    Platform::instance().endProgram();", "    CloseSlideShow();")], "program goes on after an uncaught failure"),
-    ("unknown-msg", "src/core/general.cpp", [('"An unexpected failure occurred."', 'QString()')], "an unknown failure shows an empty box"),
+    ("unknown-msg", "src/core/general.cpp", [('QStringLiteral("An unexpected failure occurred.")', 'QString()')], "an unknown failure shows an empty box"),
     ("qt-url", "src/platform/qtplatform.cpp", [("QDesktopServices::openUrl(QUrl::fromLocalFile(path));", "QDesktopServices::openUrl(QUrl(path));")], "path opened as a URL, not a local file"),
     ("qt-program-folder", "src/platform/qtplatform.cpp", [("return QCoreApplication::applicationDirPath();", "return QDir::currentPath();")], "templates looked for in the working folder"),
     ("qt-version", "src/platform/qtplatform.cpp", [("int QtPlatform::versionMinor() const { return versionPart(1); }", "int QtPlatform::versionMinor() const { return versionPart(2); }")], "wrong version part"),
