@@ -4,9 +4,6 @@
 // batch that is stopped still leaves a page that plays.
 #include "testsupport.h"
 
-#include "core/general.h"
-#include "document/slideshowreader.h"
-#include "document/slideshowtemplates.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
@@ -27,14 +24,6 @@ QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
         + "] = '" + caption + "' ;\r\n";
 }
 
-QStringList listed(QListWidget *list)
-{
-    QStringList names;
-    for (int i = 0; i < list->count(); ++i)
-        names << list->item(i)->text();
-    return names;
-}
-
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
 const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
 }
@@ -43,10 +32,19 @@ class TestContinue : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { m_program = std::make_unique<TestProgram>(); }
-    void cleanup() { m_program.reset(); }
+    std::unique_ptr<TestProgram> p;
 
+    QString pagePath() const { return p->target(QStringLiteral("SlideShow.htm")); }
+    bool targetHoldsOnly(const QStringList &files) const
+    {
+        return QDir(p->target()).entryList(QDir::Files | QDir::Hidden) == files;
+    }
+
+private slots:
+    void init() { p = std::make_unique<TestProgram>(); }
+    void cleanup() { p.reset(); }
+
+    // The source holds the show's photos and c.jpg; only c.jpg is new.
     void continuingAShow_data()
     {
         QTest::addColumn<QByteArray>("page");
@@ -56,29 +54,23 @@ private slots:
         QTest::addColumn<QByteArray>("continued");
 
         const QByteArray two = Head + entry(1, "a.jpg", "Red") + entry(2, "b.jpg", "It\\'s \\x3C3");
-        QTest::newRow("finished") << two + pageEnd("a.jpg", "Tom &amp; Jerry") << two
-                                  << QStringList{"a.jpg", "b.jpg", "c.jpg"} << "Tom & Jerry"
+        const QStringList abc{"a.jpg", "b.jpg", "c.jpg"};
+        QTest::newRow("finished") << two + pageEnd("a.jpg", "Tom &amp; Jerry") << two << abc << "Tom & Jerry"
                                   << two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry");
-        QTest::newRow("unfinished after a kill") << two << two << QStringList{"a.jpg", "b.jpg", "c.jpg"}
-                                                 << "My Slide Show"
+        QTest::newRow("unfinished after a kill") << two << two << abc << "My Slide Show"
                                                  << two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "My Slide Show");
-        QTest::newRow("cut short while completing")
-            << two + QByteArray("<midd") << two
-            << QStringList{"a.jpg", "b.jpg", "c.jpg"} << "My Slide Show"
-            << two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "My Slide Show");
-
-        const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' one\\r\\ntwo \\x3C/script> Gr\xc3\xbc\xc3\x9f" "e");
-        QTest::newRow("escaped captions and names") << escaped << escaped << QStringList{"Tom's #1.jpg", "c.jpg"}
-                                                    << "My Slide Show"
-                                                    << escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show");
-
+        QTest::newRow("cut short while completing") << two + "<midd" << two << abc << "My Slide Show"
+                                                    << two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "My Slide Show");
+        const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
+        QTest::newRow("escaped captions and names")
+            << escaped << escaped << QStringList{"Tom's #1.jpg", "c.jpg"} << "My Slide Show"
+            << escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show");
         const QByteArray older = "<html><script>var Picture = [], Caption = [];\r\n" + entry(1, "a.jpg", "Old one");
         QTest::newRow("a head from other templates")
             << older + "</script><table><tr>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' "
                        "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
                        "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n"
-            << older << QStringList{"a.jpg", "c.jpg"} << "Old"
-            << older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old");
+            << older << QStringList{"a.jpg", "c.jpg"} << "Old" << older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old");
         QTest::newRow("no slides yet") << Head + pageEnd("", "Empty") << Head << QStringList{"c.jpg"} << "Empty"
                                        << Head + entry(1, "c.jpg", "new") + pageEnd("c.jpg", "Empty");
     }
@@ -91,25 +83,23 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, continued);
         for (const QString &photo : photos)
-            writeImage(m_program->source(photo), QSize(20, 20));
-        writeFile(documentPath(), page);
+            writeImage(p->source(photo));
+        writeFile(pagePath(), page);
 
-        chooseFolders();
-        m_program->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
+        p->chooseFolders(p->source(), p->target());
+        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
+        p->start();
+        QCOMPARE(p->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
+        QCOMPARE(p->page(), kept); // rewritten without its closing part, nothing else
+        QCOMPARE(p->dialog()->List1->count(), 1);
+        QCOMPARE(p->shown(), QStringLiteral("c.jpg"));
+        QCOMPARE(p->form()->txtSlideShowName->text(), name);
 
-        QCOMPARE(m_program->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
-        QCOMPARE(document(), kept); // rewritten without its closing part, nothing else
-        QCOMPARE(listed(m_program->dialog()->List1), QStringList{QStringLiteral("c.jpg")});
-        QCOMPARE(objMediator->GetSourceFile(), m_program->source(QStringLiteral("c.jpg")));
-        QCOMPARE(m_program->form()->txtSlideShowName->text(), name);
-
-        QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("new"));
-        QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages.size(), 1);
-        QVERIFY(m_program->platform().messages[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
-        QCOMPARE(document(), continued);
-        QCOMPARE(QDir(m_program->target()).entryList(QDir::Files | QDir::Hidden).size(), 2); // page and c.jpg only
+        p->add(QStringLiteral("new"));
+        QCOMPARE(p->messages().size(), 1);
+        QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
+        QCOMPARE(p->page(), continued);
+        QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
     }
 
     void replacingOrLeavingAlone_data()
@@ -117,18 +107,17 @@ private slots:
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("answer"); // empty: the question is closed
         QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("told");
 
         const QByteArray finished = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
         QTest::newRow("ours, replaced") << finished << "Replace" << ContinueReplaceCancel << "\"Show\" with 1 slide.";
         QTest::newRow("ours, cancelled") << finished << "Cancel" << ContinueReplaceCancel << "";
         QTest::newRow("ours, closed") << finished << "" << ContinueReplaceCancel << "";
-        const QByteArray foreign = "<!DOCTYPE html><html><body>Holiday</body></html>\r\n";
-        QTest::newRow("another page, replaced") << foreign << "Replace" << ReplaceCancel
-                                                << "it does not begin with the page head this program writes";
+        QTest::newRow("another page, replaced") << QByteArray("<!DOCTYPE html><html><body>Hi</body></html>\r\n") << "Replace"
+                                                << ReplaceCancel << "it does not begin with the page head this program writes";
         QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0Picture[1]", 20) << "Cancel" << ReplaceCancel
                                 << "it does not begin with the page head";
-        QTest::newRow("empty") << QByteArray("") << "Cancel" << ReplaceCancel << "it is empty";
+        QTest::newRow("empty") << QByteArray("") << "" << ReplaceCancel << "it is empty";
         QTest::newRow("a slide missing") << Head + entry(1, "a.jpg", "A") + entry(3, "b.jpg", "B") << "Cancel"
                                          << ReplaceCancel << "slide 2 is not written the way this program writes slides";
         QTest::newRow("line ends changed") << Head + "\n\nPicture[1]  = 'a.jpg'; \nCaption[1] = 'A' ;\n" << "Cancel"
@@ -142,78 +131,70 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, answer);
         QFETCH(QStringList, choices);
-        QFETCH(QString, reason);
-        writeImage(m_program->source(QStringLiteral("a.jpg")), QSize(20, 20));
-        writeFile(documentPath(), page);
+        QFETCH(QString, told);
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        writeFile(pagePath(), page);
 
-        chooseFolders();
+        p->chooseFolders(p->source(), p->target());
         if (!answer.isEmpty())
-            m_program->platform().questionAnswers.enqueue(answer);
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-
-        QCOMPARE(m_program->platform().questionChoices, QList<QStringList>{choices});
-        const QString question = m_program->platform().questions.value(0);
-        QVERIFY2(question.contains(reason) && question.contains(documentPath()), qPrintable(question));
+            p->platform().questionAnswers.enqueue(answer);
+        p->start();
+        QCOMPARE(p->platform().questionChoices, QList<QStringList>{choices});
+        const QString question = p->platform().questions.value(0);
+        QVERIFY2(question.contains(told) && question.contains(pagePath()), qPrintable(question));
+        QVERIFY(p->messages().isEmpty());
         if (answer == QLatin1String("Replace")) {
-            QCOMPARE(document(), Head);
-            QVERIFY(!m_program->dialog()->isVisible());
-            QCOMPARE(objMediator->GetSourceFile(), m_program->source(QStringLiteral("a.jpg")));
+            QCOMPARE(p->page(), Head);
+            QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
         } else {
-            QCOMPARE(document(), page);
-            QVERIFY(m_program->dialog()->isVisible());
-            QVERIFY(!m_program->form()->Command4->isEnabled());
-            QCOMPARE(QDir(m_program->target()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("SlideShow.htm")});
+            QCOMPARE(p->page(), page);
+            QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
+            QVERIFY(targetHoldsOnly({QStringLiteral("SlideShow.htm")})); // no lock or temporary file left
         }
-        QVERIFY(m_program->platform().messages.isEmpty());
     }
 
     void templatesAreReadBeforeThePageIsTouched_data()
     {
-        QTest::addColumn<QString>("missing");
-        QTest::newRow("head") << "Head.txt";
-        QTest::newRow("middle") << "Middle.txt";
-        QTest::newRow("end") << "End.txt";
+        QTest::addColumn<QByteArray>("missing");
+        QTest::newRow("head") << QByteArray("Head.txt");
+        QTest::newRow("middle") << QByteArray("Middle.txt");
+        QTest::newRow("end") << QByteArray("End.txt");
     }
 
     void templatesAreReadBeforeThePageIsTouched()
     {
-        QFETCH(QString, missing);
-        writeImage(m_program->source(QStringLiteral("a.jpg")), QSize(20, 20));
+        QFETCH(QByteArray, missing);
+        writeImage(p->source(QStringLiteral("a.jpg")));
         const QByteArray page = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
-        writeFile(documentPath(), page);
-        m_program->setTemplate(qPrintable(missing), QByteArray());
+        writeFile(pagePath(), page);
+        p->setTemplate(missing.constData(), QByteArray());
 
-        chooseFolders();
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages.size(), 1);
-        QVERIFY2(m_program->platform().messages[0].contains(missing), qPrintable(m_program->platform().messages[0]));
-        QVERIFY(m_program->platform().questions.isEmpty());
-        QCOMPARE(document(), page);
-        QVERIFY(m_program->dialog()->isVisible());
-        QVERIFY(!m_program->form()->Command4->isEnabled());
+        p->startBatch();
+        QCOMPARE(p->messages().size(), 1);
+        QVERIFY2(p->messages()[0].contains(QLatin1String(missing)), qPrintable(p->messages()[0]));
+        QVERIFY(p->platform().questions.isEmpty());
+        QCOMPARE(p->page(), page);
+        QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
     }
 
     void anotherBatchHoldsTheTarget()
     {
-        writeImage(m_program->source(QStringLiteral("a.jpg")), QSize(20, 20));
-        QLockFile other(m_program->target(QStringLiteral(".SlideShow.htm.lock")));
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        QLockFile other(p->target(QStringLiteral(".SlideShow.htm.lock")));
         QVERIFY(other.tryLock(0));
 
-        chooseFolders();
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages.size(), 1);
-        const QString message = m_program->platform().messages[0];
-        QVERIFY2(message.contains(QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid()))
-                     && message.contains(QDir::toNativeSeparators(m_program->target())), qPrintable(message));
-        QVERIFY(!QFile::exists(documentPath()));
-        QVERIFY(m_program->dialog()->isVisible());
+        p->startBatch();
+        QCOMPARE(p->messages().size(), 1);
+        QVERIFY2(p->messages()[0].contains(QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid()))
+                     && p->messages()[0].contains(p->target()), qPrintable(p->messages()[0]));
+        QVERIFY(!QFile::exists(pagePath()));
 
-        // Once it lets go the batch starts, and now holds the target itself.
+        // Once it lets go the batch starts, and holds the target until it ends.
         other.unlock();
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        QCOMPARE(document(), Head);
+        p->start();
+        QCOMPARE(p->page(), Head);
         QVERIFY(!other.tryLock(0));
-        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton); // the last image: the batch ends
+        p->skip(); // the last image
         QVERIFY(other.tryLock(0));
     }
 
@@ -240,16 +221,13 @@ private slots:
         QFETCH(bool, add);
         QFETCH(QByteArray, page);
         QFETCH(int, ends);
-        writeImage(m_program->source(QStringLiteral("a.jpg")), QSize(20, 20));
-        writeImage(m_program->source(QStringLiteral("b.jpg")), QSize(20, 20));
-        chooseFolders();
-        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        if (add) {
-            QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("kept"));
-            QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        }
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        writeImage(p->source(QStringLiteral("b.jpg")));
+        p->startBatch();
+        if (add)
+            p->add(QStringLiteral("kept"));
 
-        Form2 *form = m_program->form();
+        Form2 *form = p->form();
         if (way == QLatin1String("button"))
             QTest::mouseClick(form->Command1, Qt::LeftButton);
         else if (way == QLatin1String("menu"))
@@ -259,52 +237,13 @@ private slots:
         else
             form->mnuClose->trigger();
 
-        QCOMPARE(m_program->platform().programEnds, ends);
-        QVERIFY(m_program->platform().messages.isEmpty());
-        QCOMPARE(document(), page);
-        QLockFile probe(m_program->target(QStringLiteral(".SlideShow.htm.lock")));
-        QVERIFY(probe.tryLock(0)); // the target is free again
+        QCOMPARE(p->platform().programEnds, ends);
+        QVERIFY(p->messages().isEmpty());
+        QCOMPARE(p->page(), page);
+        QVERIFY(QLockFile(p->target(QStringLiteral(".SlideShow.htm.lock"))).tryLock(0)); // the target is free again
         form->mnuExit->trigger(); // nothing more is written
-        QCOMPARE(document(), page);
+        QCOMPARE(p->page(), page);
     }
-
-    void theReaderGivesBackWhatWasTyped_data()
-    {
-        QTest::addColumn<QByteArray>("picture");
-        QTest::addColumn<QByteArray>("caption");
-        QTest::addColumn<QString>("typedPicture");
-        QTest::addColumn<QString>("typedCaption");
-        QTest::newRow("quotes and backslashes") << QByteArray("Tom\\'s.jpg") << QByteArray("C:\\\\ \\'x\\'") << "Tom's.jpg" << "C:\\ 'x'";
-        QTest::newRow("line breaks and markup") << QByteArray("a.jpg") << QByteArray("one\\r\\ntwo \\x3C/script>")
-                                                << "a.jpg" << "one\r\ntwo </script>";
-        QTest::newRow("UTF-8") << QByteArray("\xe5\x86\x99.jpg") << QByteArray("Gr\xc3\xbc\xc3\x9f" "e \\'\xf0\x9f\x8e\x89\\'")
-                               << QString::fromUtf8("\xe5\x86\x99.jpg") << QString::fromUtf8("Gr\xc3\xbc\xc3\x9f" "e '\xf0\x9f\x8e\x89'");
-        QTest::newRow("a raw quote from an older page") << QByteArray("a.jpg") << QByteArray("it's") << "a.jpg" << "it's";
-    }
-
-    void theReaderGivesBackWhatWasTyped()
-    {
-        QFETCH(QByteArray, picture);
-        QFETCH(QByteArray, caption);
-        QFETCH(QString, typedPicture);
-        QFETCH(QString, typedCaption);
-        SlideShowReader reader;
-        QVERIFY2(reader.parse(Head + entry(1, picture, caption), SlideShowTemplates{Head.chopped(2), "<middle>", "<end>"}), qPrintable(reader.reason()));
-        QCOMPARE(reader.slides().size(), 1);
-        QCOMPARE(reader.slides()[0].picture, typedPicture);
-        QCOMPARE(reader.slides()[0].caption, typedCaption);
-    }
-
-private:
-    QString documentPath() const { return m_program->target(QStringLiteral("SlideShow.htm")); }
-    QByteArray document() const { return readFile(documentPath()); }
-
-    void chooseFolders()
-    {
-        m_program->chooseFolders(m_program->source(), m_program->target());
-    }
-
-    std::unique_ptr<TestProgram> m_program;
 };
 
 QTEST_MAIN(TestContinue)
