@@ -16,6 +16,8 @@
 #include "ui/form1.h"
 #include "ui/form2.h"
 
+#include <QCheckBox>
+
 #include <QListWidget>
 #include <QPushButton>
 
@@ -24,6 +26,7 @@
 #include <QImageReader>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QProcess>
@@ -288,6 +291,86 @@ int runNextImage(const QString &image, int dwell, bool prefetch, int images)
     return ok ? 0 : 1;
 }
 
+/**
+ * Times "Add to SlideShow" to the next preview painted with web-sized photos
+ * on, after the user has looked for dwell ms, and the seconds the whole batch
+ * took; a dwell of 0 gives the throughput of the resize.
+ */
+int runWebCopy(const QString &image, int dwell, int images)
+{
+    QTemporaryDir dir;
+    if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
+        return 1;
+    QDir().mkpath(dir.filePath(QStringLiteral("web")));
+    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    General::Main();
+    Form2::instance()->mnuOpen->trigger();
+    script->folderAnswers.enqueue(dir.filePath(QStringLiteral("photos")));
+    Form1::instance()->btnSource->click();
+    script->folderAnswers.enqueue(dir.filePath(QStringLiteral("web")));
+    Form1::instance()->btnTarget->click();
+    Form1::instance()->chkWebSized->setChecked(true);
+    QElapsedTimer total;
+    total.start();
+    Form1::instance()->Command1->click();
+    QApplication::processEvents();
+    std::vector<double> times;
+    for (int i = 0; i < images; ++i) {
+        QThread::msleep(dwell);
+        QElapsedTimer timer;
+        timer.start();
+        Form2::instance()->Command4->click();
+        QApplication::processEvents();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    const double seconds = total.nsecsElapsed() / 1e9;
+    const bool ok = script->messages.size() == 1 && QFileInfo::exists(dir.filePath(QStringLiteral("web/photo00000.jpg")));
+    Form2::unload();
+    std::printf("%.1f %.1f %.2f\n", median(times), percentile(times, 0.95), images / seconds);
+    return ok ? 0 : 1;
+}
+
+/** The same resize by vipsthumbnail, in images per second; 0 when it is not installed. */
+double vipsThroughput(const QString &image, int images)
+{
+    QTemporaryDir dir;
+    if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
+        return 0;
+    QStringList args{QStringLiteral("--size=2048x2048"), QStringLiteral("--rotate"),
+                     QStringLiteral("-o"), dir.filePath(QStringLiteral("%s-web.jpg[Q=85]"))};
+    for (int i = 0; i < images; ++i)
+        args << dir.filePath(QStringLiteral("photos/photo%1.jpg").arg(i, 5, 10, QLatin1Char('0')));
+    QElapsedTimer timer;
+    timer.start();
+    if (QProcess::execute(QStringLiteral("vipsthumbnail"), args) != 0)
+        return 0;
+    return images / (timer.nsecsElapsed() / 1e9);
+}
+
+/** One web_copy line per dwell: Add to next image, and throughput against vipsthumbnail. */
+bool benchWebCopy(const QString &self, const QString &image)
+{
+    constexpr int Images = 12;
+    const double vips = vipsThroughput(image, Images);
+    for (int dwell : {0, 500}) {
+        QProcess child;
+        child.start(self, {QStringLiteral("--web-copy"), image, QString::number(dwell), QString::number(Images)});
+        if (!child.waitForFinished(600'000) || child.exitCode() != 0) {
+            std::fprintf(stderr, "web-copy run failed: %s\n", child.readAllStandardError().constData());
+            return false;
+        }
+        const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
+        std::printf("web_copy jpeg_6000x4000 dwell_ms=%d add_to_next_median_ms=%s p95_ms=%s images_per_s=%s "
+                    "vipsthumbnail_images_per_s=%.2f vips_ratio=%.2f\n",
+                    dwell, figures[0].constData(), figures[1].constData(), figures[2].constData(), vips,
+                    vips > 0 ? vips / figures[2].toDouble() : 0.0);
+        std::fflush(stdout);
+    }
+    return true;
+}
+
 /** Runs a whole batch of many photos and reports the memory it took. */
 int runBatchMemory(const QString &image, int images)
 {
@@ -460,6 +543,14 @@ int main(int argc, char *argv[])
         return runChild(args[2]);
     if (args.size() == 6 && args[1] == QLatin1String("--next-image"))
         return runNextImage(args[2], args[3].toInt(), args[4] == QLatin1String("1"), args[5].toInt());
+    if (args.size() == 5 && args[1] == QLatin1String("--web-copy"))
+        return runWebCopy(args[2], args[3].toInt(), args[4].toInt());
+    if (args.size() == 3 && args[1] == QLatin1String("--web-copy-only")) {
+        // Only the web_copy lines, on images made for the purpose.
+        if (QProcess::execute(args[0], {QStringLiteral("--make"), args[2]}) != 0)
+            return 1;
+        return benchWebCopy(args[0], args[2] + QStringLiteral("/baseline.jpg")) ? 0 : 1;
+    }
     if (args.size() == 4 && args[1] == QLatin1String("--batch-memory"))
         return runBatchMemory(args[2], args[3].toInt());
     if (args.size() == 4 && args[1] == QLatin1String("--first-preview"))
@@ -540,6 +631,8 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
         }
     }
+    if (!benchWebCopy(args[0], cases[0].path))
+        return 1;
     if (!child({QStringLiteral("--hostile"), QStringLiteral("scanbomb"), bombPath, QStringLiteral("1")}, nullptr)
         || !child({QStringLiteral("--hostile"), QStringLiteral("huge_progressive"), hugePath, QStringLiteral("4")}, nullptr))
         return 1;

@@ -8,6 +8,7 @@
 #include "core/source.h"
 #include "document/slideshow.h"
 #include "imaging/prefetcher.h"
+#include "imaging/webcopy.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
@@ -126,7 +127,11 @@ void Mediator::SetSourceFolder(const QString &strFolder) { Src->SetSourceFolder(
 QString Mediator::GetSourceFolder() const { return Src->GetSourceFolder(); }
 void Mediator::SetTgtFolder(const QString &strFolder) { Src->TgtFolder = strFolder; }
 QString Mediator::GetTgtFolder() const { return Src->GetTgtFolder().toString(); }
-void Mediator::SetSourceFile(const QString &strFile) { Src->SetSourceFile(strFile); }
+void Mediator::SetSourceFile(const QString &strFile)
+{
+    Src->SetSourceFile(strFile);
+    WebCopy::shared().prepare(strFile); // the image is on show: start its web-sized copy
+}
 QString Mediator::GetSourceFile() const { return Src->GetSourceFile(); }
 void Mediator::SetTgtFile(const QString &strFile) { Src->TgtFile = strFile; }
 QString Mediator::GetTgtFile() const { return Src->GetTgtFile().toString(); }

@@ -6,6 +6,7 @@
 #include "document/opendocument.h"
 #include "document/pagetext.h"
 #include "document/textstream.h"
+#include "imaging/webcopy.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
 
@@ -113,6 +114,7 @@ void CompleteSlideShow()
     tsSlideShow->WriteBlankLines(2);
     tsSlideShow->Close();
     openDocument.end();
+    WebCopy::shared().discard(); // a last photo shown but skipped
 }
 
 void CloseSlideShow()
