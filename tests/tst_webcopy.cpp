@@ -181,6 +181,22 @@ private slots:
             QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // Catches Back leaving the web-sized copy or its thumbnail behind.
+    void backRemovesTheCopyAndThumbnail()
+    {
+        writeHalves(m_photos->filePath(QStringLiteral("a.bmp")), QSize(300, 200));
+        writeHalves(m_photos->filePath(QStringLiteral("b.bmp")), QSize(300, 200));
+        startWebSized();
+        QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
+        const QStringList files{m_web->filePath(QStringLiteral("a.jpg")),
+                                m_web->filePath(QStringLiteral("SlideShow-thumbnails/a.jpg"))};
+        for (const QString &file : files)
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        QTest::mouseClick(m_program->form()->btnBack, Qt::LeftButton);
+        for (const QString &file : files)
+            QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+    }
+
     // Catches a web-sized copy written over the original: the box is off
     // while the target is the source, and Start refuses when the two are one
     // folder under two names.

@@ -315,7 +315,7 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
             placed.thumbnail = job->thumbnailName;
             if (newThumbnail)
                 placed.created << thumbnail;
-        } else
+        } else {
             QFile::remove(job->temporaryThumbnail);
         }
     }
