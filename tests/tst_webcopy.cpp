@@ -83,25 +83,17 @@ class TestWebCopy : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_program = std::make_unique<TestProgram>(true);
-        m_photos = std::make_unique<QTemporaryDir>();
-        m_web = std::make_unique<QTemporaryDir>();
-        QVERIFY2(m_photos->isValid() && m_web->isValid(), "no temporary folders");
-    }
+    void init() { m_program = std::make_unique<TestProgram>(); }
 
     void cleanup()
     {
         WebCopy::shared().finish();
         m_program.reset();
-        m_photos.reset();
-        m_web.reset();
     }
 
     // Catches a copy that is sideways, enlarged, re-encoded when it need not
-    // be, named after the original when it is no longer a BMP, or not the file
-    // the page names.
+    // be, named after the original when it is no longer a BMP, written over a
+    // file of the user's, or not the file the page names.
     void addedPhotosAreWebSized_data()
     {
         QTest::addColumn<QString>("file");
@@ -118,9 +110,9 @@ private slots:
         QTest::newRow("BMP beside a JPEG of its name") << "scan.bmp" << QSize(3000, 1000) << "scan-bmp.jpg"
                                                       << QSize(2048, 682) << QSize(320, 106) << false;
         QTest::newRow("BMP beside a file of the target") << "icon.bmp" << QSize(300, 200) << "icon-bmp.jpg"
-                                                 << QSize(300, 200) << QSize(300, 200) << false;
-        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(2400, 100) << "anim.gif"
-                                            << QSize(2400, 100) << QSize(320, 13) << true;
+                                                        << QSize(300, 200) << QSize(300, 200) << false;
+        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(90, 60) << "anim.gif"
+                                            << QSize(90, 60) << QSize(90, 60) << true;
     }
 
     void addedPhotosAreWebSized()
@@ -132,34 +124,35 @@ private slots:
         QFETCH(QSize, thumbnail);
         QFETCH(bool, sameBytes);
 
-        const QString source = m_photos->filePath(file);
-        if (file.endsWith(QLatin1String(".gif"))) {
-            writeImage(source, stored, Qt::green);
-        } else if (file.endsWith(QLatin1String(".jpg"))) {
+        const QString source = m_program->source(file);
+        if (file.endsWith(QLatin1String(".gif")))
+            writeImage(source);
+        else
             writeHalves(source, stored);
+        if (file.endsWith(QLatin1String(".jpg")))
             tagPhoto(source, 6, "2024:05:17 09:30:00");
-        } else {
-            writeHalves(source, stored);
-        }
-        // A photo of the batch and a file of the target that a BMP's new name must not take.
-        writeImage(m_photos->filePath(QStringLiteral("scan.jpg")), QSize(40, 30));
-        writeFile(m_web->filePath(QStringLiteral("icon.jpg")), "the user's own file");
+        writeImage(m_program->source(QStringLiteral("scan.jpg")));
+        writeFile(m_program->target(QStringLiteral("icon.jpg")), "the user's own file");
         const QByteArray original = readFile(source);
 
         startWebSized();
-        addOnly(file, "it's here");
+        while (m_program->form()->Command4->isEnabled()) {
+            if (m_program->shown() == file)
+                m_program->add(QStringLiteral("it's here"));
+            else
+                m_program->skip();
+        }
 
-        const QString copy = m_web->filePath(written);
+        const QString copy = m_program->target(written);
+        const QByteArray thumbnailPath = "SlideShow-thumbnails/" + written.toUtf8()
+            + (written.endsWith(QLatin1String(".jpg")) ? "" : ".jpg");
         QCOMPARE(readFile(source), original);
         QCOMPARE(readFile(copy) == original, sameBytes);
         QImageReader reader(copy);
         reader.setAutoTransform(true);
         const QImage image = reader.read();
         QCOMPARE(image.size(), size);
-        QCOMPARE(QImageReader(m_web->filePath(QStringLiteral("SlideShow-thumbnails/") + written
-                                              + (written.endsWith(QLatin1String(".jpg")) ? "" : ".jpg")))
-                     .size(),
-                 thumbnail);
+        QCOMPARE(QImageReader(m_program->target(QString::fromUtf8(thumbnailPath))).size(), thumbnail);
         if (file == QLatin1String("camera.jpg")) {
             // Upright: the stored left half is now the top.
             QCOMPARE(QColor(image.pixel(682, 300)).red() > 200, true);
@@ -168,28 +161,25 @@ private slots:
             QCOMPARE(exifValue(copy, "Exif.Photo.DateTimeOriginal"), QStringLiteral("2024:05:17 09:30:00"));
             QCOMPARE(exifValue(copy, "Exif.Image.Make"), QString());
         }
-        QCOMPARE(readFile(m_web->filePath(QStringLiteral("icon.jpg"))), QByteArray("the user's own file"));
-        const QByteArray thumbnailPath = "SlideShow-thumbnails/" + written.toUtf8()
-            + (written.endsWith(QLatin1String(".jpg")) ? "" : ".jpg");
-        const QByteArray entry = slideEntry(1, written.toUtf8(), "it\\'s here") + "Thumbnail[1] = '" + thumbnailPath
-            + "';\r\n\r\n</script>\r\n";
-        QCOMPARE(readFile(m_web->filePath(QStringLiteral("SlideShow.htm"))).mid(TestProgram::shippedHead().size(), entry.size()),
-                 entry);
+        QCOMPARE(readFile(m_program->target(QStringLiteral("icon.jpg"))), QByteArray("the user's own file"));
+        const QByteArray page = "<head>\r\n\r\n\r\nPicture[1]  = '" + written.toUtf8() + "'; \r\nCaption[1] = 'it\\'s here' ;\r\n"
+            + "Thumbnail[1] = '" + thumbnailPath + "';\r\n<middle>";
+        QCOMPARE(m_program->page().left(page.size()), page);
         // A copy begun for a photo that was skipped leaves nothing behind.
         WebCopy::shared().finish();
-        for (const QString &folder : {m_web->path(), m_web->filePath(QStringLiteral("SlideShow-thumbnails"))})
+        for (const QString &folder : {m_program->target(), m_program->target(QStringLiteral("SlideShow-thumbnails"))})
             QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
     // Catches Back leaving the web-sized copy or its thumbnail behind.
     void backRemovesTheCopyAndThumbnail()
     {
-        writeHalves(m_photos->filePath(QStringLiteral("a.bmp")), QSize(300, 200));
-        writeHalves(m_photos->filePath(QStringLiteral("b.bmp")), QSize(300, 200));
+        writeHalves(m_program->source(QStringLiteral("a.bmp")), QSize(300, 200));
+        writeHalves(m_program->source(QStringLiteral("b.bmp")), QSize(300, 200));
         startWebSized();
-        QTest::mouseClick(m_program->form()->Command4, Qt::LeftButton);
-        const QStringList files{m_web->filePath(QStringLiteral("a.jpg")),
-                                m_web->filePath(QStringLiteral("SlideShow-thumbnails/a.jpg"))};
+        m_program->add();
+        const QStringList files{m_program->target(QStringLiteral("a.jpg")),
+                                m_program->target(QStringLiteral("SlideShow-thumbnails/a.jpg"))};
         for (const QString &file : files)
             QVERIFY2(QFileInfo::exists(file), qPrintable(file));
         QTest::mouseClick(m_program->form()->btnBack, Qt::LeftButton);
@@ -202,33 +192,32 @@ private slots:
     // folder under two names.
     void optionNeedsAFolderOfItsOwn()
     {
-        writeImage(m_photos->filePath(QStringLiteral("a.jpg")), QSize(40, 30));
+        writeImage(m_program->source(QStringLiteral("a.jpg")));
         Form1 *dialog = m_program->dialog();
-        m_program->form()->mnuOpen->trigger();
+        m_program->chooseFolders(m_program->source());
         QCOMPARE(dialog->chkWebSized->isChecked(), false);
-        chooseFolder(dialog->btnSource, m_photos->path());
         QCOMPARE(dialog->chkWebSized->isEnabled(), false);
         QVERIFY2(dialog->chkWebSized->toolTip().contains(QStringLiteral("other than the source folder")),
                  qPrintable(dialog->chkWebSized->toolTip()));
-        chooseFolder(dialog->btnTarget, m_web->path());
+        m_program->chooseFolders(m_program->source(), m_program->target());
         QCOMPARE(dialog->chkWebSized->isEnabled(), true);
-        const QString link = m_web->filePath(QStringLiteral("link"));
-        QVERIFY(QFile::link(m_photos->path(), link));
-        chooseFolder(dialog->btnTarget, link);
+        const QString link = m_program->target(QStringLiteral("link"));
+        QVERIFY(QFile::link(m_program->source(), link));
+        m_program->chooseFolders(m_program->source(), link);
         QCOMPARE(dialog->chkWebSized->isEnabled(), false);
 
         // Chosen as another folder, then made the same one before Start.
-        const QString later = m_web->filePath(QStringLiteral("later"));
+        const QString later = m_program->target(QStringLiteral("later"));
         QVERIFY(QDir().mkdir(later));
-        chooseFolder(dialog->btnTarget, later);
+        m_program->chooseFolders(m_program->source(), later);
         QTest::mouseClick(dialog->chkWebSized, Qt::LeftButton);
         QCOMPARE(dialog->chkWebSized->isChecked(), true);
-        QVERIFY(QDir(later).removeRecursively() && QFile::link(m_photos->path(), later));
-        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-        QCOMPARE(m_program->platform().messages.size(), 1);
-        QVERIFY2(m_program->platform().messages[0].contains(QStringLiteral("replace the originals")),
-                 qPrintable(m_program->platform().messages[0]));
-        QVERIFY(!QFileInfo::exists(m_photos->filePath(QStringLiteral("SlideShow.htm"))));
+        QVERIFY(QDir(later).removeRecursively() && QFile::link(m_program->source(), later));
+        m_program->start();
+        QCOMPARE(m_program->messages().size(), 1);
+        QVERIFY2(m_program->messages()[0].contains(QStringLiteral("replace the originals")),
+                 qPrintable(m_program->messages()[0]));
+        QVERIFY(!QFileInfo::exists(m_program->source(QStringLiteral("SlideShow.htm"))));
         QCOMPARE(dialog->isVisible(), true);
     }
 
@@ -237,11 +226,11 @@ private slots:
     void killDuringResizeLeavesNoDanglingEntry()
     {
         for (int i = 0; i < 4; ++i)
-            writeHalves(m_photos->filePath(QStringLiteral("p%1.jpg").arg(i)), QSize(4000, 3000));
+            writeHalves(m_program->source(QStringLiteral("p%1.jpg").arg(i)), QSize(4000, 3000));
         for (int delay : {150, 450, 900, 1500}) {
             QTemporaryDir target;
             QProcess child;
-            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), m_photos->path(), target.path()});
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), m_program->source(), target.path()});
             QVERIFY(child.waitForReadyRead(60'000));
             QThread::msleep(delay);
             child.kill();
@@ -251,47 +240,21 @@ private slots:
             for (auto match = named.globalMatch(page); match.hasNext();) {
                 const QString file = match.next().captured(1);
                 QImageReader reader(target.filePath(file));
-                const QImage image = reader.read();
-                QVERIFY2(!image.isNull(), qPrintable(QStringLiteral("%1 after %2 ms: %3").arg(file).arg(delay)
-                                                         .arg(reader.errorString())));
+                QVERIFY2(!reader.read().isNull(), qPrintable(QStringLiteral("%1 after %2 ms: %3").arg(file).arg(delay)
+                                                                 .arg(reader.errorString())));
             }
         }
     }
 
 private:
-    void chooseFolder(QPushButton *button, const QString &folder)
-    {
-        m_program->platform().folderAnswers.enqueue(folder);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
     void startWebSized()
     {
-        Form1 *dialog = m_program->dialog();
-        m_program->form()->mnuOpen->trigger();
-        chooseFolder(dialog->btnSource, m_photos->path());
-        chooseFolder(dialog->btnTarget, m_web->path());
-        dialog->chkWebSized->setChecked(true);
-        QTest::mouseClick(dialog->Command1, Qt::LeftButton);
-    }
-
-    /** Adds the named photo with a caption and skips the others. */
-    void addOnly(const QString &file, const char *caption)
-    {
-        Form2 *form = m_program->form();
-        while (form->Command4->isEnabled()) {
-            if (QFileInfo(objMediator->GetSourceFile()).fileName() == file) {
-                QTest::keyClicks(form->txtCaption, QLatin1String(caption));
-                QTest::mouseClick(form->Command4, Qt::LeftButton);
-            } else {
-                QTest::mouseClick(form->Next, Qt::LeftButton);
-            }
-        }
+        m_program->chooseFolders(m_program->source(), m_program->target());
+        m_program->dialog()->chkWebSized->setChecked(true);
+        m_program->start();
     }
 
     std::unique_ptr<TestProgram> m_program;
-    std::unique_ptr<QTemporaryDir> m_photos;
-    std::unique_ptr<QTemporaryDir> m_web;
 };
 
 int main(int argc, char *argv[])
