@@ -50,50 +50,35 @@ private slots:
         QTest::addColumn<QStringList>("copies");
 
         const QByteArray h = "<head>\r\n";
-        const QByteArray a1 = "\r\n\r\nPicture[1]  = 'a.bmp'; \r\nCaption[1] = 'one' ;\r\n";
-        const QByteArray b2 = "\r\n\r\nPicture[2]  = 'b.bmp'; \r\nCaption[2] = 'two' ;\r\n";
-        const QByteArray a1again = "\r\n\r\nPicture[1]  = 'a.bmp'; \r\nCaption[1] = 'uno' ;\r\n";
-        const QByteArray c2 = "\r\n\r\nPicture[2]  = 'c.bmp'; \r\nCaption[2] = 'tres' ;\r\n";
-        const QByteArray b1 = "\r\n\r\nPicture[1]  = 'b.bmp'; \r\nCaption[1] = 'bee' ;\r\n";
+        const auto e = [](char n, const QByteArray &file, const QByteArray &caption) {
+            return "\r\n\r\nPicture[" + QByteArray(1, n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray(1, n) + "] = '" + caption + "' ;\r\n";
+        };
+        const QByteArray a1 = e('1', "a.bmp", "one"), a1again = e('1', "a.bmp", "uno"), b1 = e('1', "b.bmp", "bee");
+        const QString at1 = "1 of 3 · a.bmp · 0 added", at2 = "2 of 3 · b.bmp · 1 added";
 
         QTest::newRow("add, add, back, back, add, skip, add") << "other"
             << QStringList{"add:one", "add:two", "back", "back", "add:uno", "skip", "add:tres"}
-            << QByteArrayList{h + a1, h + a1 + b2, h + a1, h, h + a1again, h + a1again, h + a1again + c2 + end("a.bmp")}
-            << QStringList{"2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 2 added", "2 of 3 · b.bmp · 1 added",
-                           "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 1 added", "3 of 3 · c.bmp · 1 added",
-                           "Finished: 2 of 3 added to <page>"}
-            << QStringList{"", "", "two", "one", "", "", "tres"}
-            << QStringList{"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"};
+            << QByteArrayList{h + a1, h + a1 + e('2', "b.bmp", "two"), h + a1, h, h + a1again, h + a1again,
+                              h + a1again + e('2', "c.bmp", "tres") + end("a.bmp")}
+            << QStringList{at2, "3 of 3 · c.bmp · 2 added", at2, at1, at2, "3 of 3 · c.bmp · 1 added", "Finished: 2 of 3 added to <page>"}
+            << QStringList{"", "", "two", "one", "", "", "tres"} << QStringList{"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"};
         QTest::newRow("the first picture taken back, the next added one is first") << "other"
-            << QStringList{"add:one", "back", "skip", "add:bee", "skip"}
-            << QByteArrayList{h + a1, h, h, h + b1, h + b1 + end("b.bmp")}
-            << QStringList{"2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added",
-                           "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"}
-            << QStringList{"", "one", "", "", ""}
-            << QStringList{"a.bmp", "", "", "b.bmp", "b.bmp"};
+            << QStringList{"add:one", "back", "skip", "add:bee", "skip"} << QByteArrayList{h + a1, h, h, h + b1, h + b1 + end("b.bmp")}
+            << QStringList{at2, at1, "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"}
+            << QStringList{"", "one", "", "", ""} << QStringList{"a.bmp", "", "", "b.bmp", "b.bmp"};
         QTest::newRow("back onto skipped images, then to the end") << "other"
-            << QStringList{"skip", "add:bee", "back", "back", "skip", "skip", "skip"}
-            << QByteArrayList{h, h + b1, h, h, h, h, h + end("")}
-            << QStringList{"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added",
-                           "1 of 3 · a.bmp · 0 added", "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added",
-                           "Finished: 0 of 3 added to <page>"}
-            << QStringList{"", "", "bee", "", "", "", ""}
-            << QStringList{"", "b.bmp", "", "", "", "", ""};
-        QTest::newRow("back after a failed add") << "other"
-            << QStringList{"add:one", "fail:two", "back", "add:uno"}
-            << QByteArrayList{h + a1, h + a1, h, h + a1again}
-            << QStringList{"2 of 3 · b.bmp · 1 added", "2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added",
-                           "2 of 3 · b.bmp · 1 added"}
-            << QStringList{"", "two", "one", ""}
-            << QStringList{"a.bmp", "a.bmp", "", "a.bmp"};
+            << QStringList{"skip", "add:bee", "back", "back", "skip", "skip", "skip"} << QByteArrayList{h, h + b1, h, h, h, h, h + end("")}
+            << QStringList{"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added", at1,
+                           "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added", "Finished: 0 of 3 added to <page>"}
+            << QStringList{"", "", "bee", "", "", "", ""} << QStringList{"", "b.bmp", "", "", "", "", ""};
+        QTest::newRow("back after a failed add") << "other" << QStringList{"add:one", "fail:two", "back", "add:uno"}
+            << QByteArrayList{h + a1, h + a1, h, h + a1again} << QStringList{at2, at2, at1, at2}
+            << QStringList{"", "two", "one", ""} << QStringList{"a.bmp", "a.bmp", "", "a.bmp"};
         // Back never deletes a file the batch did not create.
-        QTest::newRow("a file already in the target stays") << "other with a.bmp"
-            << QStringList{"add:one", "back"} << QByteArrayList{h + a1, h}
-            << QStringList{"2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added"} << QStringList{"", "one"}
-            << QStringList{"a.bmp", "a.bmp"};
-        QTest::newRow("the photo itself stays when the target is the source") << "source"
-            << QStringList{"add:one", "back"} << QByteArrayList{h + a1, h}
-            << QStringList{"2 of 3 · b.bmp · 1 added", "1 of 3 · a.bmp · 0 added"} << QStringList{"", "one"}
+        QTest::newRow("a file already in the target stays") << "other with a.bmp" << QStringList{"add:one", "back"}
+            << QByteArrayList{h + a1, h} << QStringList{at2, at1} << QStringList{"", "one"} << QStringList{"a.bmp", "a.bmp"};
+        QTest::newRow("the photo itself stays when the target is the source") << "source" << QStringList{"add:one", "back"}
+            << QByteArrayList{h + a1, h} << QStringList{at2, at1} << QStringList{"", "one"}
             << QStringList{"a.bmp b.bmp c.bmp", "a.bmp b.bmp c.bmp"};
     }
 

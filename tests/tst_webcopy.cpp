@@ -4,7 +4,6 @@
 // in the middle of a resize leaves behind.
 #include "testsupport.h"
 
-#include "core/general.h"
 #include "imaging/webcopy.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -56,23 +55,14 @@ void writeHalves(const QString &path, QSize size)
 /** The child of the kill test: adds every photo of a folder, web-sized, until it is killed. */
 int runChild(const QString &source, const QString &target)
 {
-    auto platform = std::make_unique<ScriptedPlatform>(QStringLiteral(FOTOWEAVE_ASSETS_DIR));
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
-    General::Main();
-    Form2::instance()->mnuOpen->trigger();
-    script->folderAnswers.enqueue(source);
-    Form1::instance()->btnSource->click();
-    script->folderAnswers.enqueue(target);
-    Form1::instance()->btnTarget->click();
-    Form1::instance()->chkWebSized->setChecked(true);
-    Form1::instance()->Command1->click();
+    TestProgram program;
+    program.chooseFolders(source, target);
+    program.dialog()->chkWebSized->setChecked(true);
+    program.start();
     std::printf("started\n");
     std::fflush(stdout);
-    for (int i = 0; Form2::instance()->Command4->isEnabled(); ++i) {
-        Form2::instance()->txtCaption->setText(QStringLiteral("photo %1").arg(i));
-        Form2::instance()->Command4->click();
-    }
+    for (int i = 0; program.form()->Command4->isEnabled(); ++i)
+        program.add(QStringLiteral("photo %1").arg(i));
     for (;;)
         QThread::sleep(1);
 }
@@ -85,11 +75,7 @@ class TestWebCopy : public QObject
 private slots:
     void init() { m_program = std::make_unique<TestProgram>(); }
 
-    void cleanup()
-    {
-        WebCopy::shared().finish();
-        m_program.reset();
-    }
+    void cleanup() { WebCopy::shared().finish(); m_program.reset(); }
 
     // Catches a copy that is sideways, enlarged, re-encoded when it need not
     // be, named after the original when it is no longer a BMP, written over a
@@ -103,16 +89,11 @@ private slots:
         QTest::addColumn<QSize>("thumbnail");
         QTest::addColumn<bool>("sameBytes");
 
-        QTest::newRow("24 MP JPEG turned by EXIF") << "camera.jpg" << QSize(6000, 4000) << "camera.jpg"
-                                                  << QSize(1365, 2048) << QSize(213, 320) << false;
-        QTest::newRow("small JPEG copied as it is") << "small.jpg" << QSize(1600, 1200) << "small.jpg"
-                                                   << QSize(1200, 1600) << QSize(240, 320) << true;
-        QTest::newRow("BMP beside a JPEG of its name") << "scan.bmp" << QSize(3000, 1000) << "scan-bmp.jpg"
-                                                      << QSize(2048, 682) << QSize(320, 106) << false;
-        QTest::newRow("BMP beside a file of the target") << "icon.bmp" << QSize(300, 200) << "icon-bmp.jpg"
-                                                        << QSize(300, 200) << QSize(300, 200) << false;
-        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(90, 60) << "anim.gif"
-                                            << QSize(90, 60) << QSize(90, 60) << true;
+        QTest::newRow("24 MP JPEG turned by EXIF") << "camera.jpg" << QSize(6000, 4000) << "camera.jpg" << QSize(1365, 2048) << QSize(213, 320) << false;
+        QTest::newRow("small JPEG copied as it is") << "small.jpg" << QSize(1600, 1200) << "small.jpg" << QSize(1200, 1600) << QSize(240, 320) << true;
+        QTest::newRow("BMP beside a JPEG of its name") << "scan.bmp" << QSize(3000, 1000) << "scan-bmp.jpg" << QSize(2048, 682) << QSize(320, 106) << false;
+        QTest::newRow("BMP beside a file of the target") << "icon.bmp" << QSize(300, 200) << "icon-bmp.jpg" << QSize(300, 200) << QSize(300, 200) << false;
+        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(90, 60) << "anim.gif" << QSize(90, 60) << QSize(90, 60) << true;
     }
 
     void addedPhotosAreWebSized()
@@ -136,12 +117,8 @@ private slots:
         const QByteArray original = readFile(source);
 
         startWebSized();
-        while (m_program->form()->Command4->isEnabled()) {
-            if (m_program->shown() == file)
-                m_program->add(QStringLiteral("it's here"));
-            else
-                m_program->skip();
-        }
+        while (m_program->form()->Command4->isEnabled())
+            m_program->shown() == file ? m_program->add(QStringLiteral("it's here")) : m_program->skip();
 
         const QString copy = m_program->target(written);
         const QByteArray thumbnailPath = "SlideShow-thumbnails/" + written.toUtf8()
@@ -178,13 +155,11 @@ private slots:
         writeHalves(m_program->source(QStringLiteral("b.bmp")), QSize(300, 200));
         startWebSized();
         m_program->add();
-        const QStringList files{m_program->target(QStringLiteral("a.jpg")),
-                                m_program->target(QStringLiteral("SlideShow-thumbnails/a.jpg"))};
-        for (const QString &file : files)
-            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        const QString copy = m_program->target(QStringLiteral("a.jpg")), thumbnail = m_program->target(QStringLiteral("SlideShow-thumbnails/a.jpg"));
+        QVERIFY(QFileInfo::exists(copy) && QFileInfo::exists(thumbnail));
         QTest::mouseClick(m_program->form()->btnBack, Qt::LeftButton);
-        for (const QString &file : files)
-            QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+        QVERIFY(!QFileInfo::exists(copy));
+        QVERIFY(!QFileInfo::exists(thumbnail));
     }
 
     // Catches a web-sized copy written over the original: the box is off
@@ -195,10 +170,8 @@ private slots:
         writeImage(m_program->source(QStringLiteral("a.jpg")));
         Form1 *dialog = m_program->dialog();
         m_program->chooseFolders(m_program->source());
-        QCOMPARE(dialog->chkWebSized->isChecked(), false);
-        QCOMPARE(dialog->chkWebSized->isEnabled(), false);
-        QVERIFY2(dialog->chkWebSized->toolTip().contains(QStringLiteral("other than the source folder")),
-                 qPrintable(dialog->chkWebSized->toolTip()));
+        QVERIFY(!dialog->chkWebSized->isChecked() && !dialog->chkWebSized->isEnabled());
+        QVERIFY2(dialog->chkWebSized->toolTip().contains(QStringLiteral("other than the source folder")), qPrintable(dialog->chkWebSized->toolTip()));
         m_program->chooseFolders(m_program->source(), m_program->target());
         QCOMPARE(dialog->chkWebSized->isEnabled(), true);
         const QString link = m_program->target(QStringLiteral("link"));
@@ -215,8 +188,7 @@ private slots:
         QVERIFY(QDir(later).removeRecursively() && QFile::link(m_program->source(), later));
         m_program->start();
         QCOMPARE(m_program->messages().size(), 1);
-        QVERIFY2(m_program->messages()[0].contains(QStringLiteral("replace the originals")),
-                 qPrintable(m_program->messages()[0]));
+        QVERIFY2(m_program->messages()[0].contains(QStringLiteral("replace the originals")), qPrintable(m_program->messages()[0]));
         QVERIFY(!QFileInfo::exists(m_program->source(QStringLiteral("SlideShow.htm"))));
         QCOMPARE(dialog->isVisible(), true);
     }

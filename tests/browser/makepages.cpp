@@ -20,11 +20,8 @@
 #include <cstdio>
 
 namespace {
-struct Slide {
-    QString file;
-    QString caption;
-    QColor color;
-};
+/** A photo's file name and caption. */
+using Slide = std::pair<QString, QString>;
 
 /** Web-sized photos, which bring thumbnails, or plain copies. */
 enum class Thumbnails { None, Written };
@@ -33,7 +30,6 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
                Thumbnails thumbnails = Thumbnails::None)
 {
     const QString folder = root + QLatin1Char('/') + name;
-    QDir().mkpath(folder);
     const QString photos = folder + QStringLiteral("/photos");
     QDir().mkpath(photos);
 
@@ -42,27 +38,23 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
     WebCopy::shared().begin(thumbnails == Thumbnails::Written, photos, folder);
     CreateSlideShow(*objMediator);
     QJsonArray expected;
-    int index = 0;
-    for (const Slide &slide : slides) {
-        const QSize size(320 + 40 * (index % 8), 200 + 30 * (index % 2));
-        const QString path = photos + QLatin1Char('/') + slide.file;
-        writeImage(path, size, slide.color);
-        Form2::instance()->txtCaption->setText(slide.caption);
+    for (int index = 0; index < slides.size(); ++index) {
+        const auto &[file, caption] = slides[index];
+        const QString path = photos + QLatin1Char('/') + file;
+        writeImage(path, QSize(320 + 40 * (index % 8), 200 + 30 * (index % 2)), QColor::fromHsv(index * 47 % 360, 200, 200));
+        Form2::instance()->txtCaption->setText(caption);
         DecObj2 entry;
         entry.init(path);
         entry.Execute();
-        expected.append(QJsonObject{{QStringLiteral("file"), slide.file}, {QStringLiteral("caption"), slide.caption}});
-        ++index;
+        expected.append(QJsonObject{{QStringLiteral("file"), file}, {QStringLiteral("caption"), caption}});
     }
     Form2::instance()->txtSlideShowName->setText(showName);
     CompleteSlideShow();
 
     QFile manifest(folder + QStringLiteral("/manifest.json"));
-    if (!manifest.open(QIODevice::WriteOnly))
-        return false;
-    manifest.write(QJsonDocument(QJsonObject{{QStringLiteral("name"), showName}, {QStringLiteral("slides"), expected}})
-                       .toJson());
-    return true;
+    return manifest.open(QIODevice::WriteOnly)
+        && manifest.write(QJsonDocument(QJsonObject{{QStringLiteral("name"), showName}, {QStringLiteral("slides"), expected}})
+                              .toJson()) > 0;
 }
 }
 
@@ -79,39 +71,24 @@ int main(int argc, char *argv[])
     objMediator->init();
 
     const QString root = QString::fromLocal8Bit(argv[1]);
-    bool ok = true;
-    ok &= writeCase(root, QStringLiteral("plain"), QStringLiteral("Holiday"),
-                    {{QStringLiteral("one.jpg"), QStringLiteral("The first day"), Qt::red},
-                     {QStringLiteral("two.bmp"), QStringLiteral("Lunch by the lake"), Qt::darkGreen},
-                     {QStringLiteral("three.gif"), QStringLiteral("Home again"), Qt::blue}});
-    ok &= writeCase(root, QStringLiteral("tricky-text"), QStringLiteral("<b>Tom & Jerry's</b> \"best\" \\ </script>"),
-                    {{QStringLiteral("a.jpg"), QStringLiteral("It's \"quoted\" and \\back\\slashed\\"), Qt::red},
-                     {QStringLiteral("b.jpg"), QStringLiteral("</script><script>alert(1)</script>"), Qt::green},
-                     {QStringLiteral("c.jpg"), QStringLiteral("Grüße aus 東京 — 🎉🐈"), Qt::blue},
-                     {QStringLiteral("d.jpg"), QStringLiteral("two\nlines"), Qt::yellow}});
-    ok &= writeCase(root, QStringLiteral("tricky-names"), QStringLiteral("Names"),
-                    {{QStringLiteral("my photo.jpg"), QStringLiteral("space"), Qt::red},
-                     {QStringLiteral("shot #1.jpg"), QStringLiteral("hash"), Qt::green},
-                     {QStringLiteral("100% sure.jpg"), QStringLiteral("percent"), Qt::blue},
-                     {QStringLiteral("Tom's.jpg"), QStringLiteral("apostrophe"), Qt::cyan},
-                     {QStringLiteral("Straße.jpg"), QStringLiteral("non-ASCII"), Qt::magenta},
-                     {QStringLiteral("quote \"q\".jpg"), QStringLiteral("double quotes"), Qt::darkRed},
-                     {QStringLiteral(".hidden.jpg"), QStringLiteral("leading dot"), Qt::darkBlue},
-                     {QStringLiteral("Case.jpg"), QStringLiteral("upper case"), Qt::darkCyan},
-                     {QStringLiteral("case.jpg"), QString(10'000, QLatin1Char('w')), Qt::darkMagenta}});
-    ok &= writeCase(root, QStringLiteral("empty"), QStringLiteral("Nothing yet"), {});
-    ok &= writeCase(root, QStringLiteral("one"), QStringLiteral("Just one"),
-                    {{QStringLiteral("only.jpg"), QStringLiteral("The only photo"), Qt::darkYellow}});
-    ok &= writeCase(root, QStringLiteral("thumbnails"), QStringLiteral("With thumbnails"),
-                    {{QStringLiteral("t1.jpg"), QStringLiteral("First"), Qt::red},
-                     {QStringLiteral("t2.jpg"), QStringLiteral("Second"), Qt::green},
-                     {QStringLiteral("t3.jpg"), QStringLiteral("Third"), Qt::blue}},
-                    Thumbnails::Written);
     QList<Slide> many;
     for (int n = 1; n <= 2000; ++n)
-        many.append({QStringLiteral("p%1.jpg").arg(n, 4, 10, QLatin1Char('0')), QStringLiteral("Photo %1").arg(n),
-                     QColor::fromHsv(n % 360, 200, 200)});
-    ok &= writeCase(root, QStringLiteral("many"), QStringLiteral("Two thousand"), many);
+        many.append({QStringLiteral("p%1.jpg").arg(n, 4, 10, QLatin1Char('0')), QStringLiteral("Photo %1").arg(n)});
+    // One BMP and one GIF among the JPEGs; captions and names that need escaping; none, one and many slides.
+    const bool ok = writeCase(root, "plain", "Holiday", {{"one.jpg", "The first day"}, {"two.bmp", "Lunch by the lake"},
+                                                         {"three.gif", "Home again"}})
+        && writeCase(root, "tricky-text", "<b>Tom & Jerry's</b> \"best\" \\ </script>",
+                     {{"a.jpg", "It's \"quoted\" and \\back\\slashed\\"}, {"b.jpg", "</script><script>alert(1)</script>"},
+                      {"c.jpg", "Grüße aus 東京 — 🎉🐈"}, {"d.jpg", "two\nlines"}})
+        && writeCase(root, "tricky-names", "Names",
+                     {{"my photo.jpg", "space"}, {"shot #1.jpg", "hash"}, {"100% sure.jpg", "percent"},
+                      {"Tom's.jpg", "apostrophe"}, {"Straße.jpg", "non-ASCII"}, {"quote \"q\".jpg", "double quotes"},
+                      {".hidden.jpg", "leading dot"}, {"Case.jpg", "upper case"}, {"case.jpg", QString(10'000, QLatin1Char('w'))}})
+        && writeCase(root, "empty", "Nothing yet", {})
+        && writeCase(root, "one", "Just one", {{"only.jpg", "The only photo"}})
+        && writeCase(root, "thumbnails", "With thumbnails", {{"t1.jpg", "First"}, {"t2.jpg", "Second"}, {"t3.jpg", "Third"}},
+                     Thumbnails::Written)
+        && writeCase(root, "many", "Two thousand", many);
     Form2::unload();
     return ok ? 0 : 1;
 }
