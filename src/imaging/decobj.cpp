@@ -37,4 +37,9 @@ void DecObj::Execute()
                                       size.width(), size.height()));
     form->PicBox->setVisible(true);
     form->showImageSize(imagePath, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    if (!picture->description.isEmpty()) {
+        // The photo's own description, selected so that typing replaces it.
+        form->txtCaption->setText(picture->description);
+        form->txtCaption->selectAll();
+    }
 }

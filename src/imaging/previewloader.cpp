@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/previewloader.h"
 
+#include "imaging/photodescription.h"
+
 #include <QImageReader>
 
 #include <cmath>
@@ -23,7 +25,10 @@ QSizeF PreviewLoader::fittedSize(QSizeF twips)
 std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path)
 {
     QImageReader reader(path);
-    return read(reader);
+    std::optional<Picture> picture = read(reader);
+    if (picture)
+        picture->description = PhotoDescription::read(path);
+    return picture;
 }
 
 std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device)

@@ -28,6 +28,7 @@ public:
         QImage image;       // decoded at the fitted size
         QSizeF naturalTwips; // the image's own upright size
         QSizeF fittedTwips;  // the size it is painted at
+        QString description; // the photo's own description, suggested as its caption
     };
 
     /** Fits a size into the square exactly as the preview does: width first, then height. */

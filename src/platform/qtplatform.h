@@ -8,7 +8,7 @@ class QtPlatform : public Platform
 {
 public:
     void messageBox(const QString &text) override;
-    QString browseForFolder(const QString &prompt) override;
+    QString browseForFolder(const QString &prompt, const QString &startFolder) override;
     void openDocument(const QString &path) override;
     void endProgram() override;
 

@@ -15,9 +15,10 @@ void ScriptedPlatform::messageBox(const QString &text)
         onMessage(text);
 }
 
-QString ScriptedPlatform::browseForFolder(const QString &prompt)
+QString ScriptedPlatform::browseForFolder(const QString &prompt, const QString &startFolder)
 {
     folderPrompts.append(prompt);
+    folderStarts.append(startFolder);
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 

@@ -20,7 +20,7 @@ public:
     explicit ScriptedPlatform(const QString &programFolder = QString());
 
     void messageBox(const QString &text) override;
-    QString browseForFolder(const QString &prompt) override;
+    QString browseForFolder(const QString &prompt, const QString &startFolder) override;
     void openDocument(const QString &path) override;
     void endProgram() override;
 
@@ -47,6 +47,7 @@ public:
     // Records
     QStringList messages;
     QStringList folderPrompts;
+    QStringList folderStarts;
     QStringList openedDocuments;
     QStringList startedPrograms;
     int programEnds = 0;

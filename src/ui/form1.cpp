@@ -8,9 +8,11 @@
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
+#include "ui/folderdrop.h"
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/twips.h"
+#include "ui/typedfolder.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -56,7 +58,8 @@ Form1::Form1(QWidget *parent)
     List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
     Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
-    Command1->setAutoDefault(false);
+    // Enter starts the batch wherever the focus is; Escape cancels (QDialog's reject hides).
+    Command1->setDefault(true);
     Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
 
@@ -68,17 +71,43 @@ Form1::Form1(QWidget *parent)
     connect(btnTarget, &QPushButton::clicked, this, &Form1::btnTarget_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+
+    new TypedFolder(txtSrcFolder, [] { return objMediator->GetSourceFolder(); },
+                    [this](const QString &folder) { takeSource(folder); });
+    new TypedFolder(txtTgtFolder, [] { return objMediator->GetTgtFolder(); }, [](const QString &folder) {
+        General::runHandler([&folder] { objMediator->takeTargetFolder(folder); });
+    });
+    new FolderDrop(this, [this](const QString &folder) { takeSource(folder); });
 }
 
-void Form1::btnSource_Click()
+void Form1::showEvent(QShowEvent *event)
 {
-    General::runHandler([] {
+    QDialog::showEvent(event);
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+/** Runs one way of choosing the source; a folder that cannot be listed is reported. */
+void chooseSource(const std::function<void()> &choice)
+{
+    General::runHandler([&choice] {
         try {
-            objMediator->SourceFolder();
+            choice();
         } catch (const FolderError &e) {
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
         }
     });
+}
+}
+
+void Form1::btnSource_Click()
+{
+    chooseSource([] { objMediator->SourceFolder(); });
+}
+
+void Form1::takeSource(const QString &folder)
+{
+    chooseSource([&folder] { objMediator->takeSourceFolder(folder); });
 }
 
 void Form1::btnTarget_Click()

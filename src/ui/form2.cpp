@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
+#include "ui/folderdrop.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
 #include "ui/frmabout.h"
@@ -55,6 +56,11 @@ Form2::Form2()
     buildControls();
     buildMenus();
     setFixedSize(sizeHint());
+    // A folder dropped onto the window opens the Images window with it as the source.
+    new FolderDrop(this, [this](const QString &folder) {
+        Form1::instance()->takeSource(folder);
+        mnuOpen_Click();
+    });
 }
 
 void Form2::buildControls()
@@ -144,10 +150,13 @@ void Form2::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOpen = mnuFile->addAction(QStringLiteral("Open"), this, &Form2::mnuOpen_Click);
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuClose = mnuFile->addAction(QStringLiteral("Close"), this, &Form2::mnuClose_Click);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &Form2::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -155,6 +164,7 @@ void Form2::buildMenus()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuUserGuide = mnuHelp->addAction(QStringLiteral("UserGuide"), this, &Form2::mnuUserGuide_Click);
     mnuUserGuide->setObjectName(QStringLiteral("mnuUserGuide"));
+    mnuUserGuide->setShortcut(QKeySequence(Qt::Key_F1));
 }
 
 void Form2::btnView_Click()
