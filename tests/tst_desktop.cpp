@@ -10,7 +10,9 @@
 #include "imaging/photodescription.h"
 #include "platform/qtplatform.h"
 #include "ui/form1.h"
+#include "document/slideshow.h"
 #include "ui/form2.h"
+#include "ui/fullscreenpreview.h"
 #include "ui/picturebox.h"
 
 #include <QAction>
@@ -45,6 +47,27 @@ void describe(const QString &path, const QString &kind, const QString &text, con
     image->writeMetadata();
 }
 #pragma GCC diagnostic pop
+
+/** Which of the corners just inside rect (pixels) have colour, and which just outside are white. */
+QString paintedAt(const QImage &drawing, const QRectF &rect, QColor colour)
+{
+    const auto near = [&drawing](QPointF at, QColor want) {
+        const QColor got = drawing.pixelColor(int(at.x()), int(at.y()));
+        return std::abs(got.red() - want.red()) + std::abs(got.green() - want.green())
+            + std::abs(got.blue() - want.blue()) < 40;
+    };
+    const QRectF in = rect.adjusted(2, 2, -2, -2);
+    const QRectF out = rect.adjusted(-2, -2, 2, 2);
+    QStringList wrong;
+    const QRectF box(QPointF(0, 0), drawing.deviceIndependentSize());
+    for (const QPointF &at : {in.topLeft(), in.topRight(), in.bottomLeft(), in.bottomRight(), in.center()})
+        if (box.contains(at) && !near(at, colour))
+            wrong << QStringLiteral("inside (%1, %2)").arg(at.x()).arg(at.y());
+    for (const QPointF &at : {out.topLeft(), out.topRight(), out.bottomLeft(), out.bottomRight()})
+        if (box.contains(at) && !near(at, Qt::white))
+            wrong << QStringLiteral("outside (%1, %2)").arg(at.x()).arg(at.y());
+    return wrong.join(QStringLiteral(", "));
+}
 
 /** Every file below folder, as paths relative to it. */
 QStringList filesBelow(const QString &folder)
@@ -339,6 +362,115 @@ private slots:
         QCOMPARE(PhotoDescription::read(jpeg), QString());
         QCOMPARE(PhotoDescription::read(jpeg.left(20)), QString());
         QCOMPARE(PhotoDescription::read(QByteArray("not an image")), QString());
+    }
+
+    void resizingRefitsThePreview_data()
+    {
+        QTest::addColumn<QSize>("photo");
+        QTest::addColumn<QSize>("grown");
+        QTest::addColumn<QRectF>("painted");    // pixels of the preview box
+        QTest::addColumn<QRectF>("atDesigned"); // the same photo back at the designed size
+        QTest::newRow("designed size") << QSize(600, 400) << QSize(0, 0) << QRectF(0, 38.9, 233.3, 155.6)
+                                       << QRectF(0, 38.9, 233.3, 155.6);
+        QTest::newRow("larger") << QSize(600, 400) << QSize(300, 150) << QRectF(75, 63.9, 383.3, 255.6)
+                                << QRectF(0, 38.9, 233.3, 155.6);
+        QTest::newRow("taller") << QSize(400, 600) << QSize(100, 400) << QRectF(55.6, 150, 222.2, 333.3)
+                                << QRectF(38.9, 0, 155.6, 233.3);
+        QTest::newRow("small photo, never enlarged") << QSize(60, 40) << QSize(300, 150)
+                                                     << QRectF(236.7, 171.7, 60, 40) << QRectF(86.7, 96.7, 60, 40);
+    }
+
+    void resizingRefitsThePreview()
+    {
+        QFETCH(QSize, photo);
+        QFETCH(QSize, grown);
+        QFETCH(QRectF, painted);
+        QFETCH(QRectF, atDesigned);
+        QFile::remove(m_photos->filePath(QStringLiteral("b.bmp")));
+        writeImage(m_photos->filePath(QStringLiteral("a.jpg")), photo, QColor(20, 40, 220));
+        startBatch();
+        Form2 *form = m_program->form();
+        const QSize designed = form->size();
+        QCOMPARE(form->centralWidget()->size(), QSize(605, 462));
+        form->resize(designed + grown);
+        QTRY_COMPARE(form->centralWidget()->size(), QSize(605, 462) + grown);
+        PictureBox *box = form->PicBox;
+        QCOMPARE(box->size(), QSize(241, 225) + grown);
+        // Buttons keep to the bottom right; the film strip stays where it is.
+        QCOMPARE(form->Command1->geometry().bottomRight(), QPoint(584, 432) + QPoint(grown.width(), grown.height()));
+        QCOMPARE(form->Picture1->pos(), QPoint(0, 16));
+        QTRY_VERIFY2(paintedAt(box->drawing(), painted, QColor(20, 40, 220)).isEmpty(),
+                     qPrintable(paintedAt(box->drawing(), painted, QColor(20, 40, 220))));
+
+        // Back at the designed size, the designed picture.
+        form->resize(designed);
+        QTRY_COMPARE(box->size(), QSize(241, 225));
+        QTRY_VERIFY2(paintedAt(box->drawing(), atDesigned, QColor(20, 40, 220)).isEmpty(),
+                     qPrintable(paintedAt(box->drawing(), atDesigned, QColor(20, 40, 220))));
+    }
+
+    void decodesAtTheScreensPixels()
+    {
+        // Run once as it is and once with QT_SCALE_FACTOR=2.
+        writeImage(m_photos->filePath(QStringLiteral("a.jpg")), QSize(4000, 3000), Qt::darkCyan);
+        Form2 *form = m_program->form();
+        // The offscreen screen is too small for the window at scale 2: give it its designed size.
+        form->setMinimumSize(0, 0);
+        form->resize(form->size() + (QSize(605, 462) - form->centralWidget()->size()));
+        startBatch();
+        QTRY_COMPARE(form->PicBox->size(), QSize(241, 225));
+        const qreal ratio = form->devicePixelRatioF();
+        QVERIFY(ratio == 1.0 || ratio == 2.0);
+        const QImage &decoded = form->pichidden->picture();
+        QCOMPARE(decoded.size(), ratio == 2.0 ? QSize(467, 350) : QSize(233, 175));
+        QCOMPARE(decoded.devicePixelRatio(), ratio);
+        QCOMPARE(form->PicBox->drawing().size(), ratio == 2.0 ? QSize(482, 450) : QSize(241, 225));
+    }
+
+    void fullScreen_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("stillFullScreen");
+        QTest::addColumn<QString>("onShow");
+        QTest::addColumn<int>("added");
+        QTest::newRow("Escape returns") << "double-click" << int(Qt::Key_Escape) << false << "a.jpg" << 0;
+        QTest::newRow("F11 returns") << "F11" << int(Qt::Key_F11) << false << "a.jpg" << 0;
+        QTest::newRow("Enter adds") << "F11" << int(Qt::Key_Return) << true << "b.bmp" << 1;
+        QTest::newRow("Space skips") << "double-click" << int(Qt::Key_Space) << true << "b.bmp" << 0;
+    }
+
+    void fullScreen()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, key);
+        QFETCH(bool, stillFullScreen);
+        QFETCH(QString, onShow);
+        QFETCH(int, added);
+        writeImage(m_photos->filePath(QStringLiteral("a.jpg")), QSize(3000, 1000), Qt::darkCyan);
+        startBatch();
+        Form2 *form = m_program->form();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        if (how == QLatin1String("F11"))
+            QTest::keyClick(form, Qt::Key_F11);
+        else
+            QTest::mouseDClick(form->PicBox, Qt::LeftButton);
+        FullScreenPreview *full = form->fullScreenPreview();
+        QVERIFY(full->isVisible());
+        QVERIFY(full->isFullScreen());
+        QVERIFY(QTest::qWaitForWindowActive(full));
+        // Fitted to the screen, not enlarged beyond it, proportions kept.
+        const QSize screen = full->screen()->size() * full->screen()->devicePixelRatio();
+        QCOMPARE(full->image().width(), std::min(3000, screen.width()));
+        QCOMPARE(full->image().height(), std::min(3000, screen.width()) / 3);
+
+        QTest::keyClick(full, Qt::Key(key));
+        QCOMPARE(full->isVisible(), stillFullScreen);
+        QCOMPARE(QFileInfo(objMediator->GetSourceFile()).fileName(), onShow);
+        QCOMPARE(int(lngSlideCount), added);
+        if (stillFullScreen)
+            QCOMPARE(full->image().size(), QSize(40, 30)); // the next photo, at its own size
     }
 
 private:

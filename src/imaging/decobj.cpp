@@ -3,6 +3,7 @@
 
 #include "core/general.h"
 #include "imaging/prefetcher.h"
+#include "imaging/previewpainter.h"
 #include "imaging/previewloader.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
@@ -20,21 +21,19 @@ void DecObj::Execute()
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
 
+    // Decoded for the preview box as it is now: its square and the screen's pixel density.
+    const PreviewLoader::Target target = PreviewPainter::target(form->PicBox);
+    Prefetcher::shared().setTarget(target);
     std::optional<PreviewLoader::Picture> picture = Prefetcher::shared().take(imagePath);
     if (!picture)
-        picture = PreviewLoader::load(imagePath);
+        picture = PreviewLoader::load(imagePath, target);
     if (!picture) {
         Platform::instance().messageBox(QStringLiteral("Error loading image"));
         return;
     }
 
     form->pichidden->setPicture(picture->image);
-    const QSizeF size = picture->fittedTwips;
-    const float square = PreviewLoader::Square;
-    form->PicBox->fillBox(QRectF(0, 0, form->PicBox->scaleWidth(), form->PicBox->scaleHeight()), Qt::white);
-    form->PicBox->paintPicture(picture->image,
-                               QRectF((square - float(size.width())) / 2, (square - float(size.height())) / 2,
-                                      size.width(), size.height()));
+    PreviewPainter::of(form->PicBox)->show(*picture, imagePath);
     form->PicBox->setVisible(true);
     form->showImageSize(imagePath, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     if (!picture->description.isEmpty()) {

@@ -36,7 +36,8 @@ void Prefetcher::request(const QStringList &paths)
         const std::optional<Signature> signature = signatureOf(path);
         if (!signature)
             continue;
-        kept.push_back({path, *signature, QtConcurrent::run([path] { return PreviewLoader::load(path); })});
+        kept.push_back({path, *signature,
+                        QtConcurrent::run([path, target = m_target] { return PreviewLoader::load(path, target); })});
     }
     m_requests = std::move(kept);
 }
@@ -50,7 +51,7 @@ std::optional<PreviewLoader::Picture> Prefetcher::take(const QString &path)
     Request request = std::move(*found);
     m_requests.erase(found);
     std::optional<PreviewLoader::Picture> picture = request.future.result();
-    if (signatureOf(path) != request.signature)
+    if (signatureOf(path) != request.signature || (picture && picture->target != m_target))
         return std::nullopt;
     return picture;
 }

@@ -39,6 +39,8 @@ public:
     std::optional<PreviewLoader::Picture> take(const QString &path);
     /** Forgets every request; decodes still running finish unused. */
     void drop();
+    /** What previews are decoded for from now on; pictures decoded for another target are not handed out. */
+    void setTarget(PreviewLoader::Target target) { m_target = target; }
 
     /** Prefetching can be switched off, for comparison. */
     void setEnabled(bool on);
@@ -59,5 +61,6 @@ private:
     static std::optional<Signature> signatureOf(const QString &path);
 
     bool m_enabled = true;
+    PreviewLoader::Target m_target;
     std::vector<Request> m_requests;
 };

@@ -7,37 +7,37 @@
 
 #include <cmath>
 
-QSizeF PreviewLoader::fittedSize(QSizeF twips)
+QSizeF PreviewLoader::fittedSize(QSizeF twips, float square)
 {
     float w = float(twips.width());
     float h = float(twips.height());
-    if (w > Square) {
-        h = h * Square / w;
-        w = Square;
+    if (w > square) {
+        h = h * square / w;
+        w = square;
     }
-    if (h > Square) {
-        w = w * Square / h;
-        h = Square;
+    if (h > square) {
+        w = w * square / h;
+        h = square;
     }
     return QSizeF(w, h);
 }
 
-std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path)
+std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, Target target)
 {
     QImageReader reader(path);
-    std::optional<Picture> picture = read(reader);
+    std::optional<Picture> picture = read(reader, target);
     if (picture)
         picture->description = PhotoDescription::read(path);
     return picture;
 }
 
-std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device)
+std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, Target target)
 {
     QImageReader reader(device);
-    return read(reader);
+    return read(reader, target);
 }
 
-std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader)
+std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader, Target target)
 {
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
@@ -51,10 +51,13 @@ std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader)
 
     Picture picture;
     picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
-    picture.fittedTwips = fittedSize(picture.naturalTwips);
+    picture.fittedTwips = fittedSize(picture.naturalTwips, target.square);
+    picture.target = target;
 
-    QSize pixels(std::max(1, int(std::lround(picture.fittedTwips.width() / TwipsPerPixel))),
-                 std::max(1, int(std::lround(picture.fittedTwips.height() / TwipsPerPixel))));
+    // Decoded at the screen's own pixels, so a high-density screen shows it sharp.
+    const qreal scale = target.devicePixelRatio / TwipsPerPixel;
+    QSize pixels(std::max(1, int(std::lround(picture.fittedTwips.width() * scale))),
+                 std::max(1, int(std::lround(picture.fittedTwips.height() * scale))));
     if (pixels != upright) {
         // The reader scales before it turns the image upright.
         reader.setScaledSize(quarterTurn ? pixels.transposed() : pixels);
@@ -65,6 +68,7 @@ std::optional<PreviewLoader::Picture> PreviewLoader::read(QImageReader &reader)
         return std::nullopt;
     if (image.size() != pixels)
         image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(target.devicePixelRatio);
     picture.image = std::move(image);
     return picture;
 }
