@@ -54,6 +54,7 @@ Form2::Form2()
     QIcon icon;
     icon.addFile(QStringLiteral(":/images/icon32.jpg"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/images/icon16.jpg"), QSize(16, 16));
+    // At twice the density the 16 picture is drawn from the 32 one, the 32 from its @2x version.
     icon.addFile(QStringLiteral(":/images/icon32@2x.jpg"), QSize(64, 64));
     setWindowIcon(icon);
     setFont(Fonts::dialog());
