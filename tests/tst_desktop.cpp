@@ -356,9 +356,13 @@ private slots:
     {
         // A JPEG whose EXIF block points far outside itself, then one cut short inside its metadata.
         QByteArray jpeg = readFile(m_photos->filePath(QStringLiteral("a.jpg")));
-        QByteArray exif("\xFF\xE1\x00\x1C" "Exif\0\0" "II*\0\x08\0\0\0" "\x01\0" "\x0E\x01\x02\0\xFF\xFF\xFF\x7F", 30);
-        exif += QByteArray("\xF0\xFF\xFF\x7F", 4);
-        jpeg.insert(2, exif);
+        // One IFD entry: ImageDescription, ASCII, 2^31 - 1 characters at offset 2^31 - 16.
+        const QByteArray payload = QByteArray("Exif\0\0II*\0\x08\0\0\0\x01\0", 16)
+            + QByteArray("\x0E\x01\x02\0\xFF\xFF\xFF\x7F\xF0\xFF\xFF\x7F\0\0\0\0", 16);
+        QByteArray app1("\xFF\xE1", 2);
+        app1 += char((payload.size() + 2) >> 8);
+        app1 += char((payload.size() + 2) & 0xFF);
+        jpeg.insert(2, app1 + payload);
         QCOMPARE(PhotoDescription::read(jpeg), QString());
         QCOMPARE(PhotoDescription::read(jpeg.left(20)), QString());
         QCOMPARE(PhotoDescription::read(QByteArray("not an image")), QString());
