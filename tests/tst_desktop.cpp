@@ -87,7 +87,7 @@ class TestDesktop : public QObject
 private slots:
     void init()
     {
-        m_program = std::make_unique<TestProgram>(true);
+        m_program = std::make_unique<TestProgram>();
         m_photos = std::make_unique<QTemporaryDir>();
         QVERIFY2(m_photos->isValid(), "no temporary folder");
         writeImage(m_photos->filePath(QStringLiteral("a.jpg")), QSize(40, 30));
