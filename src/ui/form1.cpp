@@ -97,6 +97,7 @@ void chooseSource(const std::function<void()> &choice)
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
         }
     });
+    Form1::instance()->Command1->setFocus(); // folders chosen: Enter starts
 }
 }
 
@@ -113,6 +114,7 @@ void Form1::takeSource(const QString &folder)
 void Form1::btnTarget_Click()
 {
     General::runHandler([] { objMediator->TargetFolder(); });
+    Command1->setFocus();
 }
 
 void Form1::Command1_Click()
