@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "testsupport.h"
 
+#include "core/folderlisting.h"
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
 #include "imaging/prefetcher.h"
+#include "imaging/previewstatus.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
@@ -29,6 +31,7 @@ TestProgram::TestProgram()
 
 TestProgram::~TestProgram()
 {
+    FolderListing::shared().drop();
     Prefetcher::shared().drop();
     CloseSlideShow();
     tsSlideShow.reset();
@@ -37,6 +40,12 @@ TestProgram::~TestProgram()
     Form2::unload();
     objMediator.reset();
     Platform::install(nullptr);
+}
+
+bool waitForPreview(int timeoutMs)
+{
+    return QTest::qWaitFor([] { return !FolderListing::shared().isBusy() && !PreviewStatus::instance()->isLoading(); },
+                           timeoutMs);
 }
 
 Form2 *TestProgram::form() const { return Form2::instance(); }
@@ -55,13 +64,25 @@ void TestProgram::chooseFolders(const QString &source, const QString &target)
     form()->mnuOpen->trigger();
     m_platform->folderAnswers.enqueue(source);
     QTest::mouseClick(dialog()->btnSource, Qt::LeftButton);
+    QVERIFY(waitForPreview());
     if (!target.isEmpty()) {
         m_platform->folderAnswers.enqueue(target);
         QTest::mouseClick(dialog()->btnTarget, Qt::LeftButton);
     }
 }
 
-void TestProgram::start() { QTest::mouseClick(dialog()->Command1, Qt::LeftButton); }
+void TestProgram::start()
+{
+    QTest::mouseClick(dialog()->Command1, Qt::LeftButton);
+    QVERIFY(waitForPreview());
+    if (!dialog()->isVisible()) {
+        // As a window manager would once the Images window has closed (after
+        // what the platform still has to say about the window that closed).
+        QCoreApplication::processEvents();
+        QApplication::setActiveWindow(form());
+        QVERIFY(QTest::qWaitForWindowActive(form()));
+    }
+}
 
 void TestProgram::startBatch()
 {
@@ -73,9 +94,14 @@ void TestProgram::add(const QString &caption)
 {
     QTest::keyClicks(form()->txtCaption, caption);
     QTest::mouseClick(form()->Command4, Qt::LeftButton);
+    QVERIFY(waitForPreview());
 }
 
-void TestProgram::skip() { QTest::mouseClick(form()->Next, Qt::LeftButton); }
+void TestProgram::skip()
+{
+    QTest::mouseClick(form()->Next, Qt::LeftButton);
+    QVERIFY(waitForPreview());
+}
 
 QByteArray TestProgram::page() const { return readFile(target(QStringLiteral("SlideShow.htm"))); }
 

@@ -63,6 +63,13 @@ private:
     ScriptedPlatform *m_platform = nullptr;
 };
 
+/**
+ * Waits until the folder listing and the preview on their way (both run off
+ * the window's thread) have arrived and the window has dealt with them. The
+ * helpers above wait by themselves; a test that presses buttons directly calls this.
+ */
+bool waitForPreview(int timeoutMs = 20000);
+
 /** What a page holds after its entries, with the templates above: first picture and name as written there. */
 QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name);
 /** A file's bytes; empty when it cannot be read. */

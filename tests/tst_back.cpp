@@ -126,6 +126,7 @@ private slots:
                 p->skip();
             else
                 QTest::mouseClick(form->btnBack, Qt::LeftButton);
+            QVERIFY(waitForPreview());
             const QByteArray where = QStringLiteral("after step %1 (%2)").arg(i + 1).arg(step).toUtf8();
             QVERIFY2(readFile(page) == documents[i], where + ":\n" + readFile(page));
             QCOMPARE(status(), QString(statuses[i]).replace(QStringLiteral("<page>"), page));
@@ -162,12 +163,14 @@ private slots:
 
         QTest::keyClicks(form->txtCaption, QStringLiteral("red"));
         QTest::keyClick(form->txtCaption, Qt::Key_Return);
+        QVERIFY(waitForPreview());
         QCOMPARE(status(), QStringLiteral("2 of 3 · b Café à Noël %1.bmp · 1 added"));
         QCOMPARE(form->lblSizeBefore->text(), QStringLiteral("30 × 40 px, 3.7 kB"));
         QTest::keyClick(form->txtCaption, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(form->txtCaption->text(), QString()); // the last photo's caption stays with it
 
         QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier);
+        QVERIFY(waitForPreview());
         QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
         QCOMPARE(form->txtCaption->text(), QStringLiteral("red"));
         QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // first image: nowhere to go

@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: MIT
-// Start-up, the ways out, failures no handler expected and the about box.
+// Start-up, the ways out, failures no handler expected, the about box, the
+// windows' controls and texts, and the real desktop platform.
 #include "testsupport.h"
 
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
+#include "platform/qtplatform.h"
+#include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/frmabout.h"
-#include "ui/picturebox.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
 
 class TestCore : public QObject
@@ -19,6 +28,10 @@ class TestCore : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> p;
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
 
 private slots:
     void init() { p = std::make_unique<TestProgram>(); }
@@ -78,6 +91,90 @@ private slots:
         QCOMPARE(about->lblDescription->text(), QStringLiteral(" Creates Fotoweaves"));
         QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton); // this desktop has no system information program
         QCOMPARE(p->messages(), QStringList{"System Information Is Unavailable At This Time"});
+    }
+
+    void controlsAndTexts_data()
+    {
+        QTest::addColumn<bool>("images"); // in the Images window, else the main window
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines"); // of a button's caption as painted
+        const QStringList main{"btnView", "View SlideShow", "Next", "Skip", "Command4", "Add to SlideShow", "Command1",
+                               "Exit", "lblSlideShowName", "Slide Show Name:", "txtSlideShowName", "My Slide Show",
+                               "Label5", "Image size:", "Label1", "Caption"};
+        const QStringList images{"Frame1", "Select folders:", "Label2", "Source:", "btnSource", "Select...", "Label1",
+                                 "Target:", "btnTarget", "Select...", "Label3", "Found images:", "Command1", "Start",
+                                 "Command2", "Cancel"};
+        for (const QStringList *window : {&main, &images})
+            for (qsizetype i = 0; i < window->size(); i += 2)
+                QTest::newRow(qPrintable(window->at(i) + QLatin1Char(' ') + window->at(i + 1)))
+                    << (window == &images) << window->at(i) << window->at(i + 1)
+                    << (window->at(i + 1) == QLatin1String("Add to SlideShow") ? 2 : 1);
+    }
+
+    void controlsAndTexts()
+    {
+        QFETCH(bool, images);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        p->form()->mnuOpen->trigger();
+        QWidget *window = images ? static_cast<QWidget *>(p->dialog()) : p->form();
+        auto *widget = window->findChild<QWidget *>(control);
+        QVERIFY(widget);
+        QCOMPARE(widget->property(widget->inherits("QGroupBox") ? "title" : "text").toString(), text);
+        // Inside its window, and clear of every label, box, list and button beside it (touching by a pixel is fine).
+        for (QWidget *w = widget; w != window; w = w->parentWidget())
+            QVERIFY(QRect(QPoint(), w->parentWidget()->size()).contains(w->geometry()));
+        for (QWidget *other : widget->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (other != widget && other->isVisibleTo(window)
+                && (qobject_cast<QLabel *>(other) || qobject_cast<QLineEdit *>(other)
+                    || qobject_cast<QAbstractButton *>(other) || qobject_cast<QListWidget *>(other)))
+            {
+                const QRect both = other->geometry() & widget->geometry();
+                QVERIFY2(both.width() <= 1 || both.height() <= 1, qPrintable(other->objectName()));
+            }
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            button->setEnabled(true);
+            const QImage shot = button->grab().toImage();
+            int painted = 0;
+            for (int y = 3, inText = 0; y < shot.height() - 3; ++y) {
+                int dark = 0;
+                for (int x = 3; x < shot.width() - 3; ++x)
+                    dark += qGray(shot.pixel(x, y)) < 100;
+                painted += dark > 0 && !inText;
+                inText = dark > 0;
+            }
+            QCOMPARE(painted, lines);
+        }
+    }
+
+    void theDesktopPlatform()
+    {
+        QtPlatform platform;
+        QCoreApplication::setApplicationName(QStringLiteral("Fotoweave"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("3.14.15"));
+        QCOMPARE(QList<int>({platform.versionMajor(), platform.versionMinor(), platform.versionRevision()}),
+                 QList<int>({3, 14, 15}));
+        // The templates sit beside the program, wherever it was started from.
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        QCOMPARE(platform.programFolder(), QFileInfo(QCoreApplication::applicationFilePath()).absolutePath());
+
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+        platform.openDocument(QStringLiteral("/tmp/my pages/#1 SlideShow.htm"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(opened[0].toLocalFile(), QStringLiteral("/tmp/my pages/#1 SlideShow.htm"));
+
+        QString seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            seen = box->windowTitle() + QLatin1Char('|') + box->text();
+            box->accept();
+        });
+        platform.messageBox(QStringLiteral("The disk is full."));
+        QCOMPARE(seen, QStringLiteral("Fotoweave|The disk is full."));
     }
 };
 

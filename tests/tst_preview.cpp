@@ -28,6 +28,7 @@ class TestPreview : public QObject
         ParseObject item;
         item.init(dir.filePath(name));
         item.Execute();
+        [] { QVERIFY(waitForPreview()); }();
         return p->form()->PicBox->drawing();
     }
 

@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
 #include <numeric>
 
@@ -42,8 +43,18 @@ QString ImageFolder::sortKey(const QString &name)
     return key;
 }
 
+namespace {
+std::atomic_int s_listings{0};
+}
+
+int ImageFolder::listings()
+{
+    return s_listings.load();
+}
+
 std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder)
 {
+    ++s_listings;
     std::vector<Entry> entries;
     std::error_code error;
     fs::directory_iterator it(fs::path(QFile::encodeName(folder).toStdString()), error);
@@ -57,10 +68,15 @@ std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder)
         fail();
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     for (; it != fs::directory_iterator(); it.increment(error)) {
+        // Regular files and links to them only: FIFOs, sockets and devices are
+        // never offered, and telling them apart opens nothing.
         std::error_code typeError;
-        if (it->is_directory(typeError))
-            continue;
-        const QString name = QFile::decodeName(QByteArray::fromStdString(it->path().filename().string()));
+        if (!it->is_regular_file(typeError) && !(it->is_symlink(typeError) && !fs::exists(it->status(typeError))))
+            continue; // (a dangling link stays: it says "Error loading image" when its turn comes)
+        const std::string raw = it->path().filename().string();
+        const QString name = QFile::decodeName(QByteArray::fromStdString(raw));
+        if (QFile::encodeName(name).toStdString() != raw)
+            continue; // not valid in the file system's encoding: it could not be opened by name again
         entries.push_back({prefix + name, name});
     }
     if (error)

@@ -26,8 +26,13 @@ public:
         QString name; // name and extension, no folder
     };
 
-    /** Every entry of the folder that is not itself a folder. Throws FolderError. */
+    /**
+     * Every regular file of the folder (or link to one) whose name the file
+     * system's encoding can carry, sorted. Throws FolderError. Safe on any thread.
+     */
     static std::vector<Entry> list(const QString &folder);
+    /** How many times a folder has been listed in this run. */
+    static int listings();
     /** The text after the last dot of a file name; empty when there is none. */
     static QString extensionName(const QString &name);
     /** A key whose plain ordering is the natural, case-insensitive order of the names. */

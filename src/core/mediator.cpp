@@ -3,10 +3,12 @@
 
 #include "commands/chain.h"
 #include "commands/command.h"
+#include "core/folderlisting.h"
 #include "core/imagefolder.h"
 #include "core/source.h"
 #include "document/slideshow.h"
 #include "imaging/prefetcher.h"
+#include "imaging/webcopy.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
@@ -89,6 +91,7 @@ void Mediator::StartStateThree()
     batchSteps().clear(); // a batch set aside cannot be gone back into
     lngSlideCount = 0;
     Prefetcher::shared().drop(); // the batch is set aside
+    FolderListing::shared().drop();
 }
 
 void Mediator::StartStateFour()
@@ -124,7 +127,11 @@ void Mediator::SetSourceFolder(const QString &strFolder) { Src->SetSourceFolder(
 QString Mediator::GetSourceFolder() const { return Src->GetSourceFolder(); }
 void Mediator::SetTgtFolder(const QString &strFolder) { Src->TgtFolder = strFolder; }
 QString Mediator::GetTgtFolder() const { return Src->GetTgtFolder().toString(); }
-void Mediator::SetSourceFile(const QString &strFile) { Src->SetSourceFile(strFile); }
+void Mediator::SetSourceFile(const QString &strFile)
+{
+    Src->SetSourceFile(strFile);
+    WebCopy::shared().prepare(strFile); // the image is on show: start its web-sized copy
+}
 QString Mediator::GetSourceFile() const { return Src->GetSourceFile(); }
 void Mediator::SetTgtFile(const QString &strFile) { Src->TgtFile = strFile; }
 QString Mediator::GetTgtFile() const { return Src->GetTgtFile().toString(); }
@@ -175,15 +182,22 @@ void Mediator::takeSourceFolder(const QString &folder)
     SetTgtFolder(folder);
     SetSourceFolder(folder);
 
-    QStringList names;
-    for (const ImageFolder::Entry &file : ImageFolder::list(folder)) {
-        // A fresh chain per file; the links lower-case the extension themselves.
-        const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
-        QString ext = ImageFolder::extensionName(file.name);
-        fileTypeAccepted = false;
-        chain->sendToChain(ext);
-        if (fileTypeAccepted)
-            names.append(file.name);
-    }
-    dialog->List1->addItems(names);
+    // Listed off the window's thread; the list fills when the listing is ready.
+    FolderListing::shared().whenReady(folder, dialog, [dialog](const FolderListing::Result &listing) {
+        if (!listing.error.isEmpty()) {
+            Platform::instance().messageBox(listing.error);
+            return;
+        }
+        QStringList names;
+        for (const ImageFolder::Entry &file : listing.entries) {
+            // A fresh chain per file; the links lower-case the extension themselves.
+            const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
+            QString ext = ImageFolder::extensionName(file.name);
+            fileTypeAccepted = false;
+            chain->sendToChain(ext);
+            if (fileTypeAccepted)
+                names.append(file.name);
+        }
+        dialog->List1->addItems(names);
+    });
 }

@@ -7,6 +7,7 @@
 #include "document/pagetext.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
+#include "imaging/webcopy.h"
 #include "modes/batchsteps.h"
 #include "ui/form2.h"
 
@@ -18,21 +19,35 @@ void DecObj2::Execute()
     if (!tsSlideShow || !tsSlideShow->isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
 
-    const QString fileName = imagePath.mid(imagePath.lastIndexOf(QLatin1Char('/')) + 1);
-    const QString copy = objMediator->GetTgtFolder() + QLatin1Char('/') + fileName;
-    // Back removes the copy only if this entry made a new file (never the source, never a file already there).
-    const QFileInfo before(copy);
-    const bool newCopy = !before.exists() && !before.isSymLink();
-    ImageCopy::copy(imagePath, copy);
+    QString fileName = imagePath.mid(imagePath.lastIndexOf(QLatin1Char('/')) + 1);
+    QString thumbnail;
+    QStringList created;
+    if (WebCopy::shared().isOn()) {
+        // Both files are complete under their names before the entry names them.
+        const WebCopy::Placed placed = WebCopy::shared().place(imagePath);
+        fileName = placed.fileName;
+        thumbnail = placed.thumbnail;
+        created = placed.created;
+    } else {
+        const QString copy = objMediator->GetTgtFolder() + QLatin1Char('/') + fileName;
+        // Back removes the copy only if this entry made a new file (never the source, never a file already there).
+        const QFileInfo before(copy);
+        const bool newCopy = !before.exists() && !before.isSymLink();
+        ImageCopy::copy(imagePath, copy);
+        if (newCopy)
+            created << copy;
+    }
 
     const qint32 n = lngSlideCount + 1;
     const QString caption = Form2::instance()->txtCaption->text();
-    const QByteArray entry = "\r\n\r\n" + PageText::pictureLine(n, fileName) + "\r\n"
+    QByteArray entry = "\r\n\r\n" + PageText::pictureLine(n, fileName) + "\r\n"
         + PageText::captionLine(n, caption) + "\r\n";
+    if (!thumbnail.isEmpty())
+        entry += PageText::thumbnailLine(n, thumbnail) + "\r\n";
     const qint64 offset = tsSlideShow->size();
     tsSlideShow->Write(entry);
     tsSlideShow->flush();
-    objMediator->batchSteps().added(offset, caption, newCopy ? copy : QString());
+    objMediator->batchSteps().added(offset, caption, created);
 
     lngSlideCount = n;
     if (lngSlideCount == 1)

@@ -62,6 +62,11 @@ QByteArray captionLine(qint32 n, const QString &caption)
     return "Caption[" + QByteArray::number(n) + "] = '" + scriptString(caption) + "' ;";
 }
 
+QByteArray thumbnailLine(qint32 n, const QString &path)
+{
+    return "Thumbnail[" + QByteArray::number(n) + "] = '" + scriptString(path) + "';";
+}
+
 QByteArray pictureRow(const QString &firstPicture)
 {
     return "<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + url(firstPicture)

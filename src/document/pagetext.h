@@ -19,6 +19,8 @@ QByteArray url(const QString &fileName);
 
 QByteArray pictureLine(qint32 n, const QString &fileName);
 QByteArray captionLine(qint32 n, const QString &caption);
+/** The line that names a slide's thumbnail, a path relative to the page. */
+QByteArray thumbnailLine(qint32 n, const QString &path);
 QByteArray pictureRow(const QString &firstPicture);
 QByteArray captionRow(const QString &slideShowName);
 

@@ -20,14 +20,22 @@ extern QString strFirstPicture;
 inline constexpr char SlideShowFileName[] = "SlideShow.htm";
 
 /**
- * Creates SlideShow.htm in the target folder and writes the head template into
- * it. A document still open is closed first, and the first picture is
- * forgotten. Throws DocumentError.
+ * Creates SlideShow.htm in the target folder: the head template, or the head
+ * and entries of the slide show that "Start" chose to continue. The templates
+ * are read first, and the page is written beside the old one and renamed over
+ * it, so a failure leaves the old page as it was. A document still open in
+ * another folder is completed first, one in this folder closed. Throws DocumentError.
  */
 void CreateSlideShow(const Mediator &md);
 /** Writes the middle template, the picture and caption rows and the end template, then closes the document. */
 void CompleteSlideShow();
 /** Closes the open document, if any, keeping everything written so far. Never throws. */
 void CloseSlideShow();
+/**
+ * Ends a batch stopped before its last image: the open document, if any, is
+ * completed so that the page plays with the slides it holds, or says it has
+ * none. Throws DocumentError, and the document is closed all the same.
+ */
+void StopSlideShow();
 /** The content of a template beside the program. Throws DocumentError. */
 QByteArray ReadTemplate(const QString &name);

@@ -13,6 +13,14 @@ std::unique_ptr<TextStream> TextStream::create(const QString &path)
     return stream;
 }
 
+std::unique_ptr<TextStream> TextStream::append(const QString &path)
+{
+    std::unique_ptr<TextStream> stream(new TextStream(path));
+    if (!stream->m_file.open(QIODevice::WriteOnly | QIODevice::Append))
+        stream->fail(QStringLiteral("could not be opened"));
+    return stream;
+}
+
 void TextStream::Write(const QByteArray &text)
 {
     if (!m_file.isOpen())

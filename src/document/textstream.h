@@ -13,6 +13,8 @@ class TextStream
 public:
     /** Creates the file, or empties an existing one. */
     static std::unique_ptr<TextStream> create(const QString &path);
+    /** Opens an existing file to write after what it holds. */
+    static std::unique_ptr<TextStream> append(const QString &path);
 
     void Write(const QByteArray &text);
     void WriteLine(const QByteArray &text);

@@ -4,11 +4,12 @@
 #include "core/general.h"
 #include "imaging/prefetcher.h"
 #include "imaging/previewpainter.h"
-#include "imaging/previewloader.h"
+#include "imaging/previewstatus.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -17,25 +18,33 @@ void DecObj::Execute()
     Form2 *form = Form2::instance();
     // Setting the text also forgets the undo history: Ctrl+Z must not bring back the previous image's caption.
     form->txtCaption->setText(QString());
-    form->txtCaption->setFocus(); // ready for this image's caption
+    form->txtCaption->setFocus(); // ready for this image's caption, even while it loads
     form->lblSizeBefore->clear();
     objMediator->SetSourceFile(imagePath);
 
+    form->PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(imagePath).fileName()));
+    PreviewStatus::instance()->setLoading(imagePath);
     // Decoded for the preview box as it is now: its square and the screen's pixel density.
-    const PreviewLoader::Target target = PreviewPainter::target(form->PicBox);
-    Prefetcher::shared().setTarget(target);
-    std::optional<PreviewLoader::Picture> picture = Prefetcher::shared().take(imagePath);
-    if (!picture)
-        picture = PreviewLoader::load(imagePath, target);
+    Prefetcher::shared().setTarget(PreviewPainter::target(form->PicBox));
+    Prefetcher::shared().show(imagePath, form, &DecObj::paint);
+}
+
+void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
+{
+    Form2 *form = Form2::instance();
+    form->PicBox->setLoadingText(QString());
     if (!picture) {
+        // The previous preview stays; the box says nothing more.
+        PreviewStatus::instance()->setFailed();
         Platform::instance().messageBox(QStringLiteral("Error loading image"));
         return;
     }
 
     form->pichidden->setPicture(picture->image);
-    PreviewPainter::of(form->PicBox)->show(*picture, imagePath);
+    PreviewPainter::of(form->PicBox)->show(*picture, PreviewStatus::instance()->path());
     form->PicBox->setVisible(true);
-    form->showImageSize(imagePath, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    form->showImageSize(PreviewStatus::instance()->path(), (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    PreviewStatus::instance()->setPainted(*picture);
     if (!picture->description.isEmpty()) {
         // The photo's own description, selected so that typing replaces it.
         form->txtCaption->setText(picture->description);

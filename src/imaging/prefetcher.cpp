@@ -12,6 +12,13 @@ Prefetcher &Prefetcher::shared()
     return prefetcher;
 }
 
+Prefetcher::Prefetcher()
+{
+    // Room for a new image while a decode the user has left still winds down.
+    m_currentPool.setMaxThreadCount(3);
+    m_aheadPool.setMaxThreadCount(1);
+}
+
 std::optional<Prefetcher::Signature> Prefetcher::signatureOf(const QString &path)
 {
     const QFileInfo info(path);
@@ -20,58 +27,125 @@ std::optional<Prefetcher::Signature> Prefetcher::signatureOf(const QString &path
     return Signature{info.size(), info.lastModified()};
 }
 
+void Prefetcher::show(const QString &path, QObject *context, std::function<void(const Result &)> done)
+{
+    decodeCurrent(path, context, std::move(done), m_enabled);
+}
+
+void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::function<void(const Result &)> done,
+                               bool mayAdopt)
+{
+    const quint64 generation = ++m_generation;
+    if (m_currentCancelled)
+        m_currentCancelled->store(true);
+    m_currentCancelled = std::make_shared<std::atomic_bool>(false);
+    m_busy = true;
+
+    // A look-ahead that has started is further along than a new decode.
+    std::optional<Signature> adopted;
+    QFuture<Result> future;
+    const auto ahead = std::find_if(m_ahead.begin(), m_ahead.end(), [&path](const Job &job) { return job.path == path; });
+    if (ahead != m_ahead.end()) {
+        int queued = Queued;
+        if (mayAdopt && !ahead->stage->compare_exchange_strong(queued, Cancelled) && signatureOf(path) == ahead->signature) {
+            adopted = ahead->signature;
+            future = ahead->future;
+        } else {
+            ahead->cancelled->store(true);
+        }
+        m_ahead.erase(ahead);
+    }
+    if (!adopted) {
+        const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target};
+        future = QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_currentCancelled]() -> Result {
+            return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
+        });
+    }
+    future.then(context, [this, generation, path, context, done, adopted](const Result &result) {
+        if (generation != m_generation)
+            return; // the user has moved on
+        if (adopted && (!result || signatureOf(path) != adopted)) {
+            // Changed since it was read, or over the look-ahead's budget: read it now.
+            decodeCurrent(path, context, done, false);
+            return;
+        }
+        m_busy = false;
+        startLookahead();
+        done(result);
+    });
+}
+
 void Prefetcher::request(const QStringList &paths)
 {
     if (!m_enabled)
         return;
-    std::vector<Request> kept;
-    for (const QString &path : paths.mid(0, Depth)) {
-        const auto running = std::find_if(m_requests.begin(), m_requests.end(),
-                                          [&path](const Request &r) { return r.path == path; });
-        if (running != m_requests.end()) {
-            kept.push_back(std::move(*running));
+    m_wanted = paths.mid(0, Depth);
+    const auto stale = std::stable_partition(m_ahead.begin(), m_ahead.end(), [this](const Job &job) {
+        return m_wanted.contains(job.path);
+    });
+    for (auto job = stale; job != m_ahead.end(); ++job) {
+        job->stage->store(Cancelled);
+        job->cancelled->store(true);
+    }
+    m_ahead.erase(stale, m_ahead.end());
+    if (!m_busy)
+        startLookahead();
+}
+
+void Prefetcher::startLookahead()
+{
+    for (const QString &path : std::as_const(m_wanted)) {
+        if (std::any_of(m_ahead.begin(), m_ahead.end(), [&path](const Job &job) { return job.path == path; }))
             continue;
-        }
         // The signature is taken before reading, so a change during the read shows.
         const std::optional<Signature> signature = signatureOf(path);
         if (!signature)
             continue;
-        kept.push_back({path, *signature,
-                        QtConcurrent::run([path, target = m_target] { return PreviewLoader::load(path, target); })});
+        Job job;
+        job.path = path;
+        job.signature = *signature;
+        job.future = QtConcurrent::run(&m_aheadPool, [path, stage = job.stage, cancelled = job.cancelled,
+                                                      loader = m_loader, target = m_target]() -> Result {
+            int queued = Queued;
+            if (!stage->compare_exchange_strong(queued, Running))
+                return std::nullopt; // taken over or stale before it started
+            const PreviewLoader::Limits limits{LookaheadBudget, cancelled.get(), target};
+            return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
+        });
+        m_ahead.push_back(std::move(job));
     }
-    m_requests = std::move(kept);
-}
-
-std::optional<PreviewLoader::Picture> Prefetcher::take(const QString &path)
-{
-    const auto found = std::find_if(m_requests.begin(), m_requests.end(),
-                                    [&path](const Request &r) { return r.path == path; });
-    if (found == m_requests.end())
-        return std::nullopt;
-    Request request = std::move(*found);
-    m_requests.erase(found);
-    std::optional<PreviewLoader::Picture> picture = request.future.result();
-    if (signatureOf(path) != request.signature || (picture && picture->target != m_target))
-        return std::nullopt;
-    return picture;
+    m_wanted.clear();
 }
 
 void Prefetcher::drop()
 {
-    m_requests.clear();
+    ++m_generation;
+    m_busy = false;
+    if (m_currentCancelled)
+        m_currentCancelled->store(true);
+    for (Job &job : m_ahead) {
+        job.stage->store(Cancelled);
+        job.cancelled->store(true);
+    }
+    m_ahead.clear();
+    m_wanted.clear();
 }
 
 void Prefetcher::setEnabled(bool on)
 {
     m_enabled = on;
-    if (!on)
-        drop();
+    if (!on) {
+        for (Job &job : m_ahead)
+            job.cancelled->store(true);
+        m_ahead.clear();
+        m_wanted.clear();
+    }
 }
 
 QStringList Prefetcher::pendingPaths() const
 {
-    QStringList paths;
-    for (const Request &request : m_requests)
-        paths << request.path;
+    QStringList paths = m_wanted;
+    for (const Job &job : m_ahead)
+        paths << job.path;
     return paths;
 }

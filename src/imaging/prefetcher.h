@@ -7,60 +7,94 @@
 #include <QFuture>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+class QObject;
+
 /**
- * Decodes the next images of a batch on worker threads while the user looks
- * at the current one, so that each appears at once when its turn comes. Only
- * decoding runs off the user-interface thread; a prefetched picture is used
- * once, and only if the file has not changed since it was read.
+ * Decodes the batch's images off the window's thread. The image the user
+ * waits for has a thread of its own that look-ahead never occupies, and
+ * look-ahead starts only once it has arrived; the next images are then
+ * decoded one at a time, with a smaller memory budget, so that each appears
+ * at once when its turn comes. A decode the user has moved past is cancelled
+ * and its result is never handed over.
  */
 class Prefetcher
 {
 public:
     /** How many images are decoded ahead: a progressive 24-megapixel JPEG takes longer than a glance. */
     static constexpr int Depth = 2;
+    /** Look-ahead leaves bigger images to the moment they are wanted, so at most one big image is held. */
+    static constexpr qint64 LookaheadBudget = PreviewLoader::MemoryBudget / 2;
+
+    using Result = std::optional<PreviewLoader::Picture>;
+    using Loader = std::function<Result(const QString &path, const PreviewLoader::Limits &limits)>;
 
     /** The one prefetcher of the program. */
     static Prefetcher &shared();
 
     /**
-     * Makes paths, the next images in order, the ones being decoded ahead.
-     * Decodes already running for them are kept; others are forgotten.
+     * Decodes path as the image the user now waits for and hands the picture,
+     * or nothing when it cannot be read, to done on context's thread. The
+     * image wanted before is forgotten: its decode is cancelled and done is
+     * never called for it. A look-ahead of the same, unchanged file that has
+     * already started is used instead of decoding again.
+     */
+    void show(const QString &path, QObject *context, std::function<void(const Result &)> done);
+    /**
+     * Makes paths, the next images in order, the ones decoded ahead, once the
+     * image on the way has arrived. Look-ahead for other images is cancelled.
      */
     void request(const QStringList &paths);
-    /**
-     * The picture for path if it was prefetched from the file as it is now;
-     * waits for a decode still running. Nothing otherwise. Either way path's
-     * request is used up.
-     */
-    std::optional<PreviewLoader::Picture> take(const QString &path);
-    /** Forgets every request; decodes still running finish unused. */
+    /** Forgets the image on the way and every look-ahead; nothing more is handed over. */
     void drop();
-    /** What previews are decoded for from now on; pictures decoded for another target are not handed out. */
-    void setTarget(PreviewLoader::Target target) { m_target = target; }
+    /** What previews are decoded for from now on (the preview box's square, the screen's pixel ratio). */
+    void setTarget(PreviewTarget target) { m_target = target; }
+    /** True while an image asked for with show has not been handed over. */
+    bool isBusy() const { return m_busy; }
 
     /** Prefetching can be switched off, for comparison. */
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
     QStringList pendingPaths() const;
+    /** Replaces the decode (PreviewLoader::load), for tests and comparisons; called on worker threads. */
+    void setLoader(Loader loader) { m_loader = std::move(loader); }
 
 private:
+    Prefetcher();
+
     struct Signature {
         qint64 size = -1;
         QDateTime modified;
         bool operator==(const Signature &) const = default;
     };
-    struct Request {
+    enum Stage { Queued, Running, Cancelled };
+    struct Job {
         QString path;
         Signature signature;
-        QFuture<std::optional<PreviewLoader::Picture>> future;
+        std::shared_ptr<std::atomic_bool> cancelled = std::make_shared<std::atomic_bool>(false);
+        std::shared_ptr<std::atomic_int> stage = std::make_shared<std::atomic_int>(Queued);
+        QFuture<Result> future;
     };
     static std::optional<Signature> signatureOf(const QString &path);
+    void decodeCurrent(const QString &path, QObject *context, std::function<void(const Result &)> done,
+                       bool mayAdopt);
+    void startLookahead();
 
     bool m_enabled = true;
-    PreviewLoader::Target m_target;
-    std::vector<Request> m_requests;
+    PreviewTarget m_target;
+    bool m_busy = false;
+    quint64 m_generation = 0;
+    std::shared_ptr<std::atomic_bool> m_currentCancelled;
+    QStringList m_wanted;
+    std::vector<Job> m_ahead;
+    Loader m_loader;
+    QThreadPool m_currentPool;
+    QThreadPool m_aheadPool;
 };

@@ -5,10 +5,10 @@
 #include <QSizeF>
 #include <QString>
 
-class QIODevice;
-class QImageReader;
-
+#include <atomic>
 #include <optional>
+
+class QIODevice;
 
 /** What a preview is decoded for: the side of the square it is fitted into (twips) and the screen's pixels per pixel. */
 struct PreviewTarget {
@@ -20,7 +20,8 @@ struct PreviewTarget {
 /**
  * Loads an image for the preview. The size is read from the file's header and
  * the image is decoded straight to the size it will be painted at, upright
- * according to its EXIF orientation.
+ * according to its EXIF orientation. Each load keeps to a memory and time
+ * budget and can be cancelled, so one hostile file cannot hold up the rest.
  */
 class PreviewLoader
 {
@@ -28,29 +29,36 @@ public:
     /** Side of the square that previews are fitted into, in twips. */
     static constexpr float Square = 3500.0f;
     static constexpr int TwipsPerPixel = 15;
-    /** Images whose stored size exceeds this are refused rather than decoded. */
-    static constexpr qint64 MaxPixels = 200'000'000;
-
-    using Target = PreviewTarget;
+    /** Memory one image may take while it is decoded for the image on show. */
+    static constexpr qint64 MemoryBudget = 320LL * 1024 * 1024;
+    /** A decode that runs longer than this gives up. */
+    static constexpr int TimeBudgetMs = 5000;
+    /** Real photos have a dozen scans or so; hundreds only make a file slow. */
+    static constexpr int MaxScans = 100;
 
     struct Picture {
         QImage image;       // decoded at the fitted size
         QSizeF naturalTwips; // the image's own upright size
         QSizeF fittedTwips;  // the size it is painted at
         QString description; // the photo's own description, suggested as its caption
-        Target target;       // what it was decoded for
+        PreviewTarget target; // what it was decoded for
+    };
+    struct Limits {
+        qint64 memoryBytes = MemoryBudget;
+        const std::atomic_bool *cancelled = nullptr;
+        PreviewTarget target; // at 2 the image holds twice the pixels and says so
     };
 
     /** Fits a size into the square exactly as the preview does: width first, then height. */
     static QSizeF fittedSize(QSizeF twips, float square = Square);
     /**
-     * Nothing when the file is missing, not a readable image, or too large. The
-     * image has the target's device pixel ratio: at 2 it holds twice the pixels.
+     * Nothing when the file is missing, not a regular file, not a readable
+     * image, over budget or cancelled. Only regular files are opened, and
+     * never in a way that can block.
      */
-    static std::optional<Picture> load(const QString &path, Target target = Target());
+    static std::optional<Picture> load(const QString &path, const Limits &limits);
+    static std::optional<Picture> load(const QString &path) { return load(path, Limits()); }
     /** The same, reading from an open device. */
-    static std::optional<Picture> load(QIODevice *device, Target target = Target());
-
-private:
-    static std::optional<Picture> read(QImageReader &reader, Target target);
+    static std::optional<Picture> load(QIODevice *device, const Limits &limits);
+    static std::optional<Picture> load(QIODevice *device) { return load(device, Limits()); }
 };

@@ -43,7 +43,7 @@ QRectF PreviewPainter::square(const PictureBox *box)
                   std::max(1.0f, PreviewLoader::Square + grown));
 }
 
-PreviewLoader::Target PreviewPainter::target(const PictureBox *box)
+PreviewTarget PreviewPainter::target(const PictureBox *box)
 {
     return {float(square(box).width()), box->devicePixelRatioF()};
 }
@@ -55,6 +55,8 @@ void PreviewPainter::show(const PreviewLoader::Picture &picture, const QString &
     paint();
     // Replacing the picture of the box forgets this redraw: an emptied box stays empty.
     m_box->setRedraw([this] { refit(); });
+    if (picture.target != target(m_box))
+        m_settle.start(); // decoded ahead for a box of another size
 }
 
 void PreviewPainter::paint()
@@ -78,9 +80,13 @@ void PreviewPainter::refit()
 
 void PreviewPainter::decodeAgain()
 {
-    const PreviewLoader::Target wanted = target(m_box);
+    const PreviewTarget wanted = target(m_box);
     if (!m_picture || m_picture->target == wanted)
         return;
     m_decode.setProperty("path", m_path);
-    m_decode.setFuture(QtConcurrent::run([path = m_path, wanted] { return PreviewLoader::load(path, wanted); }));
+    m_decode.setFuture(QtConcurrent::run([path = m_path, wanted] {
+        PreviewLoader::Limits limits;
+        limits.target = wanted;
+        return PreviewLoader::load(path, limits);
+    }));
 }

@@ -35,7 +35,7 @@ public:
     /** The square, in twips of the box, that previews are fitted into. */
     static QRectF square(const PictureBox *box);
     /** What a preview for box is decoded for. */
-    static PreviewLoader::Target target(const PictureBox *box);
+    static PreviewTarget target(const PictureBox *box);
 
     /** Paints picture, decoded from path, and keeps it painted as the box changes size. */
     void show(const PreviewLoader::Picture &picture, const QString &path);

@@ -22,14 +22,14 @@ void BatchSteps::showing(std::shared_ptr<WorkItem> item)
     m_current.item = std::move(item);
 }
 
-void BatchSteps::added(qint64 offset, const QString &caption, const QString &createdCopy)
+void BatchSteps::added(qint64 offset, const QString &caption, const QStringList &createdCopies)
 {
     if (!m_current.item)
         return;
     m_current.added = true;
     m_current.offset = offset;
     m_current.caption = caption;
-    m_current.createdCopy = createdCopy;
+    m_current.createdCopies = createdCopies;
 }
 
 void BatchSteps::passed()
@@ -49,8 +49,8 @@ BatchSteps::Step BatchSteps::takeBack()
         --lngSlideCount;
         if (lngSlideCount == 0)
             strFirstPicture.clear(); // the next image added becomes the first picture
-        if (!step.createdCopy.isEmpty())
-            QFile::remove(step.createdCopy);
+        for (const QString &copy : step.createdCopies)
+            QFile::remove(copy);
     }
     m_steps.pop_back();
     m_current = {};

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <memory>
@@ -23,7 +24,7 @@ public:
         bool added = false;
         qint64 offset = 0;   // the document's size before the entry
         QString caption;     // as written into the entry
-        QString createdCopy; // the copy this batch created in the target; empty when it made none
+        QStringList createdCopies; // the files this batch created in the target for the entry
     };
 
     /** A new batch: nothing passed, nothing on show. */
@@ -32,7 +33,7 @@ public:
     void showing(std::shared_ptr<WorkItem> item);
     std::shared_ptr<WorkItem> current() const { return m_current.item; }
     /** The item on show has been added: its entry starts at offset. */
-    void added(qint64 offset, const QString &caption, const QString &createdCopy);
+    void added(qint64 offset, const QString &caption, const QStringList &createdCopies);
     /** Moving on: the item on show becomes the newest step and nothing is on show. */
     void passed();
 

@@ -4,9 +4,11 @@
 #include "commands/chain.h"
 #include "commands/cmd2.h"
 #include "commands/stack.h"
+#include "core/folderlisting.h"
 #include "core/imagefolder.h"
 #include "core/mediator.h"
 #include "document/documenterror.h"
+#include "document/opendocument.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
 #include "imaging/parseobject.h"
@@ -26,10 +28,11 @@ void State2::init(Mediator *md)
 
 void State2::Command1(QString &)
 {
-    const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     imageStack = std::make_shared<Stack>();
     m_steps.clear();
     m_count = 0;
+    ++m_scan;
+    m_scanning = false;
     Prefetcher::shared().drop();
 
     const QString folder = md->GetSourceFolder();
@@ -38,20 +41,37 @@ void State2::Command1(QString &)
         return;
     }
 
-    std::vector<ImageFolder::Entry> files;
-    try {
-        files = ImageFolder::list(folder);
-    } catch (const FolderError &e) {
-        // Like a missing folder: nothing is queued and no image is shown.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-        return;
-    }
+    // The listing made when the folder was chosen is used, once; if it is
+    // still running, the batch begins when it is ready.
+    // Nothing to add or skip until then.
+    const quint64 scan = ++m_scan;
+    m_scanning = true;
+    Form2 *form = Form2::instance();
+    form->Command4->setEnabled(false);
+    form->Next->setEnabled(false);
+    FolderListing::shared().whenReady(folder, form, [this, scan, form](const FolderListing::Result &listing) {
+        if (scan != m_scan)
+            return; // a newer batch has started
+        m_scanning = false;
+        form->Command4->setEnabled(true);
+        form->Next->setEnabled(true);
+        if (!listing.error.isEmpty()) {
+            // Like a missing folder: nothing is queued and no image is shown.
+            Platform::instance().messageBox(listing.error);
+            return;
+        }
+        queueImages(listing.entries);
+    }, true);
+}
 
+void State2::queueImages(const std::vector<ImageFolder::Entry> &files)
+{
+    const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     for (const ImageFolder::Entry &file : files) {
         QString ext = ImageFolder::extensionName(file.name).toLower();
         fileTypeAccepted = false;
         chain->sendToChain(ext);
-        if (fileTypeAccepted) {
+        if (fileTypeAccepted && !openDocument.holdsPicture(file.name)) {
             auto item = std::make_shared<ParseObject>();
             item->init(file.path);
             imageStack->add(item);
@@ -66,6 +86,8 @@ void State2::Command1(QString &)
 
 void State2::Command2(QString &)
 {
+    if (m_scanning)
+        return; // the folder is still being listed: nothing to move on from yet
     m_steps.passed();
     if (imageStack && imageStack->hasMoreElements()) {
         showNext();

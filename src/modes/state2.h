@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/imagefolder.h"
 #include "modes/batchsteps.h"
 #include "modes/state.h"
 
@@ -27,8 +28,11 @@ public:
 
     const std::shared_ptr<Stack> &queue() const { return imageStack; }
     BatchSteps &steps() { return m_steps; }
+    /** True while the batch waits for the folder's listing. */
+    bool isScanning() const { return m_scanning; }
 
 private:
+    void queueImages(const std::vector<ImageFolder::Entry> &files);
     void showNext();
     void showWhereAmI();
     void finish();
@@ -37,4 +41,6 @@ private:
     std::shared_ptr<Stack> imageStack;
     BatchSteps m_steps;
     int m_count = 0; // images queued at the start of the batch
+    quint64 m_scan = 0;
+    bool m_scanning = false;
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
@@ -24,6 +25,12 @@ public:
 
     /** Modal message box with OK only and the application title as caption. */
     virtual void messageBox(const QString &text) = 0;
+    /**
+     * Modal question with one button per answer and the application title as
+     * caption; returns the index of the answer chosen. Escape and closing the
+     * box choose cancelAnswer.
+     */
+    virtual int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) = 0;
     /**
      * Modal folder browser opening at startFolder (the home folder when that is
      * not a folder); the chosen folder's path, or empty text when cancelled.

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -20,6 +21,21 @@ void QtPlatform::messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+int QtPlatform::question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer)
+{
+    QMessageBox box(QMessageBox::Question, appTitle(), text, QMessageBox::NoButton, QApplication::activeWindow());
+    QList<QAbstractButton *> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        buttons << box.addButton(answers[i], i == cancelAnswer ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    if (defaultAnswer >= 0 && defaultAnswer < buttons.size())
+        box.setDefaultButton(static_cast<QPushButton *>(buttons[defaultAnswer]));
+    if (cancelAnswer >= 0 && cancelAnswer < buttons.size())
+        box.setEscapeButton(buttons[cancelAnswer]);
+    box.exec();
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? cancelAnswer : int(chosen);
 }
 
 QString QtPlatform::browseForFolder(const QString &prompt, const QString &startFolder)

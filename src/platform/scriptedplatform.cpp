@@ -15,6 +15,16 @@ void ScriptedPlatform::messageBox(const QString &text)
         onMessage(text);
 }
 
+int ScriptedPlatform::question(const QString &text, const QStringList &answers, int, int cancelAnswer)
+{
+    questions.append(text);
+    questionChoices.append(answers);
+    if (questionAnswers.isEmpty())
+        return cancelAnswer;
+    const qsizetype chosen = answers.indexOf(questionAnswers.dequeue());
+    return chosen < 0 ? cancelAnswer : int(chosen);
+}
+
 QString ScriptedPlatform::browseForFolder(const QString &prompt, const QString &startFolder)
 {
     folderPrompts.append(prompt);

@@ -20,6 +20,7 @@ public:
     explicit ScriptedPlatform(const QString &programFolder = QString());
 
     void messageBox(const QString &text) override;
+    int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
     QString browseForFolder(const QString &prompt, const QString &startFolder) override;
     void openDocument(const QString &path) override;
     void endProgram() override;
@@ -37,6 +38,7 @@ public:
 
     // Answers
     QQueue<QString> folderAnswers;              // empty text = the user cancels
+    QQueue<QString> questionAnswers;            // the answer's text; none left = the box is closed
     QHash<QString, RegistryValue> registry;     // key "keyName|valueName"
     QSet<QString> existingFiles;
     bool programsStart = true;
@@ -47,6 +49,8 @@ public:
     // Records
     QStringList messages;
     QStringList folderPrompts;
+    QStringList questions;
+    QList<QStringList> questionChoices;         // the answers each question offered
     QStringList folderStarts;
     QStringList openedDocuments;
     QStringList startedPrograms;

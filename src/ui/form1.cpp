@@ -5,6 +5,10 @@
 #include "core/general.h"
 #include "core/imagefolder.h"
 #include "document/documenterror.h"
+#include "document/imagecopy.h"
+#include "document/opendocument.h"
+#include "document/slideshowstart.h"
+#include "imaging/webcopy.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
@@ -14,6 +18,7 @@
 #include "ui/twips.h"
 #include "ui/typedfolder.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +47,7 @@ Form1::Form1(QWidget *parent)
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(palette);
     setAutoFillBackground(true);
-    setFixedSize(Twips::toPixels(6690), Twips::toPixels(3630));
+    setFixedSize(Twips::toPixels(6690), Twips::toPixels(4050)); // room for the web-sized option below the buttons
 
     Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -62,6 +67,8 @@ Form1::Form1(QWidget *parent)
     Command1->setDefault(true);
     Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
+    chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
+                                             QStringLiteral("Web-sized photos (longest side 2048 px)"));
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, txtSrcFolder);
@@ -71,6 +78,9 @@ Form1::Form1(QWidget *parent)
     connect(btnTarget, &QPushButton::clicked, this, &Form1::btnTarget_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(txtSrcFolder, &QLineEdit::textChanged, this, &Form1::updateWebSized);
+    connect(txtTgtFolder, &QLineEdit::textChanged, this, &Form1::updateWebSized);
+    updateWebSized();
 
     new TypedFolder(txtSrcFolder, [] { return objMediator->GetSourceFolder(); },
                     [this](const QString &folder) { takeSource(folder); });
@@ -117,10 +127,34 @@ void Form1::btnTarget_Click()
     Command1->setFocus();
 }
 
+void Form1::updateWebSized()
+{
+    const QString source = txtSrcFolder->text();
+    const QString target = txtTgtFolder->text();
+    const bool own = !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
+    chkWebSized->setEnabled(own);
+    chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
+                                                 "the originals stay as they are.")
+                                : QStringLiteral("Choose a target folder other than the source folder: "
+                                                 "web-sized copies never replace the originals."));
+}
+
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
+        const bool webSized = chkWebSized->isChecked() && chkWebSized->isEnabled();
+        if (webSized && ImageCopy::sameFile(objMediator->GetSourceFolder(), objMediator->GetTgtFolder())) {
+            Platform::instance().messageBox(QStringLiteral("The target folder is the source folder, so web-sized "
+                                                           "photos would replace the originals. Choose another "
+                                                           "target folder."));
+            return;
+        }
+        // An existing slide show, a missing template or another batch in the
+        // target is settled first; until then nothing changes.
+        if (!SlideShowStart::prepare(objMediator->GetTgtFolder()))
+            return;
         objMediator->StartStateTwo();
+        WebCopy::shared().begin(webSized, objMediator->GetSourceFolder(), objMediator->GetTgtFolder());
         batchCommand = std::make_shared<cmd1>();
         try {
             batchCommand->init(objMediator.get());
@@ -130,6 +164,10 @@ void Form1::Command1_Click()
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
             objMediator->StartStateThree();
             return;
+        }
+        for (int row = List1->count() - 1; row >= 0; --row) {
+            if (openDocument.holdsPicture(List1->item(row)->text()))
+                delete List1->takeItem(row); // already in the slide show being continued
         }
         static_cast<Command &>(*batchCommand).Execute();
         hide();

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,7 @@ public:
     QListWidget *List1 = nullptr;
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
+    QCheckBox *chkWebSized = nullptr;
 
     /** The cmd1 that "Start" made last. */
     std::shared_ptr<cmd1> batchCommand;
@@ -53,4 +55,6 @@ protected:
 
 private:
     explicit Form1(QWidget *parent);
+    /** Web-sized copies never replace the originals, so the option waits for a target of its own. */
+    void updateWebSized();
 };

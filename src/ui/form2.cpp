@@ -287,7 +287,7 @@ void Form2::showTitle()
 
 void Form2::Command1_Click()
 {
-    Platform::instance().endProgram();
+    endProgram();
 }
 
 void Form2::mnuOpen_Click()
@@ -302,12 +302,15 @@ void Form2::mnuOpen_Click()
 
 void Form2::mnuClose_Click()
 {
-    General::runHandler([] { objMediator->StartStateThree(); });
+    General::runHandler([] {
+        stopBatch();
+        objMediator->StartStateThree();
+    });
 }
 
 void Form2::mnuExit_Click()
 {
-    Platform::instance().endProgram();
+    endProgram();
 }
 
 void Form2::mnuAbout_Click()
@@ -389,5 +392,21 @@ void Form2::fitToScreen()
 void Form2::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    endProgram();
+}
+
+void Form2::stopBatch()
+{
+    try {
+        StopSlideShow();
+    } catch (const DocumentError &e) {
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void Form2::endProgram()
+{
+    // A batch still running leaves a page that plays with what was added.
+    stopBatch();
     Platform::instance().endProgram();
 }

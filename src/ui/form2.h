@@ -107,4 +107,6 @@ private:
     QImage m_background;
     FullScreenPreview *m_fullScreen = nullptr;
     bool m_fitted = false;
+    static void stopBatch();
+    static void endProgram();
 };

@@ -51,6 +51,7 @@ void PictureBox::clearPicture()
 {
     m_picture = QImage();
     m_redraw = nullptr;
+    m_loadingText.clear();
     restartDrawing();
 }
 
@@ -89,10 +90,22 @@ void PictureBox::paintPicture(const QImage &image, const QRectF &twips)
     update();
 }
 
+void PictureBox::setLoadingText(const QString &text)
+{
+    m_loadingText = text;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_drawing);
+    if (m_loadingText.isEmpty()) {
+        painter.drawImage(0, 0, m_drawing);
+        return;
+    }
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, m_loadingText);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)

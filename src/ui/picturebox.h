@@ -44,6 +44,13 @@ public:
     /** Draws image stretched into the destination rectangle. */
     void paintPicture(const QImage &image, const QRectF &twips);
 
+    /**
+     * While text is set the box shows it, quietly, over an empty box instead
+     * of its drawing; the drawing itself is kept. Empty text shows the drawing again.
+     */
+    void setLoadingText(const QString &text);
+    const QString &loadingText() const { return m_loadingText; }
+
     /** What the box shows now. */
     const QImage &drawing() const { return m_drawing; }
 
@@ -66,4 +73,5 @@ private:
     QImage m_picture;
     QImage m_drawing;
     std::function<void()> m_redraw;
+    QString m_loadingText;
 };

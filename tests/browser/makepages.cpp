@@ -4,7 +4,7 @@
 #include "core/general.h"
 #include "document/decobj2.h"
 #include "document/slideshow.h"
-#include "document/textstream.h"
+#include "imaging/webcopy.h"
 #include "platform/scriptedplatform.h"
 #include "ui/form2.h"
 #include "../testsupport.h"
@@ -26,6 +26,7 @@ struct Slide {
     QColor color;
 };
 
+/** Web-sized photos, which bring thumbnails, or plain copies. */
 enum class Thumbnails { None, Written };
 
 bool writeCase(const QString &root, const QString &name, const QString &showName, const QList<Slide> &slides,
@@ -38,6 +39,7 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
 
     objMediator->SetTgtFolder(folder);
     objMediator->StartStateTwo();
+    WebCopy::shared().begin(thumbnails == Thumbnails::Written, photos, folder);
     CreateSlideShow(*objMediator);
     QJsonArray expected;
     int index = 0;
@@ -49,12 +51,6 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
         DecObj2 entry;
         entry.init(path);
         entry.Execute();
-        if (thumbnails == Thumbnails::Written) {
-            const QString thumbnail = QStringLiteral("SlideShow-thumbnails/") + slide.file;
-            QDir(folder).mkpath(QStringLiteral("SlideShow-thumbnails"));
-            writeImage(folder + QLatin1Char('/') + thumbnail, size / 4, slide.color);
-            tsSlideShow->WriteLine("Thumbnail[" + QByteArray::number(lngSlideCount) + "] = '" + thumbnail.toUtf8() + "';");
-        }
         expected.append(QJsonObject{{QStringLiteral("file"), slide.file}, {QStringLiteral("caption"), slide.caption}});
         ++index;
     }

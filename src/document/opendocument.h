@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "document/slideshowreader.h"
+#include "document/slideshowtemplates.h"
+#include "document/targetlock.h"
+
+#include <QSet>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+/**
+ * What the program keeps about the open slide show beside its stream: the
+ * folder it is in, the templates it was begun with, the lock on that folder
+ * and the pictures it held before this batch. "Start" leaves a plan here
+ * before anything is written; creating the document takes it up.
+ */
+class OpenDocument
+{
+public:
+    /** How the next document begins, settled before the target is touched. */
+    struct Plan {
+        std::optional<SlideShowTemplates> templates;
+        std::unique_ptr<TargetLock> lock;
+        std::optional<SlideShowReader> continued;
+    };
+
+    void setPlan(Plan plan) { m_plan = std::move(plan); }
+    Plan takePlan();
+
+    /** The document in folder is open now, begun with templates, holding pictures from before. */
+    void begin(const QString &folder, const SlideShowTemplates &templates, std::unique_ptr<TargetLock> lock,
+               const QList<SlideShowReader::Slide> &pictures);
+    /** The document is closed: its folder is free for other batches again. */
+    void end();
+
+    const QString &folder() const { return m_folder; }
+    const SlideShowTemplates &templates() const { return m_templates; }
+    /** True when the show held a picture of this file name before this batch. */
+    bool holdsPicture(const QString &fileName) const { return m_pictures.contains(fileName); }
+    bool holdsLockOn(const QString &folder) const;
+    /** The lock when it is on folder, handed over to the next document there; otherwise nothing. */
+    std::unique_ptr<TargetLock> takeLock(const QString &folder);
+
+    static bool sameFolder(const QString &a, const QString &b);
+
+private:
+    Plan m_plan;
+    QString m_folder;
+    SlideShowTemplates m_templates;
+    std::unique_ptr<TargetLock> m_lock;
+    QSet<QString> m_pictures;
+};
+
+/** The bookkeeping of the open slide show of this run. */
+extern OpenDocument openDocument;

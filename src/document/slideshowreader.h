@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+struct SlideShowTemplates;
+
+/**
+ * Reads back a slide show page that this program wrote, finished or cut short,
+ * so that a new batch can continue it: its slides with their file names and
+ * captions as typed, its name, and the exact bytes of its head and entries.
+ * Anything else is refused as a whole, with the reason; it is never read in part.
+ */
+class SlideShowReader
+{
+public:
+    struct Slide {
+        QString picture;
+        QString caption;
+    };
+
+    /** Reads the page at path; false, with reason(), when it is not one this program writes. */
+    bool read(const QString &path, const SlideShowTemplates &templates);
+    /** The same for a page's bytes. */
+    bool parse(const QByteArray &page, const SlideShowTemplates &templates);
+
+    /** Why the page cannot be continued, as the end of a sentence; empty after a successful read. */
+    const QString &reason() const { return m_reason; }
+    const QList<Slide> &slides() const { return m_slides; }
+    /** The slide show's name; only a finished page records one. */
+    const std::optional<QString> &name() const { return m_name; }
+    /** The head and every slide entry, byte for byte: what the continued page begins with. */
+    const QByteArray &headAndEntries() const { return m_kept; }
+
+private:
+    bool refuse(const QString &reason);
+    bool readEntry(const QByteArray &page, qsizetype &pos);
+    bool readClosingRows(const QByteArray &page, qsizetype pos);
+
+    QString m_reason;
+    QList<Slide> m_slides;
+    std::optional<QString> m_name;
+    QByteArray m_kept;
+};

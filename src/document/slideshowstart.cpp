@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "document/slideshowstart.h"
+
+#include "document/documenterror.h"
+#include "document/opendocument.h"
+#include "document/slideshow.h"
+#include "platform/platform.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+QString slideCount(qsizetype n)
+{
+    if (n == 0)
+        return QStringLiteral("no slides");
+    return n == 1 ? QStringLiteral("1 slide") : QStringLiteral("%1 slides").arg(n);
+}
+
+QString continueQuestion(const QString &path, const SlideShowReader &show)
+{
+    const QString where = QDir::toNativeSeparators(path);
+    const QString what = show.name()
+        ? QStringLiteral("\"%1\" holds the slide show \"%2\" with %3.").arg(where, *show.name(), slideCount(show.slides().size()))
+        : QStringLiteral("\"%1\" holds an unfinished slide show with %2.").arg(where, slideCount(show.slides().size()));
+    return what + QStringLiteral("\n\nContinue it, adding new photos after its last slide, or replace it with a new slide show?");
+}
+
+QString replaceQuestion(const QString &path, const QString &reason)
+{
+    return QStringLiteral("\"%1\" is not a slide show that can be continued: %2.\n\nReplace it with a new slide show?")
+        .arg(QDir::toNativeSeparators(path), reason);
+}
+}
+
+bool SlideShowStart::prepare(const QString &folder)
+{
+    if (folder.isEmpty())
+        return true; // creating the document says what is missing
+
+    Platform &platform = Platform::instance();
+    OpenDocument::Plan plan;
+    try {
+        plan.templates = SlideShowTemplates::read();
+    } catch (const DocumentError &e) {
+        platform.messageBox(QString::fromLocal8Bit(e.what()));
+        return false;
+    }
+    if (!openDocument.holdsLockOn(folder)) {
+        plan.lock = std::make_unique<TargetLock>(folder);
+        if (!plan.lock->tryLock()) {
+            if (plan.lock->isHeldElsewhere()) {
+                platform.messageBox(plan.lock->refusal());
+                return false;
+            }
+            // No file can be made there; creating the page will say why.
+            plan.lock.reset();
+        }
+    }
+
+    const QString path = folder + QLatin1Char('/') + QLatin1String(SlideShowFileName);
+    const QFileInfo existing(path);
+    if (existing.exists() || existing.isSymLink()) {
+        SlideShowReader show;
+        if (show.read(path, *plan.templates)) {
+            const QStringList answers{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
+            const int answer = platform.question(continueQuestion(path, show), answers, 0, 2);
+            if (answer == 2)
+                return false;
+            if (answer == 0)
+                plan.continued = std::move(show);
+        } else {
+            const QStringList answers{QStringLiteral("Replace"), QStringLiteral("Cancel")};
+            if (platform.question(replaceQuestion(path, show.reason()), answers, 1, 1) != 0)
+                return false;
+        }
+    }
+    openDocument.setPlan(std::move(plan));
+    return true;
+}

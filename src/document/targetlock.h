@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+/**
+ * Keeps every other batch out of a target folder while one writes its slide
+ * show there: a lock file beside the page, held from "Start" until the batch
+ * ends or is closed, and left behind only by a process that no longer runs.
+ */
+class TargetLock
+{
+public:
+    explicit TargetLock(const QString &folder);
+
+    /** Takes the folder; false when another batch holds it or no lock file can be made there. */
+    bool tryLock();
+    /** True after a failed tryLock() when another batch holds the folder. */
+    bool isHeldElsewhere() const { return m_file.error() == QLockFile::LockFailedError; }
+    /** What to tell the user when another batch holds the folder: who it is. */
+    QString refusal() const;
+    const QString &folder() const { return m_folder; }
+
+private:
+    QString m_folder;
+    QLockFile m_file;
+};

@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QFuture>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <memory>
+
+/**
+ * Writes web-sized copies of the photos a batch adds: a JPEG that fits in
+ * 2048 x 2048, upright, in sRGB, with its capture date, plus a 320 px
+ * thumbnail. The copy of the image on show is made in the background as soon
+ * as it is shown, into hidden temporary files in the target, so that Add only
+ * renames finished files into place and never waits for a resize it could
+ * have had ready.
+ */
+class WebCopy
+{
+public:
+    static constexpr int LongSide = 2048;
+    static constexpr int ThumbnailSide = 320;
+    static constexpr int Quality = 85;
+
+    /** What was put into the target: names relative to the target folder. */
+    struct Placed {
+        QString fileName;
+        QString thumbnail;
+        /** Full paths of the files that were not there before, which taking the entry back removes. */
+        QStringList created;
+    };
+
+    /** The one instance the batch uses. */
+    static WebCopy &shared();
+
+    WebCopy();
+    ~WebCopy();
+    WebCopy(const WebCopy &) = delete;
+    WebCopy &operator=(const WebCopy &) = delete;
+
+    /** Starts a batch: web-sized copies when on, nothing but forgetting the last batch when off. */
+    void begin(bool on, const QString &sourceFolder, const QString &targetFolder);
+    bool isOn() const { return m_on; }
+    /** Starts making the copy of the image now on show, dropping one made for another image. */
+    void prepare(const QString &imagePath);
+    /** Drops the copy being made, if any, and its temporary files. */
+    void discard();
+    /** Drops the copy being made and waits until nothing more is written. */
+    void finish();
+    /**
+     * Puts the web-sized copy of the image into the target, waiting for it if
+     * it is not ready yet; both files are complete under their names when
+     * this returns. Throws DocumentError.
+     */
+    Placed place(const QString &imagePath);
+
+    /** The folder of the target that holds the thumbnails. */
+    static QString thumbnailFolder() { return QStringLiteral("SlideShow-thumbnails"); }
+    /**
+     * The name the copy of an image takes in the target: JPEG and GIF names
+     * stay; a BMP becomes name.jpg, or name-bmp.jpg, name-bmp-2.jpg and so on
+     * when that is the name of a file in the source or target folder or of
+     * another photo of this batch.
+     */
+    QString targetName(const QString &imagePath);
+
+private:
+    struct Job;
+    std::shared_ptr<Job> start(const QString &imagePath);
+    static void drop(const std::shared_ptr<Job> &job);
+
+    bool m_on = false;
+    QString m_sourceFolder;
+    QString m_targetFolder;
+    QHash<QString, QString> m_names;
+    QSet<QString> m_namesTaken;
+    std::shared_ptr<Job> m_job;
+    QThreadPool m_pool;
+};

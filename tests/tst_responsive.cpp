@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+// The window never waits: decodes and listings run off its thread, a slow or
+// hostile file cannot hold up the batch, and special files are never opened.
+#include "testsupport.h"
+
+#include "core/folderlisting.h"
+#include "core/general.h"
+#include "core/imagefolder.h"
+#include "imaging/prefetcher.h"
+#include "imaging/previewloader.h"
+#include "imaging/previewstatus.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/picturebox.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QImageWriter>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+/** A small progressive JPEG whose last scan is repeated: each copy is more work and nothing more to see. */
+QByteArray repeatedScans(int copies)
+{
+    QImage image(QSize(48, 32), QImage::Format_RGB32);
+    image.fill(QColor(200, 30, 60));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.write(image);
+    const QByteArray jpeg = buffer.data();
+
+    // The last scan runs from its SOS marker to the EOI marker at the end.
+    const qsizetype lastScan = jpeg.lastIndexOf(QByteArray("\xFF\xDA", 2));
+    const qsizetype end = jpeg.lastIndexOf(QByteArray("\xFF\xD9", 2));
+    if (lastScan < 0 || end < lastScan)
+        return QByteArray();
+    return jpeg.left(end) + jpeg.mid(lastScan, end - lastScan).repeated(copies) + jpeg.mid(end);
+}
+
+/** A baseline or progressive JPEG whose frame header claims size; its data runs out at once. */
+QByteArray claimingSize(QSize size, bool progressive)
+{
+    QImage image(QSize(16, 16), QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    QByteArray jpeg = buffer.data();
+    const qsizetype frame = jpeg.indexOf(QByteArray(progressive ? "\xFF\xC2" : "\xFF\xC0", 2));
+    if (frame < 0)
+        return QByteArray();
+    jpeg[frame + 5] = char(size.height() >> 8);
+    jpeg[frame + 6] = char(size.height() & 0xFF);
+    jpeg[frame + 7] = char(size.width() >> 8);
+    jpeg[frame + 8] = char(size.width() & 0xFF);
+    return jpeg.left(jpeg.indexOf(QByteArray("\xFF\xDA", 2)) + 20);
+}
+}
+
+class TestResponsive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_program = std::make_unique<TestProgram>();
+    }
+
+    void cleanup()
+    {
+        m_release = true;
+        Prefetcher::shared().setLoader({});
+        m_program.reset();
+        m_release = false;
+    }
+
+    // Catches a decode on the window's thread: the timer would stop while it runs.
+    void theWindowTurnsWhileAnImageDecodes()
+    {
+        writeFile(photo("a.jpg"), "held back by the test");
+        holdBack(photo("a.jpg"));
+        startBatch();
+        QCOMPARE(objMediator->GetSourceFile(), photo("a.jpg"));
+        QCOMPARE(m_program->form()->PicBox->loadingText(), QStringLiteral("Loading a.jpg…"));
+
+        int ticks = 0;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+        timer.start(0);
+        QTRY_VERIFY(ticks > 100);
+        QTest::keyClicks(m_program->form()->txtCaption, QStringLiteral("typed meanwhile"));
+        QCOMPARE(m_program->form()->txtCaption->text(), QStringLiteral("typed meanwhile"));
+        QVERIFY(PreviewStatus::instance()->isLoading());
+
+        m_release = true;
+        QVERIFY(waitForPreview());
+        QCOMPARE(m_program->form()->PicBox->loadingText(), QString());
+        QCOMPARE(centre(), QColor(Qt::red).rgb());
+        QCOMPARE(m_program->form()->txtCaption->text(), QStringLiteral("typed meanwhile"));
+    }
+
+    // Catches a stale decode painted over the image the user moved on to.
+    void skippingDuringADecodeShowsTheNextImageOnly()
+    {
+        writeFile(photo("a.jpg"), "held back by the test");
+        writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
+        writeImage(photo("c.bmp"), QSize(30, 30), Qt::blue);
+        holdBack(photo("a.jpg"));
+        QSignalSpy painted(PreviewStatus::instance(), &PreviewStatus::painted);
+        startBatch();
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QVERIFY(waitForPreview());
+        QCOMPARE(centre(), QColor(Qt::green).rgb());
+
+        m_release = true;
+        QTRY_VERIFY(m_finished);
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QVERIFY(waitForPreview());
+        QCOMPARE(centre(), QColor(Qt::blue).rgb());
+        QCOMPARE(painted.count(), 2);
+        QCOMPARE(painted[0][0].toString(), photo("b.bmp"));
+        QCOMPARE(painted[1][0].toString(), photo("c.bmp"));
+        QVERIFY(m_program->platform().messages.isEmpty());
+    }
+
+    void boundedWorkPerFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("shown");
+        // Repeating a scan is allowed; hundreds of repeats are a scan bomb.
+        QTest::newRow("progressive, 20 scans") << repeatedScans(20) << true;
+        QTest::newRow("scan bomb, 300 scans") << repeatedScans(300) << false;
+        // A reduced decode keeps a huge baseline photo cheap; a progressive
+        // one would need gigabytes of coefficients.
+        QTest::newRow("baseline 20000 x 15000") << claimingSize(QSize(20000, 15000), false) << true;
+        QTest::newRow("progressive 14000 x 14000") << claimingSize(QSize(14000, 14000), true) << false;
+    }
+
+    // Catches unbounded decodes: the batch must go on after the hostile file.
+    void boundedWorkPerFile()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, shown);
+        QVERIFY(!content.isEmpty() && content.size() < 8000);
+        writeFile(photo("a.jpg"), content);
+        writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
+        startBatch();
+        QVERIFY(waitForPreview());
+        QCOMPARE(m_program->platform().messages,
+                 shown ? QStringList() : QStringList{QStringLiteral("Error loading image")});
+        QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
+        QVERIFY(waitForPreview());
+        QCOMPARE(centre(), QColor(Qt::green).rgb());
+        QCOMPARE(int(m_program->platform().messages.size()), shown ? 0 : 1);
+    }
+
+    // Catches a second listing of the folder at "Start".
+    void aHundredThousandFilesAreListedOnce()
+    {
+        writeImage(photo("one.bmp"), QSize(20, 20), Qt::green);
+        constexpr int Count = 100'000;
+        QByteArray original;
+        for (int i = 0; i < Count - 1; ++i) {
+            const QString name = photo(QStringLiteral("p%1.bmp").arg(i, 6, 10, QLatin1Char('0')));
+            if (i % 50'000 == 0) { // a file system allows only so many links to one file
+                QVERIFY(QFile::copy(photo("one.bmp"), name));
+                original = QFile::encodeName(name);
+            } else {
+                QVERIFY(::link(original.constData(), QFile::encodeName(name).constData()) == 0);
+            }
+        }
+        const int before = ImageFolder::listings();
+        m_program->form()->mnuOpen->trigger();
+        m_program->platform().folderAnswers.enqueue(m_program->source());
+        QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
+        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
+        // A quick user: the listing is still on its way, and there is nothing to add or skip yet.
+        QVERIFY(!m_program->form()->Command4->isEnabled() && !m_program->form()->Next->isEnabled());
+        QVERIFY(waitForPreview());
+        QCOMPARE(ImageFolder::listings() - before, 1);
+        QCOMPARE(m_program->dialog()->List1->count(), Count);
+        QCOMPARE(objMediator->GetSourceFile(), photo("one.bmp"));
+        QCOMPARE(centre(), QColor(Qt::green).rgb());
+    }
+
+    void specialEntriesAreLeftOut_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("FIFO named a.jpg") << QByteArray("fifo");
+        QTest::newRow("Latin-1 name caf\\xe9.jpg") << QByteArray("latin1");
+    }
+
+    // Catches a listing that offers a file the program cannot open safely, or by name.
+    void specialEntriesAreLeftOut()
+    {
+        QFETCH(QByteArray, kind);
+        const QByteArray folder = QFile::encodeName(m_program->source());
+        if (kind == "fifo") {
+            QVERIFY(::mkfifo((folder + "/a.jpg").constData(), 0600) == 0);
+            QVERIFY(!PreviewLoader::load(photo("a.jpg"))); // and it does not hang
+        } else {
+            const int fd = ::open((folder + "/caf\xe9.jpg").constData(), O_WRONLY | O_CREAT, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+        writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
+        startBatch();
+        QVERIFY(waitForPreview());
+        QCOMPARE(m_program->dialog()->List1->count(), 1);
+        QCOMPARE(m_program->dialog()->List1->item(0)->text(), QStringLiteral("b.bmp"));
+        QCOMPARE(centre(), QColor(Qt::green).rgb());
+        QVERIFY(m_program->platform().messages.isEmpty());
+    }
+
+private:
+    QString photo(const QString &name) const { return m_program->source(name); }
+    QString photo(const char *name) const { return photo(QLatin1String(name)); }
+    QRgb centre() const { return m_program->form()->PicBox->drawing().pixel(116, 116); }
+
+    /** Decodes of path wait until the test releases them, then give a red picture. */
+    void holdBack(const QString &path)
+    {
+        m_finished = false;
+        Prefetcher::shared().setLoader([this, path](const QString &wanted, const PreviewLoader::Limits &limits) {
+            if (wanted != path)
+                return PreviewLoader::load(wanted, limits);
+            while (!m_release)
+                QThread::msleep(2);
+            QImage red(QSize(20, 20), QImage::Format_RGB32);
+            red.fill(Qt::red);
+            m_finished = true;
+            return std::optional<PreviewLoader::Picture>({red, QSizeF(300, 300), QSizeF(300, 300)});
+        });
+    }
+
+    void startBatch()
+    {
+        m_program->form()->mnuOpen->trigger();
+        m_program->platform().folderAnswers.enqueue(m_program->source());
+        QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
+        QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
+        QVERIFY(!m_program->dialog()->isVisible());
+        QTRY_VERIFY(!FolderListing::shared().isBusy());
+        QVERIFY(m_program->form()->Command4->isEnabled() && m_program->form()->Next->isEnabled());
+    }
+
+    std::atomic_bool m_release{false};
+    std::atomic_bool m_finished{false};
+    std::unique_ptr<TestProgram> m_program;
+};
+
+QTEST_MAIN(TestResponsive)
+#include "tst_responsive.moc"

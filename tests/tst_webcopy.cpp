@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: MIT
+// Web-sized photos through the real batch dialog and main window: what lands
+// in the target and in the page, when the option is offered, and what a kill
+// in the middle of a resize leaves behind.
+#include "testsupport.h"
+
+#include "core/general.h"
+#include "imaging/webcopy.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QThread>
+#include <QtTest>
+
+#include <exiv2/exiv2.hpp>
+
+namespace {
+/** Sets the EXIF orientation and capture date of a JPEG, as a camera would. */
+void tagPhoto(const QString &path, int orientation, const char *taken)
+{
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    Exiv2::ExifData exif;
+    exif["Exif.Image.Orientation"] = uint16_t(orientation);
+    exif["Exif.Image.Make"] = "Camera";
+    exif["Exif.Photo.DateTimeOriginal"] = taken;
+    image->setExifData(exif);
+    image->writeMetadata();
+}
+
+QString exifValue(const QString &path, const char *key)
+{
+    auto image = Exiv2::ImageFactory::open(QFile::encodeName(path).toStdString());
+    image->readMetadata();
+    const auto found = image->exifData().findKey(Exiv2::ExifKey(key));
+    return found == image->exifData().end() ? QString() : QString::fromStdString(found->toString());
+}
+
+/** Left half red and right half blue as stored, so a quarter turn shows. */
+void writeHalves(const QString &path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    for (int y = 0; y < size.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb *>(image.scanLine(y)), size.width() / 2, qRgb(255, 0, 0));
+    QVERIFY(image.save(path, nullptr, 90));
+}
+
+/** The child of the kill test: adds every photo of a folder, web-sized, until it is killed. */
+int runChild(const QString &source, const QString &target)
+{
+    auto platform = std::make_unique<ScriptedPlatform>(QStringLiteral(FOTOWEAVE_ASSETS_DIR));
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    General::Main();
+    Form2::instance()->mnuOpen->trigger();
+    script->folderAnswers.enqueue(source);
+    Form1::instance()->btnSource->click();
+    script->folderAnswers.enqueue(target);
+    Form1::instance()->btnTarget->click();
+    Form1::instance()->chkWebSized->setChecked(true);
+    Form1::instance()->Command1->click();
+    std::printf("started\n");
+    std::fflush(stdout);
+    for (int i = 0; Form2::instance()->Command4->isEnabled(); ++i) {
+        Form2::instance()->txtCaption->setText(QStringLiteral("photo %1").arg(i));
+        Form2::instance()->Command4->click();
+    }
+    for (;;)
+        QThread::sleep(1);
+}
+}
+
+class TestWebCopy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<TestProgram>(); }
+
+    void cleanup()
+    {
+        WebCopy::shared().finish();
+        m_program.reset();
+    }
+
+    // Catches a copy that is sideways, enlarged, re-encoded when it need not
+    // be, named after the original when it is no longer a BMP, written over a
+    // file of the user's, or not the file the page names.
+    void addedPhotosAreWebSized_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QSize>("thumbnail");
+        QTest::addColumn<bool>("sameBytes");
+
+        QTest::newRow("24 MP JPEG turned by EXIF") << "camera.jpg" << QSize(6000, 4000) << "camera.jpg"
+                                                  << QSize(1365, 2048) << QSize(213, 320) << false;
+        QTest::newRow("small JPEG copied as it is") << "small.jpg" << QSize(1600, 1200) << "small.jpg"
+                                                   << QSize(1200, 1600) << QSize(240, 320) << true;
+        QTest::newRow("BMP beside a JPEG of its name") << "scan.bmp" << QSize(3000, 1000) << "scan-bmp.jpg"
+                                                      << QSize(2048, 682) << QSize(320, 106) << false;
+        QTest::newRow("BMP beside a file of the target") << "icon.bmp" << QSize(300, 200) << "icon-bmp.jpg"
+                                                        << QSize(300, 200) << QSize(300, 200) << false;
+        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(90, 60) << "anim.gif"
+                                            << QSize(90, 60) << QSize(90, 60) << true;
+    }
+
+    void addedPhotosAreWebSized()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, stored);
+        QFETCH(QString, written);
+        QFETCH(QSize, size);
+        QFETCH(QSize, thumbnail);
+        QFETCH(bool, sameBytes);
+
+        const QString source = m_program->source(file);
+        if (file.endsWith(QLatin1String(".gif")))
+            writeImage(source);
+        else
+            writeHalves(source, stored);
+        if (file.endsWith(QLatin1String(".jpg")))
+            tagPhoto(source, 6, "2024:05:17 09:30:00");
+        writeImage(m_program->source(QStringLiteral("scan.jpg")));
+        writeFile(m_program->target(QStringLiteral("icon.jpg")), "the user's own file");
+        const QByteArray original = readFile(source);
+
+        startWebSized();
+        while (m_program->form()->Command4->isEnabled()) {
+            if (m_program->shown() == file)
+                m_program->add(QStringLiteral("it's here"));
+            else
+                m_program->skip();
+        }
+
+        const QString copy = m_program->target(written);
+        const QByteArray thumbnailPath = "SlideShow-thumbnails/" + written.toUtf8()
+            + (written.endsWith(QLatin1String(".jpg")) ? "" : ".jpg");
+        QCOMPARE(readFile(source), original);
+        QCOMPARE(readFile(copy) == original, sameBytes);
+        QImageReader reader(copy);
+        reader.setAutoTransform(true);
+        const QImage image = reader.read();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(QImageReader(m_program->target(QString::fromUtf8(thumbnailPath))).size(), thumbnail);
+        if (file == QLatin1String("camera.jpg")) {
+            // Upright: the stored left half is now the top.
+            QCOMPARE(QColor(image.pixel(682, 300)).red() > 200, true);
+            QCOMPARE(QColor(image.pixel(682, 1700)).blue() > 200, true);
+            QCOMPARE(exifValue(copy, "Exif.Image.Orientation"), QStringLiteral("1"));
+            QCOMPARE(exifValue(copy, "Exif.Photo.DateTimeOriginal"), QStringLiteral("2024:05:17 09:30:00"));
+            QCOMPARE(exifValue(copy, "Exif.Image.Make"), QString());
+        }
+        QCOMPARE(readFile(m_program->target(QStringLiteral("icon.jpg"))), QByteArray("the user's own file"));
+        const QByteArray page = "<head>\r\n\r\n\r\nPicture[1]  = '" + written.toUtf8() + "'; \r\nCaption[1] = 'it\\'s here' ;\r\n"
+            + "Thumbnail[1] = '" + thumbnailPath + "';\r\n<middle>";
+        QCOMPARE(m_program->page().left(page.size()), page);
+        // A copy begun for a photo that was skipped leaves nothing behind.
+        WebCopy::shared().finish();
+        for (const QString &folder : {m_program->target(), m_program->target(QStringLiteral("SlideShow-thumbnails"))})
+            QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Catches Back leaving the web-sized copy or its thumbnail behind.
+    void backRemovesTheCopyAndThumbnail()
+    {
+        writeHalves(m_program->source(QStringLiteral("a.bmp")), QSize(300, 200));
+        writeHalves(m_program->source(QStringLiteral("b.bmp")), QSize(300, 200));
+        startWebSized();
+        m_program->add();
+        const QStringList files{m_program->target(QStringLiteral("a.jpg")),
+                                m_program->target(QStringLiteral("SlideShow-thumbnails/a.jpg"))};
+        for (const QString &file : files)
+            QVERIFY2(QFileInfo::exists(file), qPrintable(file));
+        QTest::mouseClick(m_program->form()->btnBack, Qt::LeftButton);
+        for (const QString &file : files)
+            QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
+    }
+
+    // Catches a web-sized copy written over the original: the box is off
+    // while the target is the source, and Start refuses when the two are one
+    // folder under two names.
+    void optionNeedsAFolderOfItsOwn()
+    {
+        writeImage(m_program->source(QStringLiteral("a.jpg")));
+        Form1 *dialog = m_program->dialog();
+        m_program->chooseFolders(m_program->source());
+        QCOMPARE(dialog->chkWebSized->isChecked(), false);
+        QCOMPARE(dialog->chkWebSized->isEnabled(), false);
+        QVERIFY2(dialog->chkWebSized->toolTip().contains(QStringLiteral("other than the source folder")),
+                 qPrintable(dialog->chkWebSized->toolTip()));
+        m_program->chooseFolders(m_program->source(), m_program->target());
+        QCOMPARE(dialog->chkWebSized->isEnabled(), true);
+        const QString link = m_program->target(QStringLiteral("link"));
+        QVERIFY(QFile::link(m_program->source(), link));
+        m_program->chooseFolders(m_program->source(), link);
+        QCOMPARE(dialog->chkWebSized->isEnabled(), false);
+
+        // Chosen as another folder, then made the same one before Start.
+        const QString later = m_program->target(QStringLiteral("later"));
+        QVERIFY(QDir().mkdir(later));
+        m_program->chooseFolders(m_program->source(), later);
+        QTest::mouseClick(dialog->chkWebSized, Qt::LeftButton);
+        QCOMPARE(dialog->chkWebSized->isChecked(), true);
+        QVERIFY(QDir(later).removeRecursively() && QFile::link(m_program->source(), later));
+        m_program->start();
+        QCOMPARE(m_program->messages().size(), 1);
+        QVERIFY2(m_program->messages()[0].contains(QStringLiteral("replace the originals")),
+                 qPrintable(m_program->messages()[0]));
+        QVERIFY(!QFileInfo::exists(m_program->source(QStringLiteral("SlideShow.htm"))));
+        QCOMPARE(dialog->isVisible(), true);
+    }
+
+    // Catches an entry written before its file is complete under its name:
+    // the child is killed while it resizes, again and again.
+    void killDuringResizeLeavesNoDanglingEntry()
+    {
+        for (int i = 0; i < 4; ++i)
+            writeHalves(m_program->source(QStringLiteral("p%1.jpg").arg(i)), QSize(4000, 3000));
+        for (int delay : {150, 450, 900, 1500}) {
+            QTemporaryDir target;
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), m_program->source(), target.path()});
+            QVERIFY(child.waitForReadyRead(60'000));
+            QThread::msleep(delay);
+            child.kill();
+            child.waitForFinished();
+            const QString page = QString::fromUtf8(readFile(target.filePath(QStringLiteral("SlideShow.htm"))));
+            static const QRegularExpression named(QStringLiteral("(?:Picture|Thumbnail)\\[\\d+\\]\\s+= '([^']*)'"));
+            for (auto match = named.globalMatch(page); match.hasNext();) {
+                const QString file = match.next().captured(1);
+                QImageReader reader(target.filePath(file));
+                QVERIFY2(!reader.read().isNull(), qPrintable(QStringLiteral("%1 after %2 ms: %3").arg(file).arg(delay)
+                                                                 .arg(reader.errorString())));
+            }
+        }
+    }
+
+private:
+    void startWebSized()
+    {
+        m_program->chooseFolders(m_program->source(), m_program->target());
+        m_program->dialog()->chkWebSized->setChecked(true);
+        m_program->start();
+    }
+
+    std::unique_ptr<TestProgram> m_program;
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--child") == 0)
+        return runChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    TestWebCopy test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_webcopy.moc"
