@@ -49,5 +49,6 @@ void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
         // The photo's own description, selected so that typing replaces it.
         form->txtCaption->setText(picture->description);
         form->txtCaption->selectAll();
+        form->txtCaption->setProperty("suggestion", picture->description);
     }
 }

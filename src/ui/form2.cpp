@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QScreen>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -153,6 +154,7 @@ void Form2::buildControls()
         m_stretch.add(button, StretchLayout::MovesRight | StretchLayout::MovesDown);
     m_stretch.add(StatusBar1, StretchLayout::MovesDown | StretchLayout::Widens);
 
+    txtCaption->installEventFilter(this);
     m_fullScreen = new FullScreenPreview(this);
     connect(PicBox, &PictureBox::doubleClicked, this, &Form2::showPhotoFullScreen);
     connect(m_fullScreen, &FullScreenPreview::addRequested, this, [this] {
@@ -351,6 +353,11 @@ void Form2::followInFullScreen()
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == txtCaption && event->type() == QEvent::FocusIn && !txtCaption->isModified()
+        && !txtCaption->text().isEmpty() && txtCaption->text() == txtCaption->property("suggestion").toString()) {
+        // A suggested caption stays selected when the box gets the focus back, so typing still replaces it.
+        QTimer::singleShot(0, txtCaption, [this] { txtCaption->selectAll(); });
+    }
     if (watched == m_client && event->type() == QEvent::Resize) {
         m_stretch.apply(m_client->size() - m_designedClient);
         // The background is one picture stretched over the window, not tiles.
