@@ -256,7 +256,7 @@ private slots:
         // In the window the suggestion stands selected, so typing replaces it.
         QFile::remove(p->source(QStringLiteral("b.bmp")));
         p->startBatch();
-        QCOMPARE(p->form()->txtCaption->selectedText(), suggested);
+        QTRY_COMPARE(p->form()->txtCaption->selectedText(), suggested);
         p->add(QStringLiteral("Mine"));
         QVERIFY2(p->page().contains("Caption[1] = 'Mine'"), p->page().constData());
     }
