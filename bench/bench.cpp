@@ -437,10 +437,15 @@ int runFirstPreview(const QString &photo, int files)
     for (int round = 0; round <= 5; ++round) {
         Form2::instance()->mnuOpen->trigger();
         QApplication::processEvents();
+        // A fresh target each round, so that no earlier page is asked about.
+        const QString target = dir.filePath(QStringLiteral("target%1").arg(round));
+        QDir().mkpath(target);
         script->folderAnswers.enqueue(photos);
+        script->folderAnswers.enqueue(target);
         QElapsedTimer listTimer;
         listTimer.start();
         Form1::instance()->btnSource->click();
+        Form1::instance()->btnTarget->click();
         QElapsedTimer timer;
         timer.start();
         Form1::instance()->Command1->click();
@@ -450,7 +455,7 @@ int runFirstPreview(const QString &photo, int files)
         Form2::instance()->mnuClose->trigger();
 
         timer.restart();
-        if (ImageFolder::list(photos).size() < std::size_t(files) || !floorDecode(photos + QStringLiteral("/a_first.jpg"))) {
+        if (ImageFolder::list(photos).size() != std::size_t(files) || !floorDecode(photos + QStringLiteral("/a_first.jpg"))) {
             std::fprintf(stderr, "the floor's listing or decode failed\n");
             return 1;
         }

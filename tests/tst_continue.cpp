@@ -71,6 +71,9 @@ private slots:
                        "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
                        "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n"
             << older << QStringList{"a.jpg", "c.jpg"} << "Old" << older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old");
+        const QByteArray web = Head + entry(1, "a.jpg", "Red") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
+        QTest::newRow("web-sized, with thumbnails") << web + pageEnd("a.jpg", "Web") << web << QStringList{"a.jpg", "c.jpg"}
+                                                    << "Web" << web + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Web");
         QTest::newRow("no slides yet") << Head + pageEnd("", "Empty") << Head << QStringList{"c.jpg"} << "Empty"
                                        << Head + entry(1, "c.jpg", "new") + pageEnd("c.jpg", "Empty");
     }

@@ -165,6 +165,15 @@ bool SlideShowReader::readEntry(const QByteArray &page, qsizetype &pos)
         return refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
     m_slides.append({*picture, *caption});
     pos = captionEnd + 2;
+
+    // A show made with web-sized photos names each slide's thumbnail on a third line.
+    const QByteArray thumbnailStart = "Thumbnail[" + number + "] = '";
+    if (view.sliced(pos).startsWith(thumbnailStart)) {
+        const qsizetype thumbnailEnd = page.indexOf("\r\n", pos);
+        if (thumbnailEnd < 0 || !quoted(view.sliced(pos, thumbnailEnd - pos), thumbnailStart, "';"))
+            return refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
+        pos = thumbnailEnd + 2;
+    }
     return true;
 }
 

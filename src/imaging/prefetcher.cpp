@@ -55,6 +55,13 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
         }
         m_ahead.erase(ahead);
     }
+    // Nothing else may compete with the image the user waits for: the rest
+    // of the look-ahead starts again once it has arrived.
+    for (Job &job : m_ahead) {
+        job.stage->store(Cancelled);
+        job.cancelled->store(true);
+    }
+    m_ahead.clear();
     if (!adopted) {
         const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target};
         future = QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_currentCancelled]() -> Result {

@@ -69,6 +69,11 @@ Form1::Form1(QWidget *parent)
     Command2->setAutoDefault(false);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
                                              QStringLiteral("Web-sized photos (longest side 2048 px)"));
+    // Greyed out, yet readable on the grey dialog, so the user sees what the option is before it can be ticked.
+    QPalette readable = chkWebSized->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
+    chkWebSized->setPalette(readable);
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, txtSrcFolder);
