@@ -243,7 +243,7 @@ private:
             QImage red(QSize(20, 20), QImage::Format_RGB32);
             red.fill(Qt::red);
             m_finished = true;
-            return std::optional<PreviewLoader::Picture>({red, QSizeF(300, 300), QSizeF(300, 300)});
+            return std::optional<PreviewLoader::Picture>({red, QSizeF(300, 300), QSizeF(300, 300), QString(), PreviewTarget()});
         });
     }
 

@@ -13,11 +13,11 @@ cmake --build build-fuzz
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
-for target in loader pagetext; do
+for target in loader pagetext description; do
   fuzzer=build-fuzz/tests/fuzz/fuzz_$target
   kept=tests/fuzz/regressions/$target
   corpus=$(mktemp -d)
-  [[ $target == loader ]] && cp tests/data/* assets/images/*.jpg "$corpus"/
+  [[ $target == loader || $target == description ]] && cp tests/data/* assets/images/*.jpg "$corpus"/
   echo "== fuzz $target: replaying $(find "$kept" -type f | wc -l) kept inputs, then ${seconds}s"
   "$fuzzer" -runs=0 "$kept" 2>&1 | tail -1
   before=$(find "$kept" -type f | wc -l)

@@ -59,7 +59,9 @@ void FolderListing::whenReady(const QString &folder, QObject *context, std::func
         ready(*result);
         return;
     }
-    m_waiters.push_back({context, std::move(ready)});
+    // The batch that takes the listing goes first: its first photo then
+    // decodes while the dialog's list fills.
+    m_waiters.insert(take ? m_waiters.begin() : m_waiters.end(), Waiter{context, std::move(ready)});
     m_takeWhenDone = m_takeWhenDone || take;
 }
 

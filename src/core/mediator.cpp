@@ -144,14 +144,20 @@ void Mediator::SingleSourceFile()
     startStateOne();
 }
 
-QString Mediator::BrowseForFolder(const QString &szPrompt)
+QString Mediator::BrowseForFolder(const QString &szPrompt, const QString &startFolder)
 {
-    return fromBuffer(Platform::instance().browseForFolder(szPrompt));
+    return fromBuffer(Platform::instance().browseForFolder(szPrompt, startFolder));
 }
 
 void Mediator::TargetFolder()
 {
-    const QString folder = BrowseForFolder(QStringLiteral("Select a Target Folder"));
+    const QString folder
+        = BrowseForFolder(QStringLiteral("Select a Target Folder"), Form1::instance()->txtTgtFolder->text());
+    takeTargetFolder(folder);
+}
+
+void Mediator::takeTargetFolder(const QString &folder)
+{
     Form1::instance()->txtTgtFolder->setText(folder);
     SetTgtFolder(folder);
 }
@@ -159,10 +165,16 @@ void Mediator::TargetFolder()
 void Mediator::SourceFolder()
 {
     Form2::instance()->PicBox->clearPicture();
-    const QString folder = BrowseForFolder(QStringLiteral("Select a Source Folder"));
+    const QString folder
+        = BrowseForFolder(QStringLiteral("Select a Source Folder"), Form1::instance()->txtSrcFolder->text());
     if (folder.isEmpty())
         return;
+    takeSourceFolder(folder);
+}
 
+void Mediator::takeSourceFolder(const QString &folder)
+{
+    Form2::instance()->PicBox->clearPicture();
     Form1 *dialog = Form1::instance();
     dialog->List1->clear();
     dialog->txtSrcFolder->setText(folder);

@@ -46,7 +46,12 @@ public:
     void SingleSourceFile();
     void SourceFolder();
     void TargetFolder();
-    QString BrowseForFolder(const QString &szPrompt);
+    /** The folder browser, opening at startFolder. */
+    QString BrowseForFolder(const QString &szPrompt, const QString &startFolder = QString());
+    /** Takes folder as the source folder, as a choice in the folder browser does. */
+    void takeSourceFolder(const QString &folder);
+    /** Takes folder as the target folder, as a choice in the folder browser does. */
+    void takeTargetFolder(const QString &folder);
     /** Back in batch mode: the previous image of the batch again. */
     void Back();
     /** Batch mode's record of the images passed; the slide entry writer reports each entry to it. */

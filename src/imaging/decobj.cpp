@@ -3,6 +3,7 @@
 
 #include "core/general.h"
 #include "imaging/prefetcher.h"
+#include "imaging/previewpainter.h"
 #include "imaging/previewstatus.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
@@ -23,6 +24,8 @@ void DecObj::Execute()
 
     form->PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(imagePath).fileName()));
     PreviewStatus::instance()->setLoading(imagePath);
+    // Decoded for the preview box as it is now: its square and the screen's pixel density.
+    Prefetcher::shared().setTarget(PreviewPainter::target(form->PicBox));
     Prefetcher::shared().show(imagePath, form, &DecObj::paint);
 }
 
@@ -38,13 +41,14 @@ void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
     }
 
     form->pichidden->setPicture(picture->image);
-    const QSizeF size = picture->fittedTwips;
-    const float square = PreviewLoader::Square;
-    form->PicBox->fillBox(QRectF(0, 0, form->PicBox->scaleWidth(), form->PicBox->scaleHeight()), Qt::white);
-    form->PicBox->paintPicture(picture->image,
-                               QRectF((square - float(size.width())) / 2, (square - float(size.height())) / 2,
-                                      size.width(), size.height()));
+    PreviewPainter::of(form->PicBox)->show(*picture, PreviewStatus::instance()->path());
     form->PicBox->setVisible(true);
     form->showImageSize(PreviewStatus::instance()->path(), (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     PreviewStatus::instance()->setPainted(*picture);
+    if (!picture->description.isEmpty()) {
+        // The photo's own description, selected so that typing replaces it.
+        form->txtCaption->setText(picture->description);
+        form->txtCaption->selectAll();
+        form->txtCaption->setProperty("suggestion", picture->description);
+    }
 }

@@ -63,7 +63,7 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
     }
     m_ahead.clear();
     if (!adopted) {
-        const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get()};
+        const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target};
         future = QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_currentCancelled]() -> Result {
             return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
         });
@@ -112,11 +112,11 @@ void Prefetcher::startLookahead()
         job.path = path;
         job.signature = *signature;
         job.future = QtConcurrent::run(&m_aheadPool, [path, stage = job.stage, cancelled = job.cancelled,
-                                                      loader = m_loader]() -> Result {
+                                                      loader = m_loader, target = m_target]() -> Result {
             int queued = Queued;
             if (!stage->compare_exchange_strong(queued, Running))
                 return std::nullopt; // taken over or stale before it started
-            const PreviewLoader::Limits limits{LookaheadBudget, cancelled.get()};
+            const PreviewLoader::Limits limits{LookaheadBudget, cancelled.get(), target};
             return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
         });
         m_ahead.push_back(std::move(job));

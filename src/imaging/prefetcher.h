@@ -54,6 +54,8 @@ public:
     void request(const QStringList &paths);
     /** Forgets the image on the way and every look-ahead; nothing more is handed over. */
     void drop();
+    /** What previews are decoded for from now on (the preview box's square, the screen's pixel ratio). */
+    void setTarget(PreviewTarget target) { m_target = target; }
     /** True while an image asked for with show has not been handed over. */
     bool isBusy() const { return m_busy; }
 
@@ -86,6 +88,7 @@ private:
     void startLookahead();
 
     bool m_enabled = true;
+    PreviewTarget m_target;
     bool m_busy = false;
     quint64 m_generation = 0;
     std::shared_ptr<std::atomic_bool> m_currentCancelled;

@@ -2,6 +2,7 @@
 #include "imaging/previewloader.h"
 
 #include "imaging/jpegpreview.h"
+#include "imaging/photodescription.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -13,10 +14,12 @@
 #include <unistd.h>
 
 namespace {
-QSize pixelsOf(QSizeF twips)
+/** Decoded at the screen's own pixels, so a high-density screen shows it sharp. */
+QSize pixelsOf(QSizeF twips, qreal ratio)
 {
-    return QSize(std::max(1, int(std::lround(twips.width() / PreviewLoader::TwipsPerPixel))),
-                 std::max(1, int(std::lround(twips.height() / PreviewLoader::TwipsPerPixel))));
+    const qreal scale = ratio / PreviewLoader::TwipsPerPixel;
+    return QSize(std::max(1, int(std::lround(twips.width() * scale))),
+                 std::max(1, int(std::lround(twips.height() * scale))));
 }
 
 /** BMP, GIF and whatever else Qt reads: these readers decode the whole image, so it must fit the budget. */
@@ -33,8 +36,8 @@ std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits 
     const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize upright = quarterTurn ? stored.transposed() : stored;
     picture.naturalTwips = QSizeF(upright) * PreviewLoader::TwipsPerPixel;
-    picture.fittedTwips = PreviewLoader::fittedSize(picture.naturalTwips);
-    const QSize pixels = pixelsOf(picture.fittedTwips);
+    picture.fittedTwips = PreviewLoader::fittedSize(picture.naturalTwips, limits.target.square);
+    const QSize pixels = pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
     if (pixels != upright)
         reader.setScaledSize(quarterTurn ? pixels.transposed() : pixels); // scaled before it is turned
     reader.setQuality(100); // smooth scaling
@@ -45,17 +48,17 @@ std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits 
 }
 }
 
-QSizeF PreviewLoader::fittedSize(QSizeF twips)
+QSizeF PreviewLoader::fittedSize(QSizeF twips, float square)
 {
     float w = float(twips.width());
     float h = float(twips.height());
-    if (w > Square) {
-        h = h * Square / w;
-        w = Square;
+    if (w > square) {
+        h = h * square / w;
+        w = square;
     }
-    if (h > Square) {
-        w = w * Square / h;
-        h = Square;
+    if (h > square) {
+        w = w * square / h;
+        h = square;
     }
     return QSizeF(w, h);
 }
@@ -77,7 +80,10 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, c
         ::close(fd);
         return std::nullopt;
     }
-    return load(&file, limits);
+    std::optional<Picture> picture = load(&file, limits);
+    if (picture)
+        picture->description = PhotoDescription::read(path);
+    return picture;
 }
 
 std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, const Limits &limits)
@@ -86,19 +92,21 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, con
     std::optional<QImage> image;
     if (JpegPreview::looksLikeJpeg(device->peek(3))) {
         const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled};
-        image = JpegPreview::decode(device, jpegLimits, [&picture](QSize upright) {
+        image = JpegPreview::decode(device, jpegLimits, [&picture, &limits](QSize upright) {
             picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
-            picture.fittedTwips = fittedSize(picture.naturalTwips);
-            return pixelsOf(picture.fittedTwips);
+            picture.fittedTwips = fittedSize(picture.naturalTwips, limits.target.square);
+            return pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
         });
     } else {
         image = readWithQt(device, limits, picture);
     }
     if (!image || image->isNull())
         return std::nullopt;
-    const QSize pixels = pixelsOf(picture.fittedTwips);
+    const QSize pixels = pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
     if (image->size() != pixels)
         *image = image->scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image->setDevicePixelRatio(limits.target.devicePixelRatio);
     picture.image = std::move(*image);
+    picture.target = limits.target;
     return picture;
 }

@@ -10,6 +10,13 @@
 
 class QIODevice;
 
+/** What a preview is decoded for: the side of the square it is fitted into (twips) and the screen's pixels per pixel. */
+struct PreviewTarget {
+    float square = 3500.0f;
+    qreal devicePixelRatio = 1.0;
+    bool operator==(const PreviewTarget &) const = default;
+};
+
 /**
  * Loads an image for the preview. The size is read from the file's header and
  * the image is decoded straight to the size it will be painted at, upright
@@ -33,14 +40,17 @@ public:
         QImage image;       // decoded at the fitted size
         QSizeF naturalTwips; // the image's own upright size
         QSizeF fittedTwips;  // the size it is painted at
+        QString description; // the photo's own description, suggested as its caption
+        PreviewTarget target; // what it was decoded for
     };
     struct Limits {
         qint64 memoryBytes = MemoryBudget;
         const std::atomic_bool *cancelled = nullptr;
+        PreviewTarget target; // at 2 the image holds twice the pixels and says so
     };
 
     /** Fits a size into the square exactly as the preview does: width first, then height. */
-    static QSizeF fittedSize(QSizeF twips);
+    static QSizeF fittedSize(QSizeF twips, float square = Square);
     /**
      * Nothing when the file is missing, not a regular file, not a readable
      * image, over budget or cancelled. Only regular files are opened, and

@@ -31,8 +31,11 @@ public:
      * box choose cancelAnswer.
      */
     virtual int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) = 0;
-    /** Modal folder browser; the chosen folder's path, or empty text when cancelled. */
-    virtual QString browseForFolder(const QString &prompt) = 0;
+    /**
+     * Modal folder browser opening at startFolder (the home folder when that is
+     * not a folder); the chosen folder's path, or empty text when cancelled.
+     */
+    virtual QString browseForFolder(const QString &prompt, const QString &startFolder) = 0;
     /** Opens a document with the program associated with its type; the result is not examined. */
     virtual void openDocument(const QString &path) = 0;
     /** Ends the program at once. */

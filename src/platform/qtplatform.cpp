@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <QVersionNumber>
 
@@ -36,9 +38,30 @@ int QtPlatform::question(const QString &text, const QStringList &answers, int de
     return chosen < 0 ? cancelAnswer : int(chosen);
 }
 
-QString QtPlatform::browseForFolder(const QString &prompt)
+QString QtPlatform::browseForFolder(const QString &prompt, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(nullptr, prompt, QString(), QFileDialog::ShowDirsOnly);
+    // Qt's folder dialog writes its history and layout into the user's
+    // settings when it is destroyed, and reads them when it opens. The program
+    // keeps no settings, so for the dialog's lifetime they live in a scratch
+    // folder that is removed afterwards. The desktop's own dialog is not used:
+    // it keeps recent folders of its own.
+    QTemporaryDir scratch;
+    const QString settingsPath = scratch.isValid() ? scratch.path() : QStringLiteral("/nonexistent");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);
+
+    QWidget *owner = QApplication::activeWindow();
+    const QString start = QFileInfo(startFolder).isDir() ? startFolder : QDir::homePath();
+    QFileDialog dialog(owner, prompt, start);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    const QString folder = chosen ? dialog.selectedFiles().constFirst() : QString();
+    if (owner) {
+        // The window below was covered: let it paint before the caller goes on working.
+        owner->repaint();
+    }
+    return folder;
 }
 
 void QtPlatform::openDocument(const QString &path)

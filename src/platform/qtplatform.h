@@ -9,7 +9,7 @@ class QtPlatform : public Platform
 public:
     void messageBox(const QString &text) override;
     int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
-    QString browseForFolder(const QString &prompt) override;
+    QString browseForFolder(const QString &prompt, const QString &startFolder) override;
     void openDocument(const QString &path) override;
     void endProgram() override;
 

@@ -25,9 +25,10 @@ int ScriptedPlatform::question(const QString &text, const QStringList &answers, 
     return chosen < 0 ? cancelAnswer : int(chosen);
 }
 
-QString ScriptedPlatform::browseForFolder(const QString &prompt)
+QString ScriptedPlatform::browseForFolder(const QString &prompt, const QString &startFolder)
 {
     folderPrompts.append(prompt);
+    folderStarts.append(startFolder);
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 

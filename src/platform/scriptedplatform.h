@@ -21,7 +21,7 @@ public:
 
     void messageBox(const QString &text) override;
     int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
-    QString browseForFolder(const QString &prompt) override;
+    QString browseForFolder(const QString &prompt, const QString &startFolder) override;
     void openDocument(const QString &path) override;
     void endProgram() override;
 
@@ -51,6 +51,7 @@ public:
     QStringList folderPrompts;
     QStringList questions;
     QList<QStringList> questionChoices;         // the answers each question offered
+    QStringList folderStarts;
     QStringList openedDocuments;
     QStringList startedPrograms;
     int programEnds = 0;

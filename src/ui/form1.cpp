@@ -12,9 +12,11 @@
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
+#include "ui/folderdrop.h"
 #include "ui/fonts.h"
 #include "ui/form2.h"
 #include "ui/twips.h"
+#include "ui/typedfolder.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -61,7 +63,8 @@ Form1::Form1(QWidget *parent)
     List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
     Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
-    Command1->setAutoDefault(false);
+    // Enter starts the batch wherever the focus is; Escape cancels (QDialog's reject hides).
+    Command1->setDefault(true);
     Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
@@ -83,22 +86,50 @@ Form1::Form1(QWidget *parent)
     connect(txtSrcFolder, &QLineEdit::textChanged, this, &Form1::updateWebSized);
     connect(txtTgtFolder, &QLineEdit::textChanged, this, &Form1::updateWebSized);
     updateWebSized();
+
+    new TypedFolder(txtSrcFolder, [] { return objMediator->GetSourceFolder(); },
+                    [this](const QString &folder) { takeSource(folder); });
+    new TypedFolder(txtTgtFolder, [] { return objMediator->GetTgtFolder(); }, [](const QString &folder) {
+        General::runHandler([&folder] { objMediator->takeTargetFolder(folder); });
+    });
+    new FolderDrop(this, [this](const QString &folder) { takeSource(folder); });
 }
 
-void Form1::btnSource_Click()
+void Form1::showEvent(QShowEvent *event)
 {
-    General::runHandler([] {
+    QDialog::showEvent(event);
+    Command1->setFocus(Qt::OtherFocusReason);
+}
+
+namespace {
+/** Runs one way of choosing the source; a folder that cannot be listed is reported. */
+void chooseSource(const std::function<void()> &choice)
+{
+    General::runHandler([&choice] {
         try {
-            objMediator->SourceFolder();
+            choice();
         } catch (const FolderError &e) {
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
         }
     });
+    Form1::instance()->Command1->setFocus(); // folders chosen: Enter starts
+}
+}
+
+void Form1::btnSource_Click()
+{
+    chooseSource([] { objMediator->SourceFolder(); });
+}
+
+void Form1::takeSource(const QString &folder)
+{
+    chooseSource([&folder] { objMediator->takeSourceFolder(folder); });
 }
 
 void Form1::btnTarget_Click()
 {
     General::runHandler([] { objMediator->TargetFolder(); });
+    Command1->setFocus();
 }
 
 void Form1::updateWebSized()

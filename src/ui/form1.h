@@ -47,6 +47,12 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    /** Takes folder as the source, as a choice with the source "Select..." does. */
+    void takeSource(const QString &folder);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     explicit Form1(QWidget *parent);
     /** Web-sized copies never replace the originals, so the option waits for a target of its own. */

@@ -9,15 +9,20 @@
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
+#include "ui/folderdrop.h"
 #include "ui/fonts.h"
+#include "ui/fullscreenpreview.h"
 #include "ui/form1.h"
 #include "ui/frmabout.h"
 #include "ui/picturebox.h"
 #include "ui/statustexts.h"
 #include "ui/twips.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QScreen>
+#include <QTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,27 +55,40 @@ Form2::Form2()
     QIcon icon;
     icon.addFile(QStringLiteral(":/images/icon32.jpg"), QSize(32, 32));
     icon.addFile(QStringLiteral(":/images/icon16.jpg"), QSize(16, 16));
+    // At twice the density the 16 picture is drawn from the 32 one, the 32 from its @2x version.
+    icon.addFile(QStringLiteral(":/images/icon32@2x.jpg"), QSize(64, 64));
     setWindowIcon(icon);
     setFont(Fonts::dialog());
     buildControls();
     buildMenus();
-    setFixedSize(sizeHint());
+    // Opens at the designed size; from there it can grow, be maximised, or
+    // shrink to fit a small screen (see fitToScreen).
+    const QSize designed = sizeHint();
+    m_client->setMinimumSize(0, 0);
+    m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(designed);
+    setMinimumSize(designed);
+    // A folder dropped onto the window opens the Images window with it as the source.
+    new FolderDrop(this, [this](const QString &folder) {
+        Form1::instance()->takeSource(folder);
+        mnuOpen_Click();
+    });
 }
 
 void Form2::buildControls()
 {
     auto *client = new QWidget(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips::toPixels(9075), Twips::toPixels(6930));
-    QPalette palette = client->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setBrush(QPalette::Window, QBrush(Qt::white, QPixmap(QStringLiteral(":/images/background.jpg"))));
-    client->setPalette(palette);
+    m_designedClient = QSize(Twips::toPixels(9075), Twips::toPixels(6930));
+    client->setFixedSize(m_designedClient);
+    m_background = PictureBox::resourceImage(QStringLiteral(":/images/background.jpg"), devicePixelRatioF());
     client->setAutoFillBackground(true);
+    client->installEventFilter(this);
     setCentralWidget(client);
 
     Picture1 = Controls::place<PictureBox>(client, "Picture1", Twips::rect(0, 240, 2775, 4215));
-    Picture1->setPicture(QImage(QStringLiteral(":/images/picture1.jpg")));
+    Picture1->setPictureResource(QStringLiteral(":/images/picture1.jpg"));
 
     btnView = Controls::place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
     btnView->setText(QStringLiteral("View SlideShow"));
@@ -119,6 +137,45 @@ void Form2::buildControls()
     panel->setObjectName(QStringLiteral("StatusBar1_Panel1"));
     StatusBar1->addWidget(panel, 1);
 
+    // As the window grows the work area, the preview, the size label and the
+    // text boxes stretch; the buttons keep to the bottom right, the film strip to the left.
+    m_stretch.add(Picture1, StretchLayout::ShortensOnly);
+    m_stretch.add(btnView, StretchLayout::MovesDown);
+    m_stretch.add(Frame1[0], StretchLayout::Widens | StretchLayout::Heightens);
+    m_stretch.add(Frame1[1], StretchLayout::Widens | StretchLayout::Heightens);
+    m_stretch.add(txtSlideShowName, StretchLayout::Widens);
+    m_stretch.add(PicBox, StretchLayout::Widens | StretchLayout::Heightens);
+    for (QWidget *below : {static_cast<QWidget *>(Label5), static_cast<QWidget *>(Label1),
+                           static_cast<QWidget *>(pichidden)})
+        m_stretch.add(below, StretchLayout::MovesDown);
+    m_stretch.add(lblSizeBefore, StretchLayout::MovesDown | StretchLayout::Widens);
+    m_stretch.add(txtCaption, StretchLayout::MovesDown | StretchLayout::Widens);
+    for (QWidget *button : {btnBack, Next, Command4, Command1})
+        m_stretch.add(button, StretchLayout::MovesRight | StretchLayout::MovesDown);
+    m_stretch.add(StatusBar1, StretchLayout::MovesDown | StretchLayout::Widens);
+
+    txtCaption->installEventFilter(this);
+    m_fullScreen = new FullScreenPreview(this);
+    connect(PicBox, &PictureBox::doubleClicked, this, &Form2::showPhotoFullScreen);
+    connect(m_fullScreen, &FullScreenPreview::addRequested, this, [this] {
+        if (Command4->isEnabled()) {
+            Command4_Click();
+            followInFullScreen();
+        }
+    });
+    connect(m_fullScreen, &FullScreenPreview::backRequested, this, [this] {
+        if (btnBack->isEnabled()) {
+            btnBack_Click();
+            followInFullScreen();
+        }
+    });
+    connect(m_fullScreen, &FullScreenPreview::skipRequested, this, [this] {
+        if (Next->isVisible() && Next->isEnabled()) {
+            Next_Click();
+            followInFullScreen();
+        }
+    });
+
     connect(btnView, &QPushButton::clicked, this, &Form2::btnView_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Next, &QPushButton::clicked, this, &Form2::Next_Click);
@@ -144,10 +201,13 @@ void Form2::buildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuOpen = mnuFile->addAction(QStringLiteral("Open"), this, &Form2::mnuOpen_Click);
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuClose = mnuFile->addAction(QStringLiteral("Close"), this, &Form2::mnuClose_Click);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
+    mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &Form2::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
@@ -155,6 +215,13 @@ void Form2::buildMenus()
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
     mnuUserGuide = mnuHelp->addAction(QStringLiteral("UserGuide"), this, &Form2::mnuUserGuide_Click);
     mnuUserGuide->setObjectName(QStringLiteral("mnuUserGuide"));
+    mnuUserGuide->setShortcut(QKeySequence(Qt::Key_F1));
+
+    auto *fullScreen = new QAction(this);
+    fullScreen->setObjectName(QStringLiteral("actFullScreen"));
+    fullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    connect(fullScreen, &QAction::triggered, this, &Form2::showPhotoFullScreen);
+    addAction(fullScreen);
 }
 
 void Form2::btnView_Click()
@@ -262,6 +329,71 @@ void Form2::mnuUserGuide_Click()
     General::runHandler([] {
         Platform::instance().openDocument(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm"));
     });
+}
+
+void Form2::showPhotoFullScreen()
+{
+    if (m_fullScreen->isVisible()) {
+        m_fullScreen->close(); // F11 again returns
+        return;
+    }
+    const QString path = objMediator ? objMediator->GetSourceFile() : QString();
+    if (path.isEmpty() || !Command4->isEnabled())
+        return; // nothing on show
+    m_fullScreen->showPhoto(path);
+}
+
+void Form2::followInFullScreen()
+{
+    if (Command4->isEnabled())
+        m_fullScreen->showPhoto(objMediator->GetSourceFile());
+    else
+        m_fullScreen->close(); // the batch is over
+}
+
+bool Form2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == txtCaption && event->type() == QEvent::FocusIn && !txtCaption->isModified()
+        && !txtCaption->text().isEmpty() && txtCaption->text() == txtCaption->property("suggestion").toString()) {
+        // A suggested caption stays selected when the box gets the focus back, so typing still replaces it.
+        QTimer::singleShot(0, txtCaption, [this] { txtCaption->selectAll(); });
+    }
+    if (watched == m_client && event->type() == QEvent::Resize) {
+        m_stretch.apply(m_client->size() - m_designedClient);
+        // The background is one picture stretched over the window, not tiles.
+        QPalette palette = m_client->palette();
+        const qreal ratio = devicePixelRatioF();
+        QImage background = m_background.scaled(m_client->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        background.setDevicePixelRatio(ratio);
+        palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(background)));
+        m_client->setPalette(palette);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_fitted) {
+        m_fitted = true;
+        fitToScreen();
+    }
+}
+
+void Form2::fitToScreen()
+{
+    // On a screen smaller than the designed window (a small laptop at 200 %)
+    // the window starts smaller, so that no control is out of reach.
+    const QRect available = screen()->availableGeometry();
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.height() <= 0)
+        frame = QSize(0, 32); // not yet framed by the window manager: allow for a title bar
+    const QSize room = available.size() - frame;
+    setMinimumSize(minimumSize().boundedTo(room));
+    if (width() > room.width() || height() > room.height()) {
+        resize(size().boundedTo(room));
+        move(available.topLeft());
+    }
 }
 
 void Form2::closeEvent(QCloseEvent *event)

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/stretchlayout.h"
+
+#include <QImage>
 #include <QMainWindow>
 
 #include <memory>
 
 class Cmd2;
+class FullScreenPreview;
 class PictureBox;
 class QAction;
 class QGroupBox;
@@ -76,8 +80,14 @@ public:
     /** While a batch runs the title names the show; stopping keeps the title as it is. */
     void followShowName(bool on);
 
+    /** Shows the photo on show full screen (double-click on the preview, F11); F11 again returns. */
+    void showPhotoFullScreen();
+    FullScreenPreview *fullScreenPreview() const { return m_fullScreen; }
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Form2();
@@ -87,6 +97,16 @@ private:
     void showTitle();
 
     bool m_titleFollowsName = false;
+
+    void fitToScreen();
+    void followInFullScreen();
+
+    QWidget *m_client = nullptr;
+    QSize m_designedClient;
+    StretchLayout m_stretch;
+    QImage m_background;
+    FullScreenPreview *m_fullScreen = nullptr;
+    bool m_fitted = false;
     static void stopBatch();
     static void endProgram();
 };

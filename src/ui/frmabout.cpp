@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget *parent)
     picIcon = new PictureBox(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(16, 16, 64, 64);
-    picIcon->setPicture(QImage(QStringLiteral(":/images/about.jpg")));
+    picIcon->setPictureResource(QStringLiteral(":/images/about.jpg"));
 
     const auto label = [this](const char *name, const QString &text, QRect geometry) {
         auto *control = new QLabel(text, this);

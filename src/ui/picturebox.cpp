@@ -23,14 +23,34 @@ void PictureBox::setBackColor(const QColor &color)
 void PictureBox::setPicture(const QImage &image)
 {
     m_picture = image;
+    m_redraw = nullptr;
     if (m_autoSize && !image.isNull())
-        resize(image.size());
+        resize(image.deviceIndependentSize().toSize());
     restartDrawing();
+}
+
+void PictureBox::setPictureResource(const QString &resource)
+{
+    setPicture(resourceImage(resource, devicePixelRatioF()));
+}
+
+QImage PictureBox::resourceImage(const QString &resource, qreal ratio)
+{
+    if (ratio > 1.0) {
+        const qsizetype dot = resource.lastIndexOf(QLatin1Char('.'));
+        QImage sharp(resource.left(dot) + QStringLiteral("@2x") + resource.mid(dot));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QImage(resource);
 }
 
 void PictureBox::clearPicture()
 {
     m_picture = QImage();
+    m_redraw = nullptr;
     m_loadingText.clear();
     restartDrawing();
 }
@@ -59,7 +79,8 @@ void PictureBox::paintPicture(const QImage &image, const QRectF &twips)
                         twips.height() / Twips::PerPixel);
     QPainter painter(&m_drawing);
     const QPoint corner(int(std::lround(pixels.x())), int(std::lround(pixels.y())));
-    if (std::abs(pixels.width() - image.width()) < 1.0 && std::abs(pixels.height() - image.height()) < 1.0) {
+    const QSizeF size = image.deviceIndependentSize();
+    if (std::abs(pixels.width() - size.width()) < 1.0 && std::abs(pixels.height() - size.height()) < 1.0) {
         // Already decoded at this size: place it pixel for pixel.
         painter.drawImage(corner, image);
     } else {
@@ -89,13 +110,24 @@ void PictureBox::paintEvent(QPaintEvent *)
 
 void PictureBox::resizeEvent(QResizeEvent *)
 {
-    if (m_drawing.size() != size())
+    if (m_drawing.deviceIndependentSize() != QSizeF(size())) {
         restartDrawing();
+        if (m_redraw)
+            m_redraw();
+    }
+}
+
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QWidget::mouseDoubleClickEvent(event);
+    emit doubleClicked();
 }
 
 void PictureBox::restartDrawing()
 {
-    m_drawing = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    m_drawing = QImage(size().expandedTo(QSize(1, 1)) * ratio, QImage::Format_RGB32);
+    m_drawing.setDevicePixelRatio(ratio);
     m_drawing.fill(m_backColor);
     if (!m_picture.isNull()) {
         QPainter painter(&m_drawing);

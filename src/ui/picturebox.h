@@ -5,9 +5,12 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 /**
  * A box that shows a picture and keeps whatever is drawn into it, so the
- * drawing survives being covered and uncovered. Drawing coordinates are twips.
+ * drawing survives being covered and uncovered. Drawing coordinates are twips;
+ * the drawing holds the screen's own pixels, so it stays sharp on high-density screens.
  */
 class PictureBox : public QWidget
 {
@@ -22,6 +25,13 @@ public:
 
     /** Makes image the box's picture: the drawing restarts from it. */
     void setPicture(const QImage &image);
+    /** Makes the picture stored under resource the box's picture, its @2x version on a high-density screen. */
+    void setPictureResource(const QString &resource);
+    /**
+     * How to draw the box's content again when the box changes size (the drawing
+     * restarts from the picture then). Cleared when the picture is replaced.
+     */
+    void setRedraw(std::function<void()> redraw) { m_redraw = std::move(redraw); }
     /** Replaces the picture with the empty picture; only the background remains. */
     void clearPicture();
     const QImage &picture() const { return m_picture; }
@@ -44,7 +54,14 @@ public:
     /** What the box shows now. */
     const QImage &drawing() const { return m_drawing; }
 
+    /** The picture stored under resource, or its @2x version when ratio is above 1 and one exists. */
+    static QImage resourceImage(const QString &resource, qreal ratio);
+
+signals:
+    void doubleClicked();
+
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -55,5 +72,6 @@ private:
     bool m_autoSize = false;
     QImage m_picture;
     QImage m_drawing;
+    std::function<void()> m_redraw;
     QString m_loadingText;
 };

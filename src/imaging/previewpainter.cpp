@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+#include "imaging/previewpainter.h"
+
+#include "ui/picturebox.h"
+
+#include <QtConcurrent>
+
+#include <algorithm>
+
+PreviewPainter *PreviewPainter::of(PictureBox *box)
+{
+    if (auto *painter = box->findChild<PreviewPainter *>(QString(), Qt::FindDirectChildrenOnly))
+        return painter;
+    return new PreviewPainter(box);
+}
+
+PreviewPainter::PreviewPainter(PictureBox *box)
+    : QObject(box)
+    , m_box(box)
+{
+    // A window being dragged larger sends many sizes: decode once it rests.
+    m_settle.setSingleShot(true);
+    m_settle.setInterval(150);
+    connect(&m_settle, &QTimer::timeout, this, &PreviewPainter::decodeAgain);
+    connect(&m_decode, &QFutureWatcher<std::optional<PreviewLoader::Picture>>::finished, this, [this] {
+        std::optional<PreviewLoader::Picture> fresh = m_decode.result();
+        // Only for the picture still on show, and only if the box has not moved on again.
+        if (fresh && m_picture && m_decode.property("path").toString() == m_path && fresh->target == target(m_box)) {
+            fresh->description = m_picture->description;
+            m_picture = std::move(fresh);
+            paint();
+        }
+    });
+}
+
+QRectF PreviewPainter::square(const PictureBox *box)
+{
+    const float grownWidth = box->scaleWidth() - DesignedWidth;
+    const float grownHeight = box->scaleHeight() - DesignedHeight;
+    const float grown = std::min(grownWidth, grownHeight);
+    // What the square does not take of the growth is shared on both sides.
+    return QRectF((grownWidth - grown) / 2, (grownHeight - grown) / 2, std::max(1.0f, PreviewLoader::Square + grown),
+                  std::max(1.0f, PreviewLoader::Square + grown));
+}
+
+PreviewTarget PreviewPainter::target(const PictureBox *box)
+{
+    return {float(square(box).width()), box->devicePixelRatioF()};
+}
+
+void PreviewPainter::show(const PreviewLoader::Picture &picture, const QString &path)
+{
+    m_picture = picture;
+    m_path = path;
+    paint();
+    // Replacing the picture of the box forgets this redraw: an emptied box stays empty.
+    m_box->setRedraw([this] { refit(); });
+    if (picture.target != target(m_box))
+        m_settle.start(); // decoded ahead for a box of another size
+}
+
+void PreviewPainter::paint()
+{
+    const QRectF area = square(m_box);
+    const QSizeF size = PreviewLoader::fittedSize(m_picture->naturalTwips, float(area.width()));
+    m_box->fillBox(QRectF(0, 0, m_box->scaleWidth(), m_box->scaleHeight()), Qt::white);
+    m_box->paintPicture(m_picture->image, QRectF(area.x() + (area.width() - size.width()) / 2,
+                                                 area.y() + (area.height() - size.height()) / 2, size.width(),
+                                                 size.height()));
+}
+
+void PreviewPainter::refit()
+{
+    if (!m_picture)
+        return;
+    paint(); // from the pixels at hand, at once
+    if (m_picture->target != target(m_box))
+        m_settle.start();
+}
+
+void PreviewPainter::decodeAgain()
+{
+    const PreviewTarget wanted = target(m_box);
+    if (!m_picture || m_picture->target == wanted)
+        return;
+    m_decode.setProperty("path", m_path);
+    m_decode.setFuture(QtConcurrent::run([path = m_path, wanted] {
+        PreviewLoader::Limits limits;
+        limits.target = wanted;
+        return PreviewLoader::load(path, limits);
+    }));
+}

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "imaging/previewloader.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+#include <QRectF>
+#include <QTimer>
+
+#include <optional>
+
+class PictureBox;
+
+/**
+ * Paints a preview into the main window's preview box: fitted into the box's
+ * square, centred in it, never enlarged. At the designed size the square is
+ * the 3500-twip square at the box's origin; when the box grows or shrinks the
+ * square grows or shrinks with it. After a resize the picture is painted again
+ * at once from what was decoded, then decoded afresh for the new square in the
+ * background.
+ */
+class PreviewPainter : public QObject
+{
+    Q_OBJECT
+
+public:
+    /** The designed size of the preview box, in twips. */
+    static constexpr float DesignedWidth = 3615.0f;
+    static constexpr float DesignedHeight = 3375.0f;
+
+    /** The painter of box, made on first use. */
+    static PreviewPainter *of(PictureBox *box);
+
+    /** The square, in twips of the box, that previews are fitted into. */
+    static QRectF square(const PictureBox *box);
+    /** What a preview for box is decoded for. */
+    static PreviewTarget target(const PictureBox *box);
+
+    /** Paints picture, decoded from path, and keeps it painted as the box changes size. */
+    void show(const PreviewLoader::Picture &picture, const QString &path);
+
+private:
+    explicit PreviewPainter(PictureBox *box);
+    void paint();
+    void refit();
+    void decodeAgain();
+
+    PictureBox *m_box;
+    std::optional<PreviewLoader::Picture> m_picture;
+    QString m_path;
+    QTimer m_settle;
+    QFutureWatcher<std::optional<PreviewLoader::Picture>> m_decode;
+};
