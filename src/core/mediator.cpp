@@ -181,7 +181,8 @@ void Mediator::SourceFolder()
 
 void Mediator::takeSourceFolder(const QString &folder)
 {
-    Form2::instance()->PicBox->clearPicture();
+    if (!Form2::instance()->showsBatch())
+        Form2::instance()->PicBox->clearPicture();
     Form1 *dialog = Form1::instance();
     dialog->List1->clear();
     dialog->txtSrcFolder->setText(folder);
