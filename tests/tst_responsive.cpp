@@ -161,7 +161,7 @@ private slots:
         startBatch();
         QVERIFY(waitForPreview());
         QCOMPARE(m_program->platform().messages,
-                 shown ? QStringList() : QStringList{QStringLiteral("Error loading image")});
+                 shown ? QStringList() : QStringList{QStringLiteral("Error loading image\na.jpg")});
         QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
         QVERIFY(waitForPreview());
         QCOMPARE(centre(), QColor(Qt::green).rgb());
@@ -255,7 +255,7 @@ private:
         QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
         QVERIFY(!m_program->dialog()->isVisible());
         QTRY_VERIFY(!FolderListing::shared().isBusy());
-        QVERIFY(m_program->form()->Command4->isEnabled() && m_program->form()->Next->isEnabled());
+        QVERIFY(m_program->form()->Next->isEnabled()); // Add too, unless the first image failed
     }
 
     std::atomic_bool m_release{false};

@@ -22,10 +22,13 @@
 #include <QPushButton>
 
 namespace {
-/** The platform writes paths into fixed buffers: trim the padding, keep what precedes a NUL. */
+/**
+ * The platform writes paths into fixed buffers: keep what precedes a NUL.
+ * Nothing else is cut, so a folder whose name ends in a space stays itself.
+ */
 QString fromBuffer(const QString &buffer)
 {
-    QString text = buffer.trimmed();
+    QString text = buffer;
     const qsizetype nul = text.indexOf(QChar(u'\0'));
     if (nul >= 0)
         text.truncate(nul);
@@ -38,7 +41,7 @@ Mediator::~Mediator() = default;
 
 void Mediator::init()
 {
-    const QString temp = fromBuffer(Platform::instance().tempFolder());
+    const QString temp = fromBuffer(Platform::instance().tempFolder().trimmed());
 
     StateMgr = std::make_unique<StateManager>();
     StateMgr->init(this);
@@ -153,6 +156,8 @@ void Mediator::TargetFolder()
 {
     const QString folder
         = BrowseForFolder(QStringLiteral("Select a Target Folder"), Form1::instance()->txtTgtFolder->text());
+    if (folder.isEmpty())
+        return; // cancelled: the target stays as it was
     takeTargetFolder(folder);
 }
 
@@ -164,7 +169,9 @@ void Mediator::takeTargetFolder(const QString &folder)
 
 void Mediator::SourceFolder()
 {
-    Form2::instance()->PicBox->clearPicture();
+    // The image of a running batch stays on show: the folder is for the next batch.
+    if (!Form2::instance()->showsBatch())
+        Form2::instance()->PicBox->clearPicture();
     const QString folder
         = BrowseForFolder(QStringLiteral("Select a Source Folder"), Form1::instance()->txtSrcFolder->text());
     if (folder.isEmpty())
@@ -174,7 +181,8 @@ void Mediator::SourceFolder()
 
 void Mediator::takeSourceFolder(const QString &folder)
 {
-    Form2::instance()->PicBox->clearPicture();
+    if (!Form2::instance()->showsBatch())
+        Form2::instance()->PicBox->clearPicture();
     Form1 *dialog = Form1::instance();
     dialog->List1->clear();
     dialog->txtSrcFolder->setText(folder);

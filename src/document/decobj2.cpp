@@ -29,7 +29,8 @@ void DecObj2::Execute()
         thumbnail = placed.thumbnail;
         created = placed.created;
     } else {
-        const QString copy = objMediator->GetTgtFolder() + QLatin1Char('/') + fileName;
+        // Beside the open document, wherever the dialog's folders point now.
+        const QString copy = SlideShowFolder() + QLatin1Char('/') + fileName;
         // Back removes the copy only if this entry made a new file (never the source, never a file already there).
         const QFileInfo before(copy);
         const bool newCopy = !before.exists() && !before.isSymLink();

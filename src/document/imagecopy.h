@@ -5,8 +5,9 @@
 
 /**
  * Copies an image safely: into a temporary file beside the destination that
- * replaces it only once complete, and not at all when both paths name the same
- * file. Throws DocumentError.
+ * replaces it, or a symbolic link standing there, only once complete and of
+ * the full size; not at all when both paths name the same file. Throws
+ * DocumentError with the operating system's reason.
  */
 class ImageCopy
 {

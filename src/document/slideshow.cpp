@@ -25,6 +25,10 @@ std::unique_ptr<TextStream> tsSlideShow;
 qint32 lngSlideCount = 0;
 QString strFirstPicture;
 
+namespace {
+bool s_completed = false;
+}
+
 QByteArray ReadTemplate(const QString &name)
 {
     QFile file(Platform::instance().programFolder() + QLatin1Char('/') + name);
@@ -85,6 +89,7 @@ void CreateSlideShow(const Mediator &md)
     // The first picture belongs to this document; one from an earlier slide
     // show would be a broken image here.
     strFirstPicture.clear();
+    s_completed = false;
     replacePage(path, plan.continued ? plan.continued->headAndEntries() : templates.head + "\r\n");
     tsSlideShow = TextStream::append(path);
     openDocument.begin(folder, templates, std::move(lock),
@@ -115,6 +120,22 @@ void CompleteSlideShow()
     tsSlideShow->Close();
     openDocument.end();
     WebCopy::shared().discard(); // a last photo shown but skipped
+    s_completed = true;
+}
+
+QString SlideShowPath()
+{
+    return tsSlideShow ? tsSlideShow->path() : QString();
+}
+
+QString SlideShowFolder()
+{
+    return tsSlideShow ? QFileInfo(tsSlideShow->path()).path() : QString();
+}
+
+bool SlideShowReady()
+{
+    return s_completed && QFileInfo(SlideShowPath()).isFile();
 }
 
 void CloseSlideShow()

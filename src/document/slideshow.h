@@ -29,6 +29,12 @@ inline constexpr char SlideShowFileName[] = "SlideShow.htm";
 void CreateSlideShow(const Mediator &md);
 /** Writes the middle template, the picture and caption rows and the end template, then closes the document. */
 void CompleteSlideShow();
+/** The path of the document of the current or last batch; empty before the first. */
+QString SlideShowPath();
+/** The folder that document is in: the batch's copies go there. */
+QString SlideShowFolder();
+/** True when that document was completed and is still where it was written. */
+bool SlideShowReady();
 /** Closes the open document, if any, keeping everything written so far. Never throws. */
 void CloseSlideShow();
 /**

@@ -2,31 +2,77 @@
 #include "document/textstream.h"
 
 #include "document/documenterror.h"
+#include "document/replacingfile.h"
 
 #include <QDir>
+#include <QFile>
 
-std::unique_ptr<TextStream> TextStream::create(const QString &path)
-{
-    std::unique_ptr<TextStream> stream(new TextStream(path));
-    if (!stream->m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        stream->fail(QStringLiteral("could not be created"));
-    return stream;
-}
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 std::unique_ptr<TextStream> TextStream::append(const QString &path)
 {
     std::unique_ptr<TextStream> stream(new TextStream(path));
-    if (!stream->m_file.open(QIODevice::WriteOnly | QIODevice::Append))
-        stream->fail(QStringLiteral("could not be opened"));
+    stream->m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (stream->m_fd < 0)
+        stream->fail(QStringLiteral("could not be opened"), ReplacingFile::reason(errno));
+    struct stat opened {};
+    if (::fstat(stream->m_fd, &opened) != 0 || !S_ISREG(opened.st_mode))
+        stream->fail(QStringLiteral("could not be opened"), QStringLiteral("it is not an ordinary file"));
+    stream->m_size = stream->m_kept = ::lseek(stream->m_fd, 0, SEEK_END);
     return stream;
+}
+
+TextStream::~TextStream()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+bool TextStream::inPlace() const
+{
+    return m_fd >= 0 && displacement().isEmpty();
+}
+
+QString TextStream::displacement() const
+{
+    struct stat written {};
+    struct stat named {};
+    if (::fstat(m_fd, &written) != 0)
+        return ReplacingFile::reason(errno);
+    if (::stat(QFile::encodeName(m_path).constData(), &named) != 0)
+        return ReplacingFile::reason(errno);
+    if (written.st_dev != named.st_dev || written.st_ino != named.st_ino)
+        return QStringLiteral("another file has taken its place");
+    return QString();
 }
 
 void TextStream::Write(const QByteArray &text)
 {
-    if (!m_file.isOpen())
-        throw DocumentError(QStringLiteral("The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(path())));
-    if (m_file.write(text) != text.size())
-        fail(QStringLiteral("could not be written"));
+    if (m_fd < 0)
+        throw DocumentError(QStringLiteral("The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(m_path)));
+    // Writing on would only reach a file that nobody can open any more.
+    const QString displaced = displacement();
+    if (!displaced.isEmpty())
+        fail(QStringLiteral("could not be written"), displaced);
+    const char *data = text.constData();
+    qint64 left = text.size();
+    while (left > 0) {
+        const ssize_t done = ::write(m_fd, data, size_t(left));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            takeBack();
+            fail(QStringLiteral("could not be written"), ReplacingFile::reason(error));
+        }
+        data += done;
+        left -= done;
+        m_size += done;
+    }
 }
 
 void TextStream::WriteLine(const QByteArray &text)
@@ -41,28 +87,35 @@ void TextStream::WriteBlankLines(int lines)
 
 void TextStream::flush()
 {
-    if (m_file.isOpen() && !m_file.flush())
-        fail(QStringLiteral("could not be written"));
+    m_kept = m_size;
 }
 
 void TextStream::truncate(qint64 size)
 {
-    if (!m_file.flush() || !m_file.resize(size) || !m_file.seek(size))
-        fail(QStringLiteral("could not be cut back"));
+    if (::ftruncate(m_fd, size) != 0 || ::lseek(m_fd, size, SEEK_SET) != size)
+        fail(QStringLiteral("could not be cut back"), ReplacingFile::reason(errno));
+    m_size = m_kept = size;
 }
 
 void TextStream::Close()
 {
-    if (!m_file.isOpen())
+    if (m_fd < 0)
         return;
-    const bool flushed = m_file.flush();
-    m_file.close();
-    if (!flushed || m_file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("could not be written"));
+    flush();
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0)
+        fail(QStringLiteral("could not be written"), ReplacingFile::reason(errno));
 }
 
-void TextStream::fail(const QString &what) const
+void TextStream::takeBack()
+{
+    // Shrinking needs no space, so this works on a full disk too.
+    if (m_size != m_kept && ::ftruncate(m_fd, m_kept) == 0 && ::lseek(m_fd, m_kept, SEEK_SET) == m_kept)
+        m_size = m_kept;
+}
+
+void TextStream::fail(const QString &what, const QString &reason) const
 {
     throw DocumentError(QStringLiteral("The slide show \"%1\" %2: %3.")
-                            .arg(QDir::toNativeSeparators(path()), what, m_file.errorString()));
+                            .arg(QDir::toNativeSeparators(m_path), what, reason));
 }

@@ -2,37 +2,55 @@
 #pragma once
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include <memory>
 
-/** An output text file written line by line with CR LF line ends. Failures throw DocumentError. */
+/**
+ * An output text file written line by line with CR LF line ends. Writes go
+ * straight to the file system; what was written since the last flush() is one
+ * piece, and a write that fails takes the whole piece back out of the file,
+ * so nothing unreported reaches it later. Failures throw DocumentError with
+ * the operating system's reason.
+ */
 class TextStream
 {
 public:
-    /** Creates the file, or empties an existing one. */
-    static std::unique_ptr<TextStream> create(const QString &path);
-    /** Opens an existing file to write after what it holds. */
+    /**
+     * Opens an existing page to write after what it holds. Only an ordinary
+     * file is opened, never through a link and never a pipe or device, so
+     * opening cannot block.
+     */
     static std::unique_ptr<TextStream> append(const QString &path);
+    ~TextStream();
+    TextStream(const TextStream &) = delete;
+    TextStream &operator=(const TextStream &) = delete;
 
     void Write(const QByteArray &text);
     void WriteLine(const QByteArray &text);
     void WriteBlankLines(int lines);
-    /** Hands everything written so far to the file system. */
+    /** Makes everything written so far a lasting part of the file. */
     void flush();
     void Close();
     /** Bytes written so far: where the next write lands. */
-    qint64 size() const { return m_file.pos(); }
+    qint64 size() const { return m_size; }
     /** Cuts the file back to its first `size` bytes, on disk at once; later writes follow them. */
     void truncate(qint64 size);
 
-    bool isOpen() const { return m_file.isOpen(); }
-    QString path() const { return m_file.fileName(); }
+    bool isOpen() const { return m_fd >= 0; }
+    QString path() const { return m_path; }
+    /** True while the file written is still the one at path(), not deleted or replaced. */
+    bool inPlace() const;
 
 private:
-    explicit TextStream(const QString &path) : m_file(path) {}
-    [[noreturn]] void fail(const QString &what) const;
+    explicit TextStream(const QString &path) : m_path(path) {}
+    [[noreturn]] void fail(const QString &what, const QString &reason) const;
+    void takeBack();
+    /** Why the file written is no longer the one at path(); empty while it is. */
+    QString displacement() const;
 
-    QFile m_file;
+    QString m_path;
+    int m_fd = -1;
+    qint64 m_size = 0;   // bytes in the file
+    qint64 m_kept = 0;   // bytes up to the last flush()
 };

@@ -34,9 +34,8 @@ void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
     Form2 *form = Form2::instance();
     form->PicBox->setLoadingText(QString());
     if (!picture) {
-        // The previous preview stays; the box says nothing more.
         PreviewStatus::instance()->setFailed();
-        Platform::instance().messageBox(QStringLiteral("Error loading image"));
+        Platform::instance().messageBox(QStringLiteral("Error loading image\n") + QFileInfo(PreviewStatus::instance()->path()).fileName());
         return;
     }
 

@@ -158,4 +158,6 @@ void State2::finish()
     }
     md->StartStateFour();
     Form2::instance()->showStatus(StatusTexts::finished(added, m_count, page));
+    if (!SlideShowReady())
+        Form2::instance()->withdrawView(); // no page to view
 }

@@ -36,8 +36,8 @@ public:
      * not a folder); the chosen folder's path, or empty text when cancelled.
      */
     virtual QString browseForFolder(const QString &prompt, const QString &startFolder) = 0;
-    /** Opens a document with the program associated with its type; the result is not examined. */
-    virtual void openDocument(const QString &path) = 0;
+    /** Opens a document with the program associated with its type; false when no program took it. */
+    virtual bool openDocument(const QString &path) = 0;
     /** Ends the program at once. */
     virtual void endProgram() = 0;
 

@@ -64,9 +64,9 @@ QString QtPlatform::browseForFolder(const QString &prompt, const QString &startF
     return folder;
 }
 
-void QtPlatform::openDocument(const QString &path)
+bool QtPlatform::openDocument(const QString &path)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void QtPlatform::endProgram()

@@ -32,9 +32,10 @@ QString ScriptedPlatform::browseForFolder(const QString &prompt, const QString &
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 
-void ScriptedPlatform::openDocument(const QString &path)
+bool ScriptedPlatform::openDocument(const QString &path)
 {
     openedDocuments.append(path);
+    return documentsOpen;
 }
 
 void ScriptedPlatform::endProgram()

@@ -22,7 +22,7 @@ public:
     void messageBox(const QString &text) override;
     int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
     QString browseForFolder(const QString &prompt, const QString &startFolder) override;
-    void openDocument(const QString &path) override;
+    bool openDocument(const QString &path) override;
     void endProgram() override;
 
     QString tempFolder() const override;
@@ -42,6 +42,7 @@ public:
     QHash<QString, RegistryValue> registry;     // key "keyName|valueName"
     QSet<QString> existingFiles;
     bool programsStart = true;
+    bool documentsOpen = true;                  // false: no program can open a page
     QString tempFolderAnswer = QStringLiteral("/tmp/");
     /** Runs while a message box is "open", before it is closed. */
     std::function<void(const QString &)> onMessage;

@@ -6,6 +6,7 @@
 #include "document/decobj2.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
+#include "imaging/previewstatus.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
@@ -15,11 +16,13 @@
 #include "ui/form1.h"
 #include "ui/frmabout.h"
 #include "ui/picturebox.h"
+#include "ui/pressgate.h"
 #include "ui/statustexts.h"
 #include "ui/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
@@ -31,6 +34,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStatusBar>
+
+#include <limits>
 
 namespace {
 QPointer<Form2> s_instance;
@@ -101,6 +106,7 @@ void Form2::buildControls()
     lblSlideShowName->setText(QStringLiteral("Slide Show Name:"));
     txtSlideShowName = Controls::place<QLineEdit>(inner, "txtSlideShowName", Twips::rect(1800, 480, 3615, 375));
     txtSlideShowName->setText(QStringLiteral("My Slide Show"));
+    txtSlideShowName->setMaxLength(std::numeric_limits<int>::max()); // never cut what is typed or pasted
 
     PicBox = Controls::place<PictureBox>(inner, "PicBox", Twips::rect(1800, 960, 3615, 3375));
     PicBox->setBackColor(QColor(192, 192, 192));
@@ -113,6 +119,7 @@ void Form2::buildControls()
     Label1->setText(QStringLiteral("Caption"));
     Label1->setFont(Fonts::arial());
     txtCaption = Controls::place<QLineEdit>(inner, "txtCaption", Twips::rect(1800, 4800, 3615, 375));
+    txtCaption->setMaxLength(std::numeric_limits<int>::max());
 
     pichidden = Controls::place<PictureBox>(inner, "pichidden", Twips::rect(1680, 4920, 3495, 1815));
     pichidden->setAutoSize(true);
@@ -176,6 +183,14 @@ void Form2::buildControls()
         }
     });
 
+    m_pressGate = new PressGate(this);
+    m_pressGate->watch(Next, false);
+    m_pressGate->watch(Command4, true);
+    m_pressGate->watch(txtCaption, true);
+    connect(PreviewStatus::instance(), &PreviewStatus::loading, this, &Form2::imageLoading);
+    connect(PreviewStatus::instance(), &PreviewStatus::painted, this, &Form2::imageShown);
+    connect(PreviewStatus::instance(), &PreviewStatus::failed, this, &Form2::imageFailed);
+
     connect(btnView, &QPushButton::clicked, this, &Form2::btnView_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
     connect(Next, &QPushButton::clicked, this, &Form2::Next_Click);
@@ -226,10 +241,47 @@ void Form2::buildMenus()
 
 void Form2::btnView_Click()
 {
-    General::runHandler([] {
-        Platform::instance().openDocument(objMediator->GetTgtFolder() + QLatin1Char('/')
-                                          + QLatin1String(SlideShowFileName));
-    });
+    // The page this batch wrote, wherever the dialog's folders point now.
+    General::runHandler([this] { openPage(SlideShowPath()); });
+}
+
+void Form2::openPage(const QString &path)
+{
+    if (!Platform::instance().openDocument(path))
+        Platform::instance().messageBox(QStringLiteral("No program could be found to open the page \"%1\".")
+                                            .arg(QDir::toNativeSeparators(path)));
+}
+
+bool Form2::showsBatch() const
+{
+    return !Next->isHidden() && Next->isEnabled();
+}
+
+void Form2::imageLoading()
+{
+    m_pressGate->imageLoading();
+    if (showsBatch())
+        Command4->setEnabled(true);
+}
+
+void Form2::imageShown()
+{
+    PicBox->repaint(); // on the screen before the moment is taken
+    m_pressGate->imageShown();
+}
+
+void Form2::withdrawView()
+{
+    btnView->setVisible(false);
+    btnView->setEnabled(false);
+}
+
+void Form2::imageFailed()
+{
+    // Nothing of another image may stand for it, and what was not seen cannot be added.
+    PicBox->clearPicture();
+    Command4->setEnabled(false);
+    m_pressGate->imageShown();
 }
 
 void Form2::Command4_Click()
@@ -326,9 +378,7 @@ void Form2::mnuAbout_Click()
 
 void Form2::mnuUserGuide_Click()
 {
-    General::runHandler([] {
-        Platform::instance().openDocument(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm"));
-    });
+    General::runHandler([this] { openPage(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm")); });
 }
 
 void Form2::showPhotoFullScreen()

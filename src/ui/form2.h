@@ -11,6 +11,7 @@
 class Cmd2;
 class FullScreenPreview;
 class PictureBox;
+class PressGate;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -83,6 +84,14 @@ public:
     /** Shows the photo on show full screen (double-click on the preview, F11); F11 again returns. */
     void showPhotoFullScreen();
     FullScreenPreview *fullScreenPreview() const { return m_fullScreen; }
+    /** True while a batch shows its images: "Skip" is there and enabled. */
+    bool showsBatch() const;
+    /** The preview reports each image: on its way, on the screen, or not loadable. */
+    void imageLoading();
+    void imageShown();
+    void imageFailed();
+    /** Takes "View SlideShow" away when the batch's page could not be completed. */
+    void withdrawView();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -109,4 +118,7 @@ private:
     bool m_fitted = false;
     static void stopBatch();
     static void endProgram();
+    void openPage(const QString &path);
+
+    PressGate *m_pressGate = nullptr;
 };

@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: MIT
+// A batch keeps the folders it started with, takes folders exactly as chosen,
+// adds only what the user saw, and tells every failure with its true reason.
+#include "testsupport.h"
+
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/picturebox.h"
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+namespace {
+QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
+{
+    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
+        + "] = '" + caption + "' ;\r\n";
+}
+
+bool isPlainFile(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+/** A mouse event as the window system delivers it, made at a time of the monotonic clock. */
+void mouse(QWidget *widget, QEvent::Type type, qint64 at)
+{
+    const QPoint middle = widget->rect().center();
+    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
+    QMouseEvent event(type, middle, widget->mapToGlobal(middle), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    event.setTimestamp(quint64(at));
+    QApplication::sendEvent(widget, &event);
+}
+}
+
+class TestIntegrity : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> p;
+    bool m_mounted = false;
+
+private slots:
+    void init() { p = std::make_unique<TestProgram>(); }
+    void cleanup()
+    {
+        if (m_mounted)
+            ::umount2(QFile::encodeName(p->target()).constData(), MNT_DETACH);
+        m_mounted = false;
+        p.reset();
+    }
+
+    // Folders chosen in the Images window during a batch are for the next Start only.
+    void theBatchOwnsItsFolders_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("thenStart"); // false: the window is cancelled
+        QTest::newRow("another target, cancelled") << "btnTarget" << false;
+        QTest::newRow("another source, cancelled") << "btnSource" << false;
+        QTest::newRow("another target, next batch") << "btnTarget" << true;
+    }
+
+    void theBatchOwnsItsFolders()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, thenStart);
+        const QString other = p->source(QStringLiteral("other"));
+        QVERIFY(QDir().mkdir(other));
+        writeImage(p->source(QStringLiteral("a.bmp")));
+        writeImage(p->source(QStringLiteral("b.bmp")), QSize(20, 20), Qt::green);
+        writeFile(other + QStringLiteral("/b.bmp"), "someone else's");
+        p->startBatch();
+        p->add();
+        p->form()->mnuOpen->trigger();
+        p->platform().folderAnswers.enqueue(other);
+        QTest::mouseClick(p->dialog()->findChild<QPushButton *>(button), Qt::LeftButton);
+        QTest::mouseClick(p->dialog()->Command2, Qt::LeftButton);
+        QCOMPARE(p->form()->PicBox->drawing().pixel(116, 116), QColor(Qt::green).rgb()); // still on show
+        p->add();
+
+        QCOMPARE(readFile(other + QStringLiteral("/b.bmp")), QByteArray("someone else's"));
+        QCOMPARE(readFile(p->target(QStringLiteral("b.bmp"))), readFile(p->source(QStringLiteral("b.bmp"))));
+        QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "") + entry(2, "b.bmp", "") + pageEnd("a.bmp", "My Slide Show"));
+        QTest::mouseClick(p->form()->btnView, Qt::LeftButton);
+        QCOMPARE(p->platform().openedDocuments, QStringList{p->target(QStringLiteral("SlideShow.htm"))});
+        if (thenStart) {
+            p->form()->mnuOpen->trigger();
+            p->start();
+            QVERIFY(QFile::exists(other + QStringLiteral("/SlideShow.htm")));
+        }
+    }
+
+    // Paths from the folder browser are used byte for byte, up to a NUL; a cancelled browser changes nothing.
+    void foldersAreTakenExactly_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("after"); // what the browser's buffer holds after the path
+        QTest::newRow("trailing space") << "photos " << QString();
+        QTest::newRow("trailing no-break space") << "photos\u00a0" << QString();
+        QTest::newRow("trailing ideographic space") << "photos\u3000" << QString();
+        QTest::newRow("padding after a NUL") << "photos " << QStringLiteral("\u0000   ");
+    }
+
+    void foldersAreTakenExactly()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, after);
+        const QString exact = p->source(name);
+        QVERIFY(QDir().mkdir(exact) && QDir().mkdir(p->source(QStringLiteral("photos"))));
+        writeFile(p->source(QStringLiteral("photos/SlideShow.htm")), "the other folder's show");
+        writeImage(exact + QStringLiteral("/a.bmp"));
+        p->chooseFolders(exact + after);
+        QTest::mouseClick(p->dialog()->btnTarget, Qt::LeftButton); // cancelled: the target stays
+        QCOMPARE(p->dialog()->txtTgtFolder->text(), exact);
+        p->start();
+        p->add();
+        QCOMPARE(readFile(p->source(QStringLiteral("photos/SlideShow.htm"))), QByteArray("the other folder's show"));
+        QCOMPARE(readFile(exact + QStringLiteral("/SlideShow.htm")),
+                 "<head>\r\n" + entry(1, "a.bmp", "") + pageEnd("a.bmp", "My Slide Show"));
+    }
+
+    // "Add to SlideShow" and "Skip" act on the image the user saw; captions are never cut.
+    void addWhatYouSee_data()
+    {
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QByteArray>("added"); // first letters of the files added, in order
+        QTest::addColumn<QString>("onShow");
+        QTest::newRow("Enter held down") << "held enter" << QByteArray("a") << "b.bmp";
+        QTest::newRow("double-click on Add") << "double add" << QByteArray("a") << "b.bmp";
+        QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
+        QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
+        QTest::newRow("click made after it was painted") << "late" << QByteArray("a") << "b.bmp";
+        QTest::newRow("image that failed to load") << "failed" << QByteArray("c") << "";
+        QTest::newRow("caption of 100,000 characters") << "long caption" << QByteArray("a") << "b.bmp";
+    }
+
+    void addWhatYouSee()
+    {
+        QFETCH(QString, press);
+        QFETCH(QByteArray, added);
+        QFETCH(QString, onShow);
+        writeImage(p->source(QStringLiteral("a.bmp")));
+        writeImage(p->source(QStringLiteral("b.bmp")));
+        writeImage(p->source(QStringLiteral("c.bmp")));
+        if (press == QLatin1String("failed"))
+            writeFile(p->source(QStringLiteral("a.bmp")), "not a picture");
+        p->startBatch();
+        QPushButton *add = p->form()->Command4;
+        const qint64 t = QDeadlineTimer::current().deadline();
+        QByteArray caption;
+        if (press == QLatin1String("held enter")) {
+            QTest::keyClick(p->form()->txtCaption, Qt::Key_Return);
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(p->form()->txtCaption, &repeat);
+        } else if (press.startsWith(QLatin1String("double"))) {
+            QPushButton *button = press == QLatin1String("double add") ? add : p->form()->Next;
+            mouse(button, QEvent::MouseButtonPress, t);
+            mouse(button, QEvent::MouseButtonRelease, t + 60);
+            mouse(button, QEvent::MouseButtonPress, t + 150);
+            mouse(button, QEvent::MouseButtonDblClick, t + 150);
+            mouse(button, QEvent::MouseButtonRelease, t + 210);
+        } else if (press == QLatin1String("early") || press == QLatin1String("late")) {
+            const qint64 at = press == QLatin1String("early") ? t - 500 : t;
+            mouse(add, QEvent::MouseButtonPress, at);
+            mouse(add, QEvent::MouseButtonRelease, at + 60);
+        } else if (press == QLatin1String("failed")) {
+            QCOMPARE(p->messages(), QStringList{QStringLiteral("Error loading image\na.bmp")});
+            QVERIFY(!add->isEnabled());
+            p->add();
+            QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
+            p->skip();
+            p->skip();
+            p->add();
+        } else if (press == QLatin1String("long caption")) {
+            caption = QByteArray(99'999, 'x') + '!';
+            p->form()->txtCaption->insert(QString::fromLatin1(caption)); // as a paste does
+            QTest::mouseClick(add, Qt::LeftButton);
+        }
+        QByteArray expected = "<head>\r\n";
+        for (int i = 0; i < added.size(); ++i)
+            expected += entry(i + 1, added.mid(i, 1) + ".bmp", caption);
+        QCOMPARE(p->page().left(expected.size()), expected);
+        QVERIFY(!p->page().contains("Picture[" + QByteArray::number(added.size() + 1) + "]"));
+        if (!onShow.isEmpty())
+            QCOMPARE(p->shown(), onShow);
+    }
+
+    // Every failure is told with the system's reason; the page holds exactly the slides reported as added.
+    void failuresAreToldTruly_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message"); // a part of the one message expected besides the last image's
+        QTest::newRow("copy meets a full disk") << "full copy" << "No space left on device";
+        QTest::newRow("copy's last write meets a full disk") << "nearly fits" << "No space left on device";
+        QTest::newRow("entry meets a full disk") << "full page" << "No space left on device";
+        QTest::newRow("target deleted mid-batch") << "deleted" << "No such file or directory";
+        QTest::newRow("253-byte name copied twice") << "long name" << "";
+        QTest::newRow("page is a link to a file elsewhere") << "page link" << "";
+        QTest::newRow("image is a link to a file elsewhere") << "image link" << "";
+        QTest::newRow("image is a link to the photo itself") << "self link" << "";
+        QTest::newRow("page is a pipe") << "page pipe" << "";
+        QTest::newRow("nothing can open a page") << "no browser" << "";
+    }
+
+    void failuresAreToldTruly()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        QString photos = p->source();
+        const QString elsewhere = p->source(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkdir(elsewhere));
+        writeFile(elsewhere + QStringLiteral("/keep"), "keep me");
+        QByteArray b = "b.bmp";
+        QSize bSize(20, 20);
+        QByteArray bCaption = "two";
+        const bool full = fault.startsWith(QLatin1String("full")) || fault == QLatin1String("nearly fits");
+        if (full) {
+            if (::mount("fotoweave-test", QFile::encodeName(p->target()).constData(), "tmpfs", 0, "size=64k") != 0)
+                QSKIP(qPrintable(QStringLiteral("a small tmpfs cannot be mounted here: %1").arg(strerror(errno))));
+            m_mounted = true;
+            if (fault == QLatin1String("full page")) {
+                photos = p->target(); // no copies: only the page grows
+                bCaption = QByteArray(20'000, 'c');
+            } else {
+                bSize = fault == QLatin1String("full copy") ? QSize(300, 300) : QSize(150, 140); // 63 kB: nearly fits
+            }
+        } else if (fault == QLatin1String("long name")) {
+            b = QByteArray(249, 'n') + ".bmp";
+            writeFile(p->target(QString::fromLatin1(b)), "an older copy");
+        } else if (fault == QLatin1String("page link") || fault == QLatin1String("image link")) {
+            QVERIFY(QFile::link(elsewhere + QStringLiteral("/keep"),
+                                p->target(fault == QLatin1String("page link") ? QStringLiteral("SlideShow.htm") : QStringLiteral("b.bmp"))));
+        } else if (fault == QLatin1String("self link")) {
+            QVERIFY(QFile::link(p->source(QStringLiteral("b.bmp")), p->target(QStringLiteral("b.bmp"))));
+        } else if (fault == QLatin1String("page pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(p->target(QStringLiteral("SlideShow.htm"))).constData(), 0644), 0);
+        } else if (fault == QLatin1String("no browser")) {
+            p->platform().documentsOpen = false;
+        }
+        writeImage(photos + QStringLiteral("/a.bmp"));
+        writeImage(photos + QLatin1Char('/') + QString::fromLatin1(b), bSize, Qt::green);
+
+        p->chooseFolders(photos, p->target());
+        p->platform().questionAnswers.enqueue(QStringLiteral("Replace"));
+        p->start(); // a pipe is neither opened nor read, so nothing waits for it
+        if (fault.startsWith(QLatin1String("page")))
+            QVERIFY(p->platform().questions.value(0).contains(fault == QLatin1String("page pipe") ? "not an ordinary file" : "not a slide show"));
+        p->add(QStringLiteral("one"));
+        const bool bAdded = !full && fault != QLatin1String("deleted");
+        if (fault == QLatin1String("deleted"))
+            QVERIFY(QDir(p->target()).removeRecursively());
+        const QString filler = p->target(QStringLiteral("filler"));
+        if (fault == QLatin1String("full page")) {
+            QFile fill(filler);
+            QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (fill.write(QByteArray(512, 'f')) == 512) {
+            }
+        }
+        if (fault != QLatin1String("deleted")) {
+            p->form()->txtCaption->setText(QString::fromLatin1(bCaption));
+            QTest::mouseClick(p->form()->Command4, Qt::LeftButton);
+        }
+        if (!bAdded && fault != QLatin1String("deleted")) {
+            QCOMPARE(p->shown(), QString::fromLatin1(b)); // still on show
+            QFile::remove(filler);
+        }
+        p->skip();
+
+        QCOMPARE(p->messages().count(QStringLiteral("Last image reached.\n%1 of 2 added to %2")
+                                .arg(bAdded ? 2 : 1).arg(p->target(QStringLiteral("SlideShow.htm")))),
+                 1);
+        QTest::mouseClick(p->form()->btnView, Qt::LeftButton);
+        p->form()->mnuUserGuide->trigger();
+        const QStringList told = p->messages().filter(QRegularExpression(QStringLiteral("^(?!Last image reached)")));
+        QStringList expected;
+        if (fault == QLatin1String("no browser"))
+            expected << QStringLiteral("No program could be found to open the page \"%1\".").arg(p->target(QStringLiteral("SlideShow.htm")))
+                     << QStringLiteral("No program could be found to open the page \"%1/UsersGuide.htm\".").arg(p->programFolder());
+        if (!message.isEmpty()) {
+            QCOMPARE(told.size(), 1);
+            QVERIFY2(told[0].contains(message) && !told[0].contains(QStringLiteral("Unknown error")), qPrintable(told[0]));
+        } else {
+            QCOMPARE(told, expected);
+        }
+        if (fault == QLatin1String("deleted")) {
+            QVERIFY(!p->form()->btnView->isVisible()); // no page to view
+            return;
+        }
+
+        QByteArray page = "<head>\r\n" + entry(1, "a.bmp", "one");
+        if (bAdded)
+            page += entry(2, b, bCaption);
+        QCOMPARE(p->page(), page + pageEnd("a.bmp", "My Slide Show"));
+        QVERIFY(isPlainFile(p->target(QStringLiteral("SlideShow.htm"))));
+        const QString copy = p->target(QString::fromLatin1(b));
+        QCOMPARE(isPlainFile(copy), bAdded || photos == p->target());
+        if (bAdded)
+            QCOMPARE(readFile(copy), readFile(p->source(QString::fromLatin1(b))));
+        QCOMPARE(readFile(elsewhere + QStringLiteral("/keep")), QByteArray("keep me"));
+        QCOMPARE(QDir(p->target()).entryList({QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
+};
+
+QTEST_MAIN(TestIntegrity)
+#include "tst_integrity.moc"
