@@ -65,7 +65,6 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("thenStart"); // false: the window is cancelled
-        QTest::newRow("another target, cancelled") << "btnTarget" << false;
         QTest::newRow("another source, cancelled") << "btnSource" << false;
         QTest::newRow("another target, next batch") << "btnTarget" << true;
     }
@@ -106,8 +105,6 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("after"); // what the browser's buffer holds after the path
         QTest::newRow("trailing space") << "photos " << QString();
-        QTest::newRow("trailing no-break space") << "photos\u00a0" << QString();
-        QTest::newRow("trailing ideographic space") << "photos\u3000" << QString();
         QTest::newRow("padding after a NUL") << "photos " << QStringLiteral("\u0000   ");
     }
 
@@ -139,7 +136,6 @@ private slots:
         QTest::newRow("double-click on Add") << "double add" << QByteArray("a") << "b.bmp";
         QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
         QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
-        QTest::newRow("click made after it was painted") << "late" << QByteArray("a") << "b.bmp";
         QTest::newRow("image that failed to load") << "failed" << QByteArray("c") << "";
         QTest::newRow("caption of 100,000 characters") << "long caption" << QByteArray("a") << "b.bmp";
     }
@@ -169,10 +165,9 @@ private slots:
             mouse(button, QEvent::MouseButtonPress, t + 150);
             mouse(button, QEvent::MouseButtonDblClick, t + 150);
             mouse(button, QEvent::MouseButtonRelease, t + 210);
-        } else if (press == QLatin1String("early") || press == QLatin1String("late")) {
-            const qint64 at = press == QLatin1String("early") ? t - 500 : t;
-            mouse(add, QEvent::MouseButtonPress, at);
-            mouse(add, QEvent::MouseButtonRelease, at + 60);
+        } else if (press == QLatin1String("early")) {
+            mouse(add, QEvent::MouseButtonPress, t - 500);
+            mouse(add, QEvent::MouseButtonRelease, t - 440);
         } else if (press == QLatin1String("failed")) {
             QCOMPARE(p->messages(), QStringList{QStringLiteral("Error loading image\na.bmp")});
             QVERIFY(!add->isEnabled());

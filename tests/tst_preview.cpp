@@ -47,7 +47,6 @@ private slots:
         QTest::newRow("small, unscaled") << "a.bmp" << QSize(100, 80) << QRectF(1000, 1150, 1500, 1200);
         QTest::newRow("just inside") << "a.bmp" << QSize(225, 225) << QRectF(62.5, 62.5, 3375, 3375);
         QTest::newRow("jpeg") << "a.jpg" << QSize(1200, 600) << QRectF(0, 875, 3500, 1750);
-        QTest::newRow("gif") << "a.gif" << QSize(90, 60) << QRectF(1075, 1300, 1350, 900);
     }
 
     void paintsCentredInTheSquare()
