@@ -28,21 +28,34 @@
 #include <unistd.h>
 
 namespace {
-/** A small progressive JPEG whose last scan is repeated: each copy is more work and nothing more to see. */
-QByteArray repeatedScans(int copies)
+QByteArray grayJpeg(bool progressive)
 {
     QImage image(QSize(16, 16), QImage::Format_RGB32);
     image.fill(Qt::gray);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
+    writer.setProgressiveScanWrite(progressive);
     writer.write(image);
-    const QByteArray jpeg = buffer.data();
+    return buffer.data();
+}
+
+/** A small progressive JPEG whose last scan is repeated: each copy is more work and nothing more to see. */
+QByteArray repeatedScans(int copies)
+{
+    const QByteArray jpeg = grayJpeg(true);
     // The last scan runs from its SOS marker to the EOI marker at the end.
     const qsizetype lastScan = jpeg.lastIndexOf(QByteArray("\xFF\xDA", 2));
     const qsizetype end = jpeg.lastIndexOf(QByteArray("\xFF\xD9", 2));
     return jpeg.left(end) + jpeg.mid(lastScan, end - lastScan).repeated(copies) + jpeg.mid(end);
+}
+
+/** A baseline JPEG whose frame header claims 20000 x 15000 pixels (300 MP); its data runs out at once. */
+QByteArray hugeBaseline()
+{
+    QByteArray jpeg = grayJpeg(false);
+    jpeg.replace(jpeg.indexOf(QByteArray("\xFF\xC0", 2)) + 5, 4, QByteArray("\x3A\x98\x4E\x20", 4));
+    return jpeg.left(jpeg.indexOf(QByteArray("\xFF\xDA", 2)) + 20);
 }
 }
 
@@ -118,6 +131,8 @@ private slots:
         // Repeating a scan is allowed; hundreds of repeats are a scan bomb.
         QTest::newRow("progressive, 20 scans") << QByteArray("jpeg") << 20 << QStringList();
         QTest::newRow("scan bomb, 300 scans") << QByteArray("jpeg") << 300 << QStringList{"Error loading image\na.jpg"};
+        // A reduced decode keeps a 300-megapixel baseline photo cheap: it is shown.
+        QTest::newRow("baseline 20000 x 15000") << QByteArray("huge") << 0 << QStringList();
         // Neither is listed: one could never be opened, the other not by its name.
         QTest::newRow("FIFO named a.jpg") << QByteArray("fifo") << 0 << QStringList();
         QTest::newRow("Latin-1 name caf\\xe9.jpg") << QByteArray("latin1") << 0 << QStringList();
@@ -138,15 +153,16 @@ private slots:
             QVERIFY(fd >= 0);
             ::close(fd);
         } else {
-            writeFile(photo("a.jpg"), repeatedScans(scans));
+            writeFile(photo("a.jpg"), kind == "huge" ? hugeBaseline() : repeatedScans(scans));
         }
         writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
         startBatch();
         QVERIFY(waitForPreview());
         QCOMPARE(m_program->platform().messages, messages);
-        QCOMPARE(m_program->dialog()->List1->count(), kind == "jpeg" ? 2 : 1);
-        QCOMPARE(m_program->dialog()->List1->item(0)->text(), QLatin1String(kind == "jpeg" ? "a.jpg" : "b.bmp"));
-        if (kind == "jpeg") {
+        const bool listed = kind == "jpeg" || kind == "huge";
+        QCOMPARE(m_program->dialog()->List1->count(), listed ? 2 : 1);
+        QCOMPARE(m_program->dialog()->List1->item(0)->text(), QLatin1String(listed ? "a.jpg" : "b.bmp"));
+        if (listed) {
             QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
             QVERIFY(waitForPreview());
         }
