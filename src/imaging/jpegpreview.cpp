@@ -124,7 +124,7 @@ int JpegPreview::exifOrientation(const QByteArray &app1)
     else if (std::memcmp(tiff, "II", 2) != 0)
         return 1;
     const quint32 ifd = readNumber(tiff + 4, 4, bigEndian);
-    if (ifd + 2 > size)
+    if (qint64(ifd) + 2 > size) // in 64 bits: an offset near 4 GiB must not wrap round
         return 1;
     const quint32 entries = readNumber(tiff + ifd, 2, bigEndian);
     for (quint32 i = 0; i < entries; ++i) {
