@@ -35,7 +35,11 @@ async function withPage(url, options, body) {
   const page = await context.newPage();
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   page.on('pageerror', (error) => errors.push(String(error)));
-  page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()}`));
+  // A load the page itself abandons (the first picture replaced by a linked slide) is no fault.
+  page.on('requestfailed', (request) => {
+    const reason = request.failure()?.errorText ?? '';
+    if (!reason.includes('ERR_ABORTED')) errors.push(`request failed: ${request.url()} (${reason})`);
+  });
   page.on('request', (request) => loaded.push(decodeURIComponent(request.url())));
   await page.goto(url, { waitUntil: 'load' });
   try {
