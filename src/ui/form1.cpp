@@ -3,7 +3,6 @@
 
 #include "commands/cmd1.h"
 #include "core/general.h"
-#include "core/imagefolder.h"
 #include "document/documenterror.h"
 #include "document/imagecopy.h"
 #include "document/opendocument.h"
@@ -102,16 +101,10 @@ void Form1::showEvent(QShowEvent *event)
 }
 
 namespace {
-/** Runs one way of choosing the source; a folder that cannot be listed is reported. */
+/** Runs one way of choosing the source. The listing's failures arrive with the listing. */
 void chooseSource(const std::function<void()> &choice)
 {
-    General::runHandler([&choice] {
-        try {
-            choice();
-        } catch (const FolderError &e) {
-            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-        }
-    });
+    General::runHandler(choice);
     Form1::instance()->Command1->setFocus(); // folders chosen: Enter starts
 }
 }
