@@ -9,6 +9,7 @@
 #include "imaging/previewstatus.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/picturebox.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -103,9 +104,17 @@ void TestProgram::skip()
     QVERIFY(waitForPreview());
 }
 
-QByteArray TestProgram::page() const { return readFile(target(QStringLiteral("SlideShow.htm"))); }
+QByteArray TestProgram::page() const { return readFile(pagePath()); }
 
 QString TestProgram::shown() const { return QFileInfo(objMediator->GetSourceFile()).fileName(); }
+
+QRgb TestProgram::centre() const { return form()->PicBox->drawing().pixel(116, 116); }
+
+QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
+{
+    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
+        + "] = '" + caption + "' ;\r\n";
+}
 
 QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name)
 {

@@ -36,7 +36,8 @@ public:
     QString source(const QString &name = QString()) const { return name.isEmpty() ? m_source.path() : m_source.filePath(name); }
     /** An empty folder to be the target; with a name, that file's path in it. */
     QString target(const QString &name = QString()) const { return name.isEmpty() ? m_target.path() : m_target.filePath(name); }
-    /** The bytes of SlideShow.htm in target(). */
+    /** The path and the bytes of SlideShow.htm in target(). */
+    QString pagePath() const { return target(QStringLiteral("SlideShow.htm")); }
     QByteArray page() const;
     /** The main window. */
     Form2 *form() const;
@@ -57,6 +58,8 @@ public:
     void skip();
     /** The file name of the image on show. */
     QString shown() const;
+    /** The colour at the centre of the preview box. */
+    QRgb centre() const;
 
 private:
     QTemporaryDir m_programDir, m_source, m_target;
@@ -70,6 +73,8 @@ private:
  */
 bool waitForPreview(int timeoutMs = 20000);
 
+/** One slide's entry as the page holds it, caption as written there. */
+QByteArray entry(int n, const QByteArray &file, const QByteArray &caption);
 /** What a page holds after its entries, with the templates above: first picture and name as written there. */
 QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name);
 /** A file's bytes; empty when it cannot be read. */
