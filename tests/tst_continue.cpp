@@ -18,14 +18,11 @@
 namespace {
 const QByteArray Head = "<head>\r\n";
 
-QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
-{
-    return "\r\n\r\nPicture[" + QByteArray::number(n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray::number(n)
-        + "] = '" + caption + "' ;\r\n";
-}
-
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
 const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
+
+/** A page in the target, what Continue keeps of it, the photos beside it, its name, and the page after adding c.jpg. */
+struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; };
 }
 
 class TestContinue : public QObject
@@ -34,7 +31,6 @@ class TestContinue : public QObject
 
     std::unique_ptr<TestProgram> p;
 
-    QString pagePath() const { return p->target(QStringLiteral("SlideShow.htm")); }
     bool targetHoldsOnly(const QStringList &files) const
     {
         return QDir(p->target()).entryList(QDir::Files | QDir::Hidden) == files;
@@ -47,58 +43,51 @@ private slots:
     // The source holds the show's photos and c.jpg; only c.jpg is new.
     void continuingAShow_data()
     {
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<QByteArray>("kept");
-        QTest::addColumn<QStringList>("photos");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("continued");
+        QTest::addColumn<Show>("show");
 
         const QByteArray two = Head + entry(1, "a.jpg", "Red") + entry(2, "b.jpg", "It\\'s \\x3C3");
         const QStringList abc{"a.jpg", "b.jpg", "c.jpg"};
         const QByteArray three = two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "My Slide Show");
-        QTest::newRow("finished") << two + pageEnd("a.jpg", "Tom &amp; Jerry") << two << abc << "Tom & Jerry"
-                                  << two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry");
-        QTest::newRow("unfinished after a kill") << two << two << abc << "My Slide Show" << three;
-        QTest::newRow("cut short while completing") << two + "<midd" << two << abc << "My Slide Show" << three;
+        QTest::newRow("finished") << Show{two + pageEnd("a.jpg", "Tom &amp; Jerry"), two, abc, "Tom & Jerry",
+                                          two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry")};
+        QTest::newRow("unfinished after a kill") << Show{two, two, abc, "My Slide Show", three};
+        QTest::newRow("cut short while completing") << Show{two + "<midd", two, abc, "My Slide Show", three};
         const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
-        QTest::newRow("escaped captions and names")
-            << escaped << escaped << QStringList{"Tom's #1.jpg", "c.jpg"} << "My Slide Show"
-            << escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show");
+        QTest::newRow("escaped captions and names") << Show{escaped, escaped, {"Tom's #1.jpg", "c.jpg"}, "My Slide Show",
+                                                            escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show")};
         const QByteArray older = "<html><script>var Picture = [], Caption = [];\r\n" + entry(1, "a.jpg", "Old one");
         QTest::newRow("a head from other templates")
-            << older + "</script><table><tr>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' "
-                       "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
-                       "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n"
-            << older << QStringList{"a.jpg", "c.jpg"} << "Old" << older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old");
+            << Show{older + "</script><table><tr>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' "
+                            "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
+                            "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n",
+                    older, {"a.jpg", "c.jpg"}, "Old", older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old")};
         const QByteArray web = Head + entry(1, "a.jpg", "Red") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
-        QTest::newRow("web-sized, with thumbnails") << web + pageEnd("a.jpg", "Web") << web << QStringList{"a.jpg", "c.jpg"} << "Web" << web + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Web");
-        QTest::newRow("no slides yet") << Head + pageEnd("", "Empty") << Head << QStringList{"c.jpg"} << "Empty" << Head + entry(1, "c.jpg", "new") + pageEnd("c.jpg", "Empty");
+        QTest::newRow("web-sized, with thumbnails")
+            << Show{web + pageEnd("a.jpg", "Web"), web, {"a.jpg", "c.jpg"}, "Web", web + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Web")};
+        QTest::newRow("no slides yet")
+            << Show{Head + pageEnd("", "Empty"), Head, {"c.jpg"}, "Empty", Head + entry(1, "c.jpg", "new") + pageEnd("c.jpg", "Empty")};
     }
 
     void continuingAShow()
     {
-        QFETCH(QByteArray, page);
-        QFETCH(QByteArray, kept);
-        QFETCH(QStringList, photos);
-        QFETCH(QString, name);
-        QFETCH(QByteArray, continued);
-        for (const QString &photo : photos)
+        QFETCH(Show, show);
+        for (const QString &photo : show.photos)
             writeImage(p->source(photo));
-        writeFile(pagePath(), page);
+        writeFile(p->pagePath(), show.page);
 
         p->chooseFolders(p->source(), p->target());
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
         p->start();
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
-        QCOMPARE(p->page(), kept); // rewritten without its closing part, nothing else
+        QCOMPARE(p->page(), show.kept); // rewritten without its closing part, nothing else
         QCOMPARE(p->dialog()->List1->count(), 1);
         QCOMPARE(p->shown(), QStringLiteral("c.jpg"));
-        QCOMPARE(p->form()->txtSlideShowName->text(), name);
+        QCOMPARE(p->form()->txtSlideShowName->text(), show.name);
 
         p->add(QStringLiteral("new"));
         QCOMPARE(p->messages().size(), 1);
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
-        QCOMPARE(p->page(), continued);
+        QCOMPARE(p->page(), show.continued);
         QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
     }
 
@@ -106,29 +95,28 @@ private slots:
     {
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<QString>("answer"); // empty: the question is closed
-        QTest::addColumn<QStringList>("choices");
-        QTest::addColumn<QString>("told");
+        QTest::addColumn<QString>("told");   // the reason given; ours can also be continued
 
         const QByteArray finished = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
-        QTest::newRow("ours, replaced") << finished << "Replace" << ContinueReplaceCancel << "\"Show\" with 1 slide.";
-        QTest::newRow("ours, cancelled") << finished << "Cancel" << ContinueReplaceCancel << "";
-        QTest::newRow("ours, closed") << finished << "" << ContinueReplaceCancel << "";
-        QTest::newRow("binary, replaced") << QByteArray("\x89PNG\r\n\x1a\n\0\0Picture[1]", 20) << "Replace" << ReplaceCancel
+        QTest::newRow("ours, replaced") << finished << "Replace" << "\"Show\" with 1 slide.";
+        QTest::newRow("ours, cancelled") << finished << "Cancel" << "\"Show\" with 1 slide.";
+        QTest::newRow("ours, closed") << finished << "" << "\"Show\" with 1 slide.";
+        QTest::newRow("binary, replaced") << QByteArray("\x89PNG\r\n\x1a\n\0\0Picture[1]", 20) << "Replace"
                                           << "it does not begin with the page head this program writes";
-        QTest::newRow("empty") << QByteArray("") << "" << ReplaceCancel << "it is empty";
-        QTest::newRow("a slide missing") << Head + entry(1, "a.jpg", "A") + entry(3, "b.jpg", "B") << "Cancel" << ReplaceCancel << "slide 2 is not written the way this program writes slides";
-        QTest::newRow("line ends changed") << Head + "\n\nPicture[1]  = 'a.jpg'; \nCaption[1] = 'A' ;\n" << "Cancel" << ReplaceCancel << "after its head it holds text that this program does not write";
-        QTest::newRow("a caption line broken") << Head + "\r\n\r\nPicture[1]  = 'a.jpg'; \r\nCaption[1] = 'A\r\n" << "Cancel" << ReplaceCancel << "slide 1 is not written";
+        QTest::newRow("empty") << QByteArray("") << "" << "it is empty";
+        QTest::newRow("a slide missing") << Head + entry(1, "a.jpg", "A") + entry(3, "b.jpg", "B") << "Cancel" << "slide 2 is not written the way this program writes slides";
+        QTest::newRow("line ends changed") << Head + "\n\nPicture[1]  = 'a.jpg'; \nCaption[1] = 'A' ;\n" << "Cancel" << "after its head it holds text that this program does not write";
+        QTest::newRow("a caption line broken") << Head + "\r\n\r\nPicture[1]  = 'a.jpg'; \r\nCaption[1] = 'A\r\n" << "Cancel" << "slide 1 is not written";
     }
 
     void replacingOrLeavingAlone()
     {
         QFETCH(QByteArray, page);
         QFETCH(QString, answer);
-        QFETCH(QStringList, choices);
         QFETCH(QString, told);
+        const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ReplaceCancel;
         writeImage(p->source(QStringLiteral("a.jpg")));
-        writeFile(pagePath(), page);
+        writeFile(p->pagePath(), page);
 
         p->chooseFolders(p->source(), p->target());
         if (!answer.isEmpty())
@@ -136,7 +124,7 @@ private slots:
         p->start();
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{choices});
         const QString question = p->platform().questions.value(0);
-        QVERIFY2(question.contains(told) && question.contains(pagePath()), qPrintable(question));
+        QVERIFY2(question.contains(told) && question.contains(p->pagePath()), qPrintable(question));
         QVERIFY(p->messages().isEmpty());
         if (answer == QLatin1String("Replace")) {
             QCOMPARE(p->page(), Head);
@@ -161,7 +149,7 @@ private slots:
         QFETCH(QByteArray, missing);
         writeImage(p->source(QStringLiteral("a.jpg")));
         const QByteArray page = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
-        writeFile(pagePath(), page);
+        writeFile(p->pagePath(), page);
         p->setTemplate(missing.constData(), QByteArray());
 
         p->startBatch();
@@ -182,7 +170,7 @@ private slots:
         QCOMPARE(p->messages().size(), 1);
         QVERIFY2(p->messages()[0].contains(QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid()))
                      && p->messages()[0].contains(p->target()), qPrintable(p->messages()[0]));
-        QVERIFY(!QFile::exists(pagePath()));
+        QVERIFY(!QFile::exists(p->pagePath()));
 
         // Once it lets go the batch starts, and holds the target until it ends.
         other.unlock();
@@ -197,25 +185,20 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("add");
-        QTest::addColumn<QByteArray>("page");
-        QTest::addColumn<int>("ends");
-
-        const QByteArray one = Head + entry(1, "a.jpg", "kept") + pageEnd("a.jpg", "My Slide Show");
-        const QByteArray none = Head + pageEnd("", "My Slide Show");
-        QTest::newRow("Exit button") << "button" << true << one << 1;
-        QTest::newRow("File > Exit") << "menu" << true << one << 1;
-        QTest::newRow("closing the window") << "window" << true << one << 1;
-        QTest::newRow("File > Close") << "close" << true << one << 0;
-        QTest::newRow("Exit button, no slide") << "button" << false << none << 1;
-        QTest::newRow("File > Close, no slide") << "close" << false << none << 0;
+        QTest::newRow("Exit button") << "button" << true;
+        QTest::newRow("File > Exit") << "menu" << true;
+        QTest::newRow("closing the window") << "window" << true;
+        QTest::newRow("File > Close") << "close" << true;
+        QTest::newRow("Exit button, no slide") << "button" << false;
+        QTest::newRow("File > Close, no slide") << "close" << false;
     }
 
     void stoppingCompletesThePage()
     {
         QFETCH(QString, way);
         QFETCH(bool, add);
-        QFETCH(QByteArray, page);
-        QFETCH(int, ends);
+        const QByteArray page = add ? Head + entry(1, "a.jpg", "kept") + pageEnd("a.jpg", "My Slide Show")
+                                    : Head + pageEnd("", "My Slide Show");
         writeImage(p->source(QStringLiteral("a.jpg")));
         writeImage(p->source(QStringLiteral("b.jpg")));
         p->startBatch();
@@ -232,7 +215,7 @@ private slots:
         else
             form->mnuClose->trigger();
 
-        QCOMPARE(p->platform().programEnds, ends);
+        QCOMPARE(p->platform().programEnds, way == QLatin1String("close") ? 0 : 1);
         QVERIFY(p->messages().isEmpty());
         QCOMPARE(p->page(), page);
         QVERIFY(QLockFile(p->target(QStringLiteral(".SlideShow.htm.lock"))).tryLock(0)); // the target is free again

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Start-up, the ways out, failures no handler expected, the about box, the
-// windows' controls and texts, and the real desktop platform.
+// Failures no handler expected, the about box, the windows' controls and
+// texts, and the real desktop platform.
 #include "testsupport.h"
 
 #include "core/general.h"
@@ -36,24 +36,6 @@ public slots:
 private slots:
     void init() { p = std::make_unique<TestProgram>(); }
     void cleanup() { p.reset(); }
-
-    void startsIdle()
-    {
-        Form2 *form = p->form();
-        QVERIFY(form->isVisible());
-        QCOMPARE(form->windowTitle(), QStringLiteral("Fotoweave"));
-        QVERIFY(!form->Next->isVisible() && !form->Command4->isEnabled() && !form->btnView->isVisible());
-        form->mnuUserGuide->trigger();
-        QCOMPARE(p->platform().openedDocuments, QStringList{p->programFolder() + QStringLiteral("/UsersGuide.htm")});
-    }
-
-    void everyWayOutEndsTheProgram()
-    {
-        QTest::mouseClick(p->form()->Command1, Qt::LeftButton);
-        p->form()->mnuExit->trigger();
-        p->form()->close();
-        QCOMPARE(p->platform().programEnds, 3);
-    }
 
     void anUncaughtFailureIsShownAndEndsTheProgram_data()
     {
