@@ -15,6 +15,9 @@
 #include <QStatusBar>
 #include <QtTest>
 
+/** Steps and, after each, the document on disk, the status bar, the caption box and the copies in the target. */
+struct Walk { QStringList steps; QByteArrayList documents; QStringList statuses, captions, copies; };
+
 class TestBack : public QObject
 {
     Q_OBJECT
@@ -43,53 +46,41 @@ private slots:
     void everyStepLeavesTheDocumentExact_data()
     {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QByteArrayList>("documents");
-        QTest::addColumn<QStringList>("statuses");
-        QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<QStringList>("copies");
-
+        QTest::addColumn<Walk>("walk");
         const QByteArray h = "<head>\r\n";
-        const auto e = [](char n, const QByteArray &file, const QByteArray &caption) {
-            return "\r\n\r\nPicture[" + QByteArray(1, n) + "]  = '" + file + "'; \r\nCaption[" + QByteArray(1, n) + "] = '" + caption + "' ;\r\n";
-        };
-        const QByteArray a1 = e('1', "a.bmp", "one"), a1again = e('1', "a.bmp", "uno"), b1 = e('1', "b.bmp", "bee");
+        const QByteArray a1 = entry(1, "a.bmp", "one"), a1again = entry(1, "a.bmp", "uno"), b1 = entry(1, "b.bmp", "bee");
         const QString at1 = "1 of 3 · a.bmp · 0 added", at2 = "2 of 3 · b.bmp · 1 added";
 
         QTest::newRow("add, add, back, back, add, skip, add") << "other"
-            << QStringList{"add:one", "add:two", "back", "back", "add:uno", "skip", "add:tres"}
-            << QByteArrayList{h + a1, h + a1 + e('2', "b.bmp", "two"), h + a1, h, h + a1again, h + a1again,
-                              h + a1again + e('2', "c.bmp", "tres") + end("a.bmp")}
-            << QStringList{at2, "3 of 3 · c.bmp · 2 added", at2, at1, at2, "3 of 3 · c.bmp · 1 added", "Finished: 2 of 3 added to <page>"}
-            << QStringList{"", "", "two", "one", "", "", "tres"} << QStringList{"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"};
+            << Walk{{"add:one", "add:two", "back", "back", "add:uno", "skip", "add:tres"},
+                    {h + a1, h + a1 + entry(2, "b.bmp", "two"), h + a1, h, h + a1again, h + a1again,
+                     h + a1again + entry(2, "c.bmp", "tres") + end("a.bmp")},
+                    {at2, "3 of 3 · c.bmp · 2 added", at2, at1, at2, "3 of 3 · c.bmp · 1 added", "Finished: 2 of 3 added to <page>"},
+                    {"", "", "two", "one", "", "", "tres"}, {"a.bmp", "a.bmp b.bmp", "a.bmp", "", "a.bmp", "a.bmp", "a.bmp c.bmp"}};
         QTest::newRow("the first picture taken back, the next added one is first") << "other"
-            << QStringList{"add:one", "back", "skip", "add:bee", "skip"} << QByteArrayList{h + a1, h, h, h + b1, h + b1 + end("b.bmp")}
-            << QStringList{at2, at1, "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"}
-            << QStringList{"", "one", "", "", ""} << QStringList{"a.bmp", "", "", "b.bmp", "b.bmp"};
+            << Walk{{"add:one", "back", "skip", "add:bee", "skip"}, {h + a1, h, h, h + b1, h + b1 + end("b.bmp")},
+                    {at2, at1, "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "Finished: 1 of 3 added to <page>"},
+                    {"", "one", "", "", ""}, {"a.bmp", "", "", "b.bmp", "b.bmp"}};
         QTest::newRow("back onto skipped images, then to the end") << "other"
-            << QStringList{"skip", "add:bee", "back", "back", "skip", "skip", "skip"} << QByteArrayList{h, h + b1, h, h, h, h, h + end("")}
-            << QStringList{"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added", at1,
-                           "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added", "Finished: 0 of 3 added to <page>"}
-            << QStringList{"", "", "bee", "", "", "", ""} << QStringList{"", "b.bmp", "", "", "", "", ""};
-        QTest::newRow("back after a failed add") << "other" << QStringList{"add:one", "fail:two", "back", "add:uno"}
-            << QByteArrayList{h + a1, h + a1, h, h + a1again} << QStringList{at2, at2, at1, at2}
-            << QStringList{"", "two", "one", ""} << QStringList{"a.bmp", "a.bmp", "", "a.bmp"};
+            << Walk{{"skip", "add:bee", "back", "back", "skip", "skip", "skip"}, {h, h + b1, h, h, h, h, h + end("")},
+                    {"2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 1 added", "2 of 3 · b.bmp · 0 added", at1,
+                     "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added", "Finished: 0 of 3 added to <page>"},
+                    {"", "", "bee", "", "", "", ""}, {"", "b.bmp", "", "", "", "", ""}};
+        QTest::newRow("back after a failed add") << "other"
+            << Walk{{"add:one", "fail:two", "back", "add:uno"}, {h + a1, h + a1, h, h + a1again}, {at2, at2, at1, at2},
+                    {"", "two", "one", ""}, {"a.bmp", "a.bmp", "", "a.bmp"}};
         // Back never deletes a file the batch did not create.
-        QTest::newRow("a file already in the target stays") << "other with a.bmp" << QStringList{"add:one", "back"}
-            << QByteArrayList{h + a1, h} << QStringList{at2, at1} << QStringList{"", "one"} << QStringList{"a.bmp", "a.bmp"};
-        QTest::newRow("the photo itself stays when the target is the source") << "source" << QStringList{"add:one", "back"}
-            << QByteArrayList{h + a1, h} << QStringList{at2, at1} << QStringList{"", "one"}
-            << QStringList{"a.bmp b.bmp c.bmp", "a.bmp b.bmp c.bmp"};
+        QTest::newRow("a file already in the target stays") << "other with a.bmp"
+            << Walk{{"add:one", "back"}, {h + a1, h}, {at2, at1}, {"", "one"}, {"a.bmp", "a.bmp"}};
+        QTest::newRow("the photo itself stays when the target is the source") << "source"
+            << Walk{{"add:one", "back"}, {h + a1, h}, {at2, at1}, {"", "one"}, {"a.bmp b.bmp c.bmp", "a.bmp b.bmp c.bmp"}};
     }
 
     void everyStepLeavesTheDocumentExact()
     {
         QFETCH(QString, target);
-        QFETCH(QStringList, steps);
-        QFETCH(QByteArrayList, documents);
-        QFETCH(QStringList, statuses);
-        QFETCH(QStringList, captions);
-        QFETCH(QStringList, copies);
+        QFETCH(Walk, walk);
+        const auto &[steps, documents, statuses, captions, copies] = walk;
         const QString folder = target == QLatin1String("source") ? p->source() : p->target();
         const QString page = folder + QStringLiteral("/SlideShow.htm");
         const QByteArray photoA = readFile(p->source(QStringLiteral("a.bmp")));
