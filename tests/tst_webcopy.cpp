@@ -46,6 +46,9 @@ int runChild(const QString &source, const QString &target)
 }
 }
 
+/** A photo added web-sized: its name and stored size (BMPs), the copy's name and size, the thumbnail's size, and whether the copy is the original's bytes. */
+struct WebSized { QString file; QSize stored; QString written; QSize size, thumbnail; bool sameBytes; };
+
 class TestWebCopy : public QObject
 {
     Q_OBJECT
@@ -60,29 +63,19 @@ private slots:
     // file of the user's, or not the file the page names.
     void addedPhotosAreWebSized_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QSize>("stored");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QSize>("thumbnail");
-        QTest::addColumn<bool>("sameBytes");
-
+        QTest::addColumn<WebSized>("photo");
         // The JPEGs of tests/data are stored sideways (EXIF orientation 6), left half red, right half blue.
-        QTest::newRow("JPEG over 2048 px turned by EXIF") << "camera.jpg" << QSize() << "camera.jpg" << QSize(1365, 2048) << QSize(213, 320) << false;
-        QTest::newRow("small JPEG copied as it is") << "small.jpg" << QSize() << "small.jpg" << QSize(750, 1000) << QSize(240, 320) << true;
-        QTest::newRow("BMP beside a JPEG of its name") << "scan.bmp" << QSize(3000, 1000) << "scan-bmp.jpg" << QSize(2048, 682) << QSize(320, 106) << false;
-        QTest::newRow("BMP beside a file of the target") << "icon.bmp" << QSize(300, 200) << "icon-bmp.jpg" << QSize(300, 200) << QSize(300, 200) << false;
-        QTest::newRow("GIF copied as it is") << "anim.gif" << QSize(90, 60) << "anim.gif" << QSize(90, 60) << QSize(90, 60) << true;
+        QTest::newRow("JPEG over 2048 px turned by EXIF") << WebSized{"camera.jpg", {}, "camera.jpg", {1365, 2048}, {213, 320}, false};
+        QTest::newRow("small JPEG copied as it is") << WebSized{"small.jpg", {}, "small.jpg", {750, 1000}, {240, 320}, true};
+        QTest::newRow("BMP beside a JPEG of its name") << WebSized{"scan.bmp", {3000, 1000}, "scan-bmp.jpg", {2048, 682}, {320, 106}, false};
+        QTest::newRow("BMP beside a file of the target") << WebSized{"icon.bmp", {300, 200}, "icon-bmp.jpg", {300, 200}, {300, 200}, false};
+        QTest::newRow("GIF copied as it is") << WebSized{"anim.gif", {}, "anim.gif", {90, 60}, {90, 60}, true};
     }
 
     void addedPhotosAreWebSized()
     {
-        QFETCH(QString, file);
-        QFETCH(QSize, stored);
-        QFETCH(QString, written);
-        QFETCH(QSize, size);
-        QFETCH(QSize, thumbnail);
-        QFETCH(bool, sameBytes);
+        QFETCH(WebSized, photo);
+        const auto &[file, stored, written, size, thumbnail, sameBytes] = photo;
 
         const QString source = m_program->source(file);
         if (file.endsWith(QLatin1String(".jpg")))

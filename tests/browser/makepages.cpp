@@ -23,11 +23,9 @@ namespace {
 /** A photo's file name and caption. */
 using Slide = std::pair<QString, QString>;
 
-/** Web-sized photos, which bring thumbnails, or plain copies. */
-enum class Thumbnails { None, Written };
-
+/** Writes one case; web-sized photos bring thumbnails. */
 bool writeCase(const QString &root, const QString &name, const QString &showName, const QList<Slide> &slides,
-               Thumbnails thumbnails = Thumbnails::None)
+               bool webSized = false)
 {
     const QString folder = root + QLatin1Char('/') + name;
     const QString photos = folder + QStringLiteral("/photos");
@@ -35,7 +33,7 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
 
     objMediator->SetTgtFolder(folder);
     objMediator->StartStateTwo();
-    WebCopy::shared().begin(thumbnails == Thumbnails::Written, photos, folder);
+    WebCopy::shared().begin(webSized, photos, folder);
     CreateSlideShow(*objMediator);
     QJsonArray expected;
     for (int index = 0; index < slides.size(); ++index) {
@@ -87,7 +85,7 @@ int main(int argc, char *argv[])
         && writeCase(root, "empty", "Nothing yet", {})
         && writeCase(root, "one", "Just one", {{"only.jpg", "The only photo"}})
         && writeCase(root, "thumbnails", "With thumbnails", {{"t1.jpg", "First"}, {"t2.jpg", "Second"}, {"t3.jpg", "Third"}},
-                     Thumbnails::Written)
+                     /*webSized=*/true)
         && writeCase(root, "many", "Two thousand", many);
     Form2::unload();
     return ok ? 0 : 1;

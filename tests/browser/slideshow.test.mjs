@@ -11,9 +11,7 @@ let passed = 0;
 let failed = 0;
 
 function check(condition, what) {
-  if (condition) { passed++; return; }
-  failed++;
-  console.log(`FAIL: ${what}`);
+  if (condition) passed++; else { failed++; console.log(`FAIL: ${what}`); }
 }
 
 const browser = await chromium.launch({
@@ -29,17 +27,14 @@ const cases = Object.fromEntries(readdirSync(root).sort().map((name) => {
 
 // A fresh context per use; every console error, page error and failed load is an error of the page.
 async function withPage(url, options, body) {
-  const errors = [];
-  const loaded = [];
+  const errors = [], loaded = [];
   const context = await browser.newContext(options);
   const page = await context.newPage();
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   page.on('pageerror', (error) => errors.push(String(error)));
   // A load the page itself abandons (the first picture replaced by a linked slide) is no fault.
-  page.on('requestfailed', (request) => {
-    const reason = request.failure()?.errorText ?? '';
-    if (!reason.includes('ERR_ABORTED')) errors.push(`request failed: ${request.url()} (${reason})`);
-  });
+  page.on('requestfailed', (request) => request.failure()?.errorText.includes('ERR_ABORTED')
+    || errors.push(`request failed: ${request.url()} (${request.failure()?.errorText})`));
   page.on('request', (request) => loaded.push(decodeURIComponent(request.url())));
   await page.goto(url, { waitUntil: 'load' });
   try {
@@ -71,9 +66,7 @@ async function shows(page, manifest, n, how) {
 }
 
 const playButton = (page) => page.textContent('#PlayButton');
-async function pause(page) {
-  if ((await playButton(page)) === 'Pause') await page.click('#PlayButton');
-}
+const pause = async (page) => (await playButton(page)) === 'Pause' && page.click('#PlayButton');
 
 // Every case: readable without script; named, every slide reached by Next, and the ends wrap by buttons and keys.
 for (const { name, manifest, url } of Object.values(cases)) {
