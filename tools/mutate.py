@@ -38,14 +38,14 @@ FAULTS = [
     ("complete-silent", "src/modes/state2.cpp", [("        // What was written stays; the batch still ends.\n        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));\n", "")], "failed completion not reported"),
     ("prefetch-stale", "src/imaging/prefetcher.cpp", [(" && signatureOf(path) == ahead->signature) {", ") {"), ("if (adopted && (!result || signatureOf(path) != adopted)) {", "if (adopted && !result) {")], "a changed file shows its old prefetched picture"),
     # Preview
-    ("fit-height", "src/imaging/previewloader.cpp", [("w = w * Square / h;", "w = w * h / Square;")], "tall images fitted wrongly"),
+    ("fit-height", "src/imaging/previewloader.cpp", [("w = w * square / h;", "w = w * h / square;")], "tall images fitted wrongly"),
     ("no-autotransform", "src/imaging/jpegpreview.cpp", [("return upright(context->image, orientation);", "return context->image;")], "EXIF orientation ignored"),
     ("max-pixels", "src/imaging/jpegpreview.cpp", [("if (limits.memoryBytes > 0 && memoryNeeded(cinfo) > limits.memoryBytes)", "if (false)")], "no limit on the size of a JPEG"),
     ("caption-kept", "src/imaging/decobj.cpp", [("    form->txtCaption->setText(QString());\n", "")], "previous caption stays in the box"),
     ("source-late", "src/imaging/decobj.cpp", [("    objMediator->SetSourceFile(imagePath);\n", ""), ("    form->pichidden->setPicture(picture->image);", "    objMediator->SetSourceFile(PreviewStatus::instance()->path());\n    form->pichidden->setPicture(picture->image);")], "a failed image leaves the previous one to be added"),
-    ("load-msg", "src/imaging/decobj.cpp", [('"Error loading image"', '"Error loading image."')], "message text changed"),
-    ("centre-x", "src/imaging/decobj.cpp", [("QRectF((square - float(size.width())) / 2", "QRectF((square - float(size.height())) / 2")], "preview not centred across"),
-    ("no-wipe", "src/imaging/decobj.cpp", [("    form->PicBox->fillBox(", "    if (false) form->PicBox->fillBox(")], "a smaller image leaves the last one around it"),
+    ("load-msg", "src/imaging/decobj.cpp", [('"Error loading image\\n"', '"Error loading image.\\n"')], "message text changed"),
+    ("centre-x", "src/imaging/previewpainter.cpp", [("QRectF(area.x() + (area.width() - size.width()) / 2", "QRectF(area.x() + (area.width() - size.height()) / 2")], "preview not centred across"),
+    ("no-wipe", "src/imaging/previewpainter.cpp", [("    m_box->fillBox(", "    if (false) m_box->fillBox(")], "a smaller image leaves the last one around it"),
     # Document
     ("esc-quote", "src/document/pagetext.cpp", [("        case '\\'': return \"\\\\'\";\n", "")], "quote in a caption not escaped"),
     ("esc-lt", "src/document/pagetext.cpp", [("        case '<': return \"\\\\x3C\";\n", "")], "</script> in a caption not escaped"),
@@ -59,18 +59,18 @@ FAULTS = [
     ("no-target-check", "src/document/slideshow.cpp", [("    if (folder.isEmpty())\n        throw", "    if (false)\n        throw")], "document written without a target folder"),
     ("no-flush", "src/document/decobj2.cpp", [("    tsSlideShow->flush();\n", "")], "entry not on disk when Add returns"),
     ("first-always", "src/document/decobj2.cpp", [("    if (lngSlideCount == 1)\n        strFirstPicture", "    strFirstPicture")], "last picture becomes the first"),
-    ("copy-late", "src/document/decobj2.cpp", [("    ImageCopy::copy(imagePath, copy);\n", ""), ("    tsSlideShow->flush();\n", "    tsSlideShow->flush();\n    ImageCopy::copy(imagePath, copy);\n")], "entry written before the copy succeeds"),
-    ("copy-onto-self", "src/document/imagecopy.cpp", [("    if (sameFile(source, destination))\n        return;", "    if (false)\n        return;")], "an image copied onto itself is rewritten"),
+    ("copy-late", "src/document/decobj2.cpp", [("        ImageCopy::copy(imagePath, copy);\n", ""), ("    tsSlideShow->flush();\n", "    tsSlideShow->flush();\n    if (!WebCopy::shared().isOn())\n        ImageCopy::copy(imagePath, SlideShowFolder() + QLatin1Char('/') + fileName);\n")], "entry written before the copy succeeds"),
+    ("copy-onto-self", "src/document/imagecopy.cpp", [("    if (inPlace(source, destination))\n        return;", "    if (false)\n        return;")], "an image copied onto itself is rewritten"),
     ("copy-read-error", "src/document/imagecopy.cpp", [("        if (got < 0)\n            fail(source, destination, in.errorString());", "        if (got < 0)\n            break;")], "a read error leaves a partial copy"),
-    ("append-old", "src/document/textstream.cpp", [("QIODevice::WriteOnly | QIODevice::Truncate", "QIODevice::WriteOnly | QIODevice::Append")], "an old document is appended to"),
+    ("append-old", "src/document/slideshow.cpp", [("    replacePage(path, plan.continued", "    if (plan.continued || !QFileInfo::exists(path))\n        replacePage(path, plan.continued")], "an old document is appended to"),
     # Coordinator and windows
     ("two-view-shown", "src/core/mediator.cpp", [("    form->Command4->setEnabled(true);\n    form->btnView->setVisible(false);", "    form->Command4->setEnabled(true);")], "View stays from the last batch"),
     ("idle-add-on", "src/core/mediator.cpp", [("    form->Next->setVisible(false);\n    form->Command4->setEnabled(false);", "    form->Next->setVisible(false);")], "Add enabled when idle"),
     ("four-skip-on", "src/core/mediator.cpp", [("    form->Next->setEnabled(false);\n    form->Command4->setEnabled(false);\n    form->btnView->setVisible(true);", "    form->Command4->setEnabled(false);\n    form->btnView->setVisible(true);")], "Skip usable after the batch ended"),
     ("list-kept", "src/core/mediator.cpp", [("    dialog->List1->clear();\n", "")], "list keeps the previous folder's images"),
-    ("cancel-clears", "src/core/mediator.cpp", [("    if (folder.isEmpty())\n        return;\n\n    Form1", "\n    Form1")], "cancelling the source browser clears the choice"),
+    ("cancel-clears", "src/core/mediator.cpp", [("txtSrcFolder->text());\n    if (folder.isEmpty())\n        return;\n", "txtSrcFolder->text());\n")], "cancelling the source browser clears the choice"),
     ("target-not-kept", "src/core/mediator.cpp", [("    Form1::instance()->txtTgtFolder->setText(folder);\n    SetTgtFolder(folder);", "    Form1::instance()->txtTgtFolder->setText(folder);")], "chosen target folder not used"),
-    ("view-source", "src/ui/form2.cpp", [("Platform::instance().openDocument(objMediator->GetTgtFolder()", "Platform::instance().openDocument(objMediator->GetSourceFolder()")], "View opens the source folder's page"),
+    ("view-source", "src/ui/form2.cpp", [("openPage(SlideShowPath())", 'openPage(objMediator->GetSourceFolder() + QStringLiteral("/SlideShow.htm"))')], "View opens the source folder's page"),
     ("add-fail-moves", "src/ui/form2.cpp", [("            return;\n        }\n        moveOn();\n", "        }\n        moveOn();\n")], "a failed Add moves on"),
     ("enter-after-end", "src/ui/form2.cpp", [("        if (Command4->isEnabled())\n            Command4_Click();", "        Command4_Click();")], "Enter adds after the batch ended"),
     ("add-caption", "src/ui/form2.cpp", [('QStringLiteral("Add to SlideShow")', 'QStringLiteral("Add to Slideshow")')], "button caption changed"),
@@ -90,6 +90,69 @@ FAULTS = [
     ("qt-program-folder", "src/platform/qtplatform.cpp", [("return QCoreApplication::applicationDirPath();", "return QDir::currentPath();")], "templates looked for in the working folder"),
     ("qt-version", "src/platform/qtplatform.cpp", [("int QtPlatform::versionMinor() const { return versionPart(1); }", "int QtPlatform::versionMinor() const { return versionPart(2); }")], "wrong version part"),
     ("qt-box-swap", "src/platform/qtplatform.cpp", [("QMessageBox::NoIcon, appTitle(), text,", "QMessageBox::NoIcon, text, appTitle(),")], "message box title and text swapped"),
+    # Back and the record of steps
+    ("back-offset-late", "src/document/decobj2.cpp", [("batchSteps().added(offset, caption, created);", "batchSteps().added(tsSlideShow->size(), caption, created);")], "Back cuts the page after the entry, not before it"),
+    ("back-count-kept", "src/modes/batchsteps.cpp", [("        --lngSlideCount;\n", "")], "Back does not lower the slide number"),
+    ("back-first-kept", "src/modes/batchsteps.cpp", [("        if (lngSlideCount == 0)\n            strFirstPicture.clear(); // the next image added becomes the first picture\n", "")], "a photo taken back stays the show's first picture"),
+    ("back-copies-stay", "src/modes/batchsteps.cpp", [("        for (const QString &copy : step.createdCopies)\n            QFile::remove(copy);\n", "")], "Back leaves the copy in the target"),
+    ("back-removes-existing", "src/document/decobj2.cpp", [("const bool newCopy = !before.exists() && !before.isSymLink();", "const bool newCopy = !before.isSymLink();")], "Back removes a file that was in the target before"),
+    ("back-caption-lost", "src/modes/state2.cpp", [("        form->txtCaption->setText(step.caption);\n", "")], "Back does not put the caption back"),
+    ("back-shows-current", "src/modes/state2.cpp", [("    imageStack->putBack(current);\n    imageStack->putBack(step.item);", "    imageStack->putBack(step.item);\n    imageStack->putBack(current);")], "Back shows the image on show again, not the previous one"),
+    ("back-key", "src/ui/form2.cpp", [("QKeySequence(Qt::ALT | Qt::Key_Left)", "QKeySequence(Qt::ALT | Qt::Key_Right)")], "Alt+Right goes back, Alt+Left does nothing"),
+    # Where am I
+    ("where-number", "src/modes/state2.cpp", [("StatusTexts::position(m_steps.count() + 1,", "StatusTexts::position(m_steps.count(),")], "position in the batch counted from 0"),
+    ("where-percent", "src/ui/statustexts.cpp", [("fileName, QString::number(added));", "fileName).arg(QString::number(added));")], "a %1 in a file name is filled in"),
+    ("size-of-preview", "src/imaging/decobj.cpp", [("(picture->naturalTwips / PreviewLoader::TwipsPerPixel)", "(picture->fittedTwips / PreviewLoader::TwipsPerPixel)")], "size label gives the preview's size, not the photo's"),
+    ("title-stale", "src/ui/form2.cpp", [("    connect(txtSlideShowName, &QLineEdit::textChanged, this, &Form2::showTitle);\n", "")], "window title does not follow the show name"),
+    ("summary-skipped", "src/modes/state2.cpp", [("const int added = m_steps.addedCount();", "const int added = m_steps.count();")], "'Last image reached.' counts skipped images as added"),
+    # Continue, Replace or Cancel
+    ("read-hex", "src/document/slideshowreader.cpp", [("hexValue(text.sliced(i + 1, digits))", "hexValue(text.sliced(i, digits))")], "\\x and \\u escapes read one character early"),
+    ("read-thumbnail", "src/document/slideshowreader.cpp", [('thumbnailStart, "\';"))', 'thumbnailStart, "\' ;"))')], "Thumbnail lines of a web-sized show refused"),
+    ("answer-swapped", "src/document/slideshowstart.cpp", [("            if (answer == 0)\n                plan.continued", "            if (answer == 1)\n                plan.continued")], "Continue replaces and Replace continues"),
+    ("cancel-replaces", "src/document/slideshowstart.cpp", [("            if (answer == 2)\n                return false;\n", "")], "Cancel replaces the show"),
+    ("continue-renumbers", "src/document/slideshow.cpp", [("        lngSlideCount = qint32(slides.size());\n", "")], "a continued show's new slides numbered from 1"),
+    ("continue-name-lost", "src/document/slideshow.cpp", [("        if (plan.continued->name())\n            Form2::instance()->txtSlideShowName->setText(*plan.continued->name());\n", "")], "a continued show's name not put back in the box"),
+    ("continue-offers-held", "src/modes/state2.cpp", [(" && !openDocument.holdsPicture(file.name)", "")], "photos already in a continued show offered again"),
+    # Keeping the target whole: lock, copies, page writes
+    ("lock-error", "src/document/targetlock.h", [("QLockFile::LockFailedError", "QLockFile::PermissionError")], "a target held by another batch is not refused"),
+    ("lock-kept", "src/document/opendocument.cpp", [("    m_lock.reset();\n    m_pictures.clear();", "    m_pictures.clear();")], "the target stays locked after the batch ends"),
+    ("copy-keeps-link", "src/document/imagecopy.cpp", [("return !S_ISLNK(there.st_mode) && ImageCopy::sameFile(source, destination);", "return ImageCopy::sameFile(source, destination);")], "a link in the target to the photo is kept, not replaced by a copy"),
+    ("temp-left", "src/document/replacingfile.cpp", [("    if (!m_temporary.isEmpty())\n        ::unlink(", "    if (false)\n        ::unlink(")], "a failed copy leaves its temporary file"),
+    ("size-unchecked", "src/document/replacingfile.cpp", [("    if (!sizeKept())\n        return false;\n", "")], "a copy the file system cut short is put in place"),
+    ("no-takeback", "src/document/textstream.cpp", [("            takeBack();\n", "")], "a failed write leaves part of the entry in the page"),
+    # Presses meant for another image
+    ("gate-repeat", "src/ui/pressgate.cpp", [("(key->isAutoRepeat() || madeTooEarly(watched, key))", "madeTooEarly(watched, key)")], "a held Enter adds image after image"),
+    ("gate-double", "src/ui/pressgate.cpp", [("    case QEvent::MouseButtonDblClick:\n        return isButton(watched);", "    case QEvent::MouseButtonDblClick:\n        return false;")], "a double-click on Skip passes two images"),
+    ("gate-early", "src/ui/pressgate.cpp", [("needsPicture ? m_shownAt : m_loadingAt", "needsPicture ? m_loadingAt : m_shownAt")], "presses judged against the wrong moment (Add before painting, Skip while loading)"),
+    # Decoding and listing off the window's thread
+    ("prefetch-late", "src/imaging/prefetcher.cpp", [("        if (generation != m_generation)\n            return; // the user has moved on\n", "")], "a decode the user has moved past is still shown"),
+    ("failed-silent", "src/imaging/previewstatus.cpp", [("    emit failed(m_path);\n", "")], "a failed image leaves the last picture and Add enabled"),
+    ("scan-limit", "src/imaging/jpegpreview.cpp", [("\n        || (limits.maxScans > 0 && decompress->input_scan_number > limits.maxScans))", ")")], "no limit on the number of JPEG scans"),
+    ("listed-twice", "src/modes/state2.cpp", [("    FolderListing::shared().whenReady(folder, form,", "    FolderListing::shared().start(folder);\n    FolderListing::shared().whenReady(folder, form,")], "Start lists the folder again"),
+    ("list-fifo", "src/core/imagefolder.cpp", [("if (!it->is_regular_file(typeError) && !(it->is_symlink", "if (it->is_directory(typeError) && !(it->is_symlink")], "pipes and devices listed as images"),
+    ("list-bad-name", "src/core/imagefolder.cpp", [("        if (QFile::encodeName(name).toStdString() != raw)\n            continue;", "        if (false)\n            continue;")], "a name that cannot be opened again is listed"),
+    # Web-sized copies
+    ("bmp-collides", "src/imaging/webcopy.cpp", [("return m_namesTaken.contains(name.toLower()) || QFileInfo::exists(m_sourceFolder + QLatin1Char('/') + name)\n            || ", "return m_namesTaken.contains(name.toLower())\n            || ")], "photo.bmp's copy takes the name of the source's photo.jpg"),
+    ("long-side-min", "src/imaging/webcopy.cpp", [("std::max(stored.width(), stored.height()) <= WebCopy::LongSide", "std::min(stored.width(), stored.height()) <= WebCopy::LongSide")], "a wide JPEG over 2048 px copied as it is"),
+    ("thumb-full", "src/imaging/webcopy.cpp", [("image.scaled(fitted(image.size(), WebCopy::ThumbnailSide)", "image.scaled(fitted(image.size(), WebCopy::LongSide)")], "thumbnails as large as the copy"),
+    ("copy-not-upright", "src/imaging/webcopy.cpp", [("    reader.setAutoTransform(true);\n", "")], "web-sized copy not turned upright"),
+    ("exif-all-kept", "src/imaging/webcopy.cpp", [("out->setExifData(dates);", "out->setExifData(exif);")], "the copy keeps all EXIF: location, camera, the old orientation"),
+    ("gif-reencoded", "src/imaging/webcopy.cpp", [('const bool asIs = suffix == QLatin1String("gif")\n        || (isJpeg', "const bool asIs = (isJpeg")], "a GIF re-encoded as JPEG under its own name"),
+    ("websized-same-path", "src/ui/form1.cpp", [("source != target && !ImageCopy::sameFile(source, target)", "source != target")], "web-sized option offered for the source folder under another path"),
+    # Desktop habits
+    ("key-open", "src/ui/form2.cpp", [("Qt::CTRL | Qt::Key_O", "Qt::CTRL | Qt::Key_P")], "Ctrl+O does not open the Images window"),
+    ("key-close", "src/ui/form2.cpp", [("    mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));\n", "")], "no Ctrl+W"),
+    ("key-quit", "src/ui/form2.cpp", [("Qt::CTRL | Qt::Key_Q", "Qt::CTRL | Qt::Key_X")], "Ctrl+X quits, Ctrl+Q does not"),
+    ("key-help", "src/ui/form2.cpp", [("QKeySequence(Qt::Key_F1)", "QKeySequence(Qt::Key_F2)")], "F1 does not open the user guide"),
+    ("key-full-screen", "src/ui/form2.cpp", [("QKeySequence(Qt::Key_F11)", "QKeySequence(Qt::Key_F12)")], "F11 does not show the photo full screen"),
+    ("full-screen-escape", "src/ui/fullscreenpreview.cpp", [("    case Qt::Key_Escape:\n", "")], "Escape does not leave full screen"),
+    ("typed-blanks", "src/ui/typedfolder.cpp", [("    if (!problem(path).isEmpty() && problem(path.trimmed()).isEmpty())\n        path = path.trimmed(); // stray blanks around a pasted path\n", "")], "a pasted path with blanks around it refused"),
+    ("drop-photo", "src/ui/folderdrop.cpp", [("    if (info.isFile())\n        return info.absolutePath();\n", "")], "a photo dropped on a window does not open its folder"),
+    ("junk-case", "src/imaging/photodescription.cpp", [("QRegularExpression::CaseInsensitiveOption", "QRegularExpression::NoPatternOption")], "'OLYMPUS DIGITAL CAMERA' suggested as the caption"),
+    ("stretch-shortens", "src/ui/stretchlayout.cpp", [("std::min(0, dy)", "std::max(0, dy)")], "the film strip grows with a taller window instead of only shrinking"),
+    ("square-grown", "src/imaging/previewpainter.cpp", [("const float grown = std::min(grownWidth, grownHeight);", "const float grown = std::max(grownWidth, grownHeight);")], "in a wide window the preview runs out of its box"),
+    ("preview-dpr", "src/imaging/previewpainter.cpp", [("return {float(square(box).width()), box->devicePixelRatioF()};", "return {float(square(box).width()), 1.0};")], "preview decoded at half the pixels of a 2x screen"),
+    ("browse-start", "src/core/mediator.cpp", [('"Select a Source Folder"), Form1::instance()->txtSrcFolder->text()', '"Select a Source Folder"), Form1::instance()->txtTgtFolder->text()')], "the source browser opens at the target folder"),
 ]
 
 # What a fault may leave outside the build (a page written with no target folder);
@@ -114,7 +177,7 @@ def build(build_dir, tree):
             sys.exit("configure failed:\n" + r.stdout)
     listed = run(["ninja", "-C", build_dir, "-t", "targets", "all"], tree).stdout
     targets = sorted({m.group(1) for m in re.finditer(r"^(bin/(?:tst_\w+|fotoweave(?:-batchchild)?)):", listed, re.M)})
-    return run(["ninja", "-C", build_dir] + targets, tree).returncode == 0
+    return run(["ninja", "-C", build_dir, "-j2"] + targets, tree).returncode == 0
 
 
 def test(build_dir):
