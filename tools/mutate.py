@@ -6,11 +6,12 @@ strong enough, before and after changing them.
 
     tools/mutate.py [--tree DIR] [--build DIR] [--only ID,ID] [--list] [--out FILE]
 
-Each fault is one or more exact text replacements in one file of src/ (or
-main.cpp). For each: apply, rebuild incrementally, run `ctest -LE slow`, put
-the file back. A fault whose text is no longer found is reported as "gone"
-(the code changed since the fault was written), one that does not compile as
-"no build". QtTest's "FAIL!" lines name the test functions that caught it.
+Each fault is one or more exact text replacements in src/ (or main.cpp), in
+the fault's own file unless an edit names another. For each: apply, rebuild
+incrementally, run `ctest -LE slow`, put the files back. A fault whose text is
+no longer found is reported as "gone" (the code changed since the fault was
+written), one that does not compile as "no build". QtTest's "FAIL!" lines name
+the test functions, and the rows of them, that caught it (--out keeps both).
 """
 import argparse
 import json
@@ -153,13 +154,23 @@ FAULTS = [
     ("square-grown", "src/imaging/previewpainter.cpp", [("const float grown = std::min(grownWidth, grownHeight);", "const float grown = std::max(grownWidth, grownHeight);")], "in a wide window the preview runs out of its box"),
     ("preview-dpr", "src/imaging/previewpainter.cpp", [("return {float(square(box).width()), box->devicePixelRatioF()};", "return {float(square(box).width()), 1.0};")], "preview decoded at half the pixels of a 2x screen"),
     ("browse-start", "src/core/mediator.cpp", [('"Select a Source Folder"), Form1::instance()->txtSrcFolder->text()', '"Select a Source Folder"), Form1::instance()->txtTgtFolder->text()')], "the source browser opens at the target folder"),
+    # Checks that guard what no other fault reaches
+    ("templates-late", "src/document/slideshowtemplates.cpp", [("    templates.end = ReadTemplate(QStringLiteral(\"End.txt\"));\n", ""), ("src/document/slideshow.cpp", "tsSlideShow->Write(templates.end);", "tsSlideShow->Write(ReadTemplate(QStringLiteral(\"End.txt\")));")], "End.txt read only when the page is completed"),
+    ("exit-no-complete", "src/ui/form2.cpp", [("    stopBatch();\n    Platform::instance().endProgram();", "    Platform::instance().endProgram();")], "Exit and closing the window leave the page unfinished"),
+    ("copy-to-chosen", "src/document/decobj2.cpp", [("const QString copy = SlideShowFolder() + ", "const QString copy = objMediator->GetTgtFolder() + ")], "copies go to the target chosen mid-batch"),
+    ("browser-trimmed", "src/core/mediator.cpp", [("        text.truncate(nul);\n    return text;", "        text.truncate(nul);\n    return text.trimmed();")], "a chosen folder's trailing space is cut"),
+    ("browser-nul", "src/core/mediator.cpp", [("    if (nul >= 0)\n        text.truncate(nul);", "    if (nul > 0 && nul < 0)\n        text.truncate(nul);")], "what follows a NUL in the browser's answer is kept"),
+    ("thumb-not-undone", "src/imaging/webcopy.cpp", [("            if (newThumbnail)\n                placed.created << thumbnail;\n", "")], "Back leaves the thumbnail"),
+    ("place-unfinished", "src/imaging/webcopy.cpp", [("    m_job.reset();\n    job->future.waitForFinished();\n", "    m_job.reset();\n")], "a web copy is put in place before it is finished"),
+    ("settings-kept", "src/platform/qtplatform.cpp", [("    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);\n    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);\n", "")], "the folder browser writes the user's settings"),
+    ("buttons-while-listing", "src/modes/state2.cpp", [("    form->Command4->setEnabled(false);\n    form->Next->setEnabled(false);\n    FolderListing", "    FolderListing")], "Add and Skip usable before the listing arrives"),
 ]
 
 # What a fault may leave outside the build (a page written with no target folder);
 # removed after each fault so that it cannot fail the tests of the next one.
 STRAYS = ["/SlideShow.htm"]
 
-FAIL_LINE = re.compile(r"^FAIL!\s*:\s*(\S+?)\(")
+FAIL_LINE = re.compile(r"^FAIL!\s*:\s*(\S+?)\((.*?)\)\s")
 CTEST_LINE = re.compile(r"^\s*\d+/\d+ Test\s+#\d+: (\S+) \.+\**\s*(Passed|Failed|Timeout|\*\*\*Failed|Exception|Subprocess aborted|Not Run)?")
 
 
@@ -181,13 +192,13 @@ def build(build_dir, tree):
 
 
 def test(build_dir):
-    """Names of failing ctest tests and of failing QtTest functions."""
+    """Names of failing ctest tests, of failing QtTest functions and of their failing rows."""
     try:
         r = run(["ctest", "-LE", "slow", "-j2", "--timeout", "180", "--output-on-failure"], build_dir, timeout=1800)
         out = r.stdout
     except subprocess.TimeoutExpired as e:
         out = (e.stdout or b"").decode(errors="replace") if isinstance(e.stdout, bytes) else (e.stdout or "")
-    tests, functions = set(), set()
+    tests, functions, rows = set(), set(), set()
     for line in out.splitlines():
         m = CTEST_LINE.match(line)
         if m and m.group(2) and m.group(2) != "Passed":
@@ -195,9 +206,10 @@ def test(build_dir):
         m = FAIL_LINE.match(line.strip())
         if m:
             functions.add(m.group(1))
+            rows.add(f"{m.group(1)}({m.group(2)})")
     if not tests and not re.search(r"\b100% tests passed", out):
         tests.add("?")  # failed in a way that names no test
-    return sorted(tests), sorted(functions)
+    return sorted(tests), sorted(functions), sorted(rows)
 
 
 def main():
@@ -218,10 +230,21 @@ def main():
     wanted = set(filter(None, args.only.split(",")))
     faults = [f for f in FAULTS if not wanted or f[0] in wanted]
 
+    def by_file(fault):
+        """{file: [(old, new), ...]}; an edit (file, old, new) plants into another file than the fault's own."""
+        files = {}
+        for edit in fault[2]:
+            name, old, new = edit if len(edit) == 3 else (fault[1], *edit)
+            files.setdefault(name, []).append((old, new))
+        return files
+
     def applies(fault):
-        with open(os.path.join(tree, fault[1]), encoding="utf-8") as fh:
-            text = fh.read()
-        return all(text.count(old) == 1 for old, _ in fault[2])
+        for name, edits in by_file(fault).items():
+            with open(os.path.join(tree, name), encoding="utf-8") as fh:
+                text = fh.read()
+            if not all(text.count(old) == 1 for old, _ in edits):
+                return False
+        return True
 
     if args.list:
         for f in faults:
@@ -231,7 +254,7 @@ def main():
     print(f"baseline build in {build_dir} ...", flush=True)
     if not build(build_dir, tree):
         sys.exit("the unchanged tree does not build")
-    base_tests, base_functions = test(build_dir)
+    base_tests, base_functions, _ = test(build_dir)
     if base_tests:
         print(f"failing without any fault (ignored below): {base_tests} {base_functions}", flush=True)
 
@@ -239,37 +262,43 @@ def main():
     out = open(args.out, "w") if args.out else None
     results = []
     for fid, path, edits, what in faults:
-        full = os.path.join(tree, path)
-        with open(full, encoding="utf-8") as fh:
-            original = fh.read()
         if not applies((fid, path, edits, what)):
             results.append((fid, "gone", [], []))
+            if out:
+                out.write(json.dumps({"id": fid, "verdict": "gone", "tests": [], "functions": [], "rows": []}) + "\n")
             print(f"{fid:20} gone", flush=True)
             continue
-        changed = original
-        for old, new in edits:
-            changed = changed.replace(old, new, 1)
+        originals = {}
         started = time.time()
         try:
-            with open(full, "w", encoding="utf-8") as fh:
-                fh.write(changed)
+            for name, file_edits in by_file((fid, path, edits, what)).items():
+                full = os.path.join(tree, name)
+                with open(full, encoding="utf-8") as fh:
+                    originals[full] = fh.read()
+                changed = originals[full]
+                for old, new in file_edits:
+                    changed = changed.replace(old, new, 1)
+                with open(full, "w", encoding="utf-8") as fh:
+                    fh.write(changed)
             if build(build_dir, tree):
-                tests, functions = test(build_dir)
+                tests, functions, rows = test(build_dir)
                 tests = [t for t in tests if t not in base_tests]
                 functions = [f for f in functions if f not in base_functions]
+                rows = [r for r in rows if r.split("(")[0] in functions]
                 verdict = "caught" if tests else "MISSED"
             else:
-                tests, functions, verdict = [], [], "no build"
+                tests, functions, rows, verdict = [], [], [], "no build"
         finally:
-            with open(full, "w", encoding="utf-8") as fh:
-                fh.write(original)
-            for path in strays:
-                if os.path.lexists(path):
-                    os.remove(path)
+            for full, original in originals.items():
+                with open(full, "w", encoding="utf-8") as fh:
+                    fh.write(original)
+            for stray in strays:
+                if os.path.lexists(stray):
+                    os.remove(stray)
         results.append((fid, verdict, tests, functions))
         print(f"{fid:20} {verdict:8} {time.time() - started:5.0f}s  {' '.join(tests)}  {' '.join(functions)}", flush=True)
         if out:
-            out.write(json.dumps({"id": fid, "verdict": verdict, "tests": tests, "functions": functions}) + "\n")
+            out.write(json.dumps({"id": fid, "verdict": verdict, "tests": tests, "functions": functions, "rows": rows}) + "\n")
             out.flush()
     build(build_dir, tree)  # leave the build matching the tree
 
