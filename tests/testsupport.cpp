@@ -123,12 +123,13 @@ QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name)
           "ALIGN='center' COLSPAN='3'> " + name + " </TD></TR>\r\n\r\n\r\n<end>\r\n\r\n";
 }
 
-/** Empty when the pixels just inside rect (box pixels) have colour and those just outside are white. */
+/** Empty when the pixels just inside rect's corners and edges (box pixels) have colour and those just outside are white. */
 QString paintedAt(const QImage &drawing, const QRectF &rect, QColor colour)
 {
     const QRectF box(QPointF(0, 0), drawing.deviceIndependentSize()), in = rect.adjusted(2, 2, -2, -2);
     for (const QRectF &r : {in, rect.adjusted(-2, -2, 2, 2)})
-        for (const QPointF &at : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
+        for (const QPointF &at : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), QPointF(r.left(), r.center().y()),
+                                  QPointF(r.right(), r.center().y()), QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom())}) {
             const QColor got = drawing.pixelColor(int(at.x()), int(at.y())), want = r == in ? colour : QColor(Qt::white);
             if (box.contains(at) && std::abs(got.red() - want.red()) + std::abs(got.blue() - want.blue()) > 40)
                 return QStringLiteral("wrong at %1, %2").arg(at.x()).arg(at.y());

@@ -79,7 +79,7 @@ bool waitForPreview(int timeoutMs = 20000);
 QByteArray entry(int n, const QByteArray &file, const QByteArray &caption);
 /** What a page holds after its entries, with the templates above: first picture and name as written there. */
 QByteArray pageEnd(const QByteArray &firstPicture, const QByteArray &name);
-/** Empty when the pixels just inside rect (box pixels) have colour and those just outside are white; else where not. */
+/** Empty when the pixels just inside rect's corners and edges (box pixels) have colour and those just outside are white; else where not. */
 QString paintedAt(const QImage &drawing, const QRectF &rect, QColor colour);
 /** A file's bytes; empty when it cannot be read. */
 QByteArray readFile(const QString &path);
