@@ -74,6 +74,7 @@ FAULTS = [
     ("view-source", "src/ui/form2.cpp", [("openPage(SlideShowPath())", 'openPage(objMediator->GetSourceFolder() + QStringLiteral("/SlideShow.htm"))')], "View opens the source folder's page"),
     ("add-fail-moves", "src/ui/form2.cpp", [("            return;\n        }\n        moveOn();\n", "        }\n        moveOn();\n")], "a failed Add moves on"),
     ("enter-after-end", "src/ui/form2.cpp", [("        if (Command4->isEnabled())\n            Command4_Click();", "        Command4_Click();")], "Enter adds after the batch ended"),
+    ("exit-button", "src/ui/form2.cpp", [("void Form2::Command1_Click()\n{\n    endProgram();", "void Form2::Command1_Click()\n{\n    stopBatch();")], "Exit ends the batch but not the program"),
     ("add-caption", "src/ui/form2.cpp", [('QStringLiteral("Add to SlideShow")', 'QStringLiteral("Add to Slideshow")')], "button caption changed"),
     ("add-outside", "src/ui/form2.cpp", [('Twips::rect(5640, 6000, 1455, 495)', 'Twips::rect(8640, 6000, 1455, 495)')], "Add button partly outside the window"),
     ("size-label-moved", "src/ui/form2.cpp", [('"Label5", Twips::rect(1800, 4320, 975, 255)', '"Label5", Twips::rect(2400, 4320, 975, 255)')], "Image size label over its value"),
@@ -91,6 +92,7 @@ FAULTS = [
     ("qt-program-folder", "src/platform/qtplatform.cpp", [("return QCoreApplication::applicationDirPath();", "return QDir::currentPath();")], "templates looked for in the working folder"),
     ("qt-version", "src/platform/qtplatform.cpp", [("int QtPlatform::versionMinor() const { return versionPart(1); }", "int QtPlatform::versionMinor() const { return versionPart(2); }")], "wrong version part"),
     ("qt-box-swap", "src/platform/qtplatform.cpp", [("QMessageBox::NoIcon, appTitle(), text,", "QMessageBox::NoIcon, text, appTitle(),")], "message box title and text swapped"),
+    ("qt-browse-settings", "src/platform/qtplatform.cpp", [("    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);\n    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);\n", "")], "the folder browser writes its history into the user's settings"),
     # Back and the record of steps
     ("back-offset-late", "src/document/decobj2.cpp", [("batchSteps().added(offset, caption, created);", "batchSteps().added(tsSlideShow->size(), caption, created);")], "Back cuts the page after the entry, not before it"),
     ("back-count-kept", "src/modes/batchsteps.cpp", [("        --lngSlideCount;\n", "")], "Back does not lower the slide number"),
@@ -139,6 +141,7 @@ FAULTS = [
     ("copy-not-upright", "src/imaging/webcopy.cpp", [("    reader.setAutoTransform(true);\n", "")], "web-sized copy not turned upright"),
     ("exif-all-kept", "src/imaging/webcopy.cpp", [("out->setExifData(dates);", "out->setExifData(exif);")], "the copy keeps all EXIF: location, camera, the old orientation"),
     ("gif-reencoded", "src/imaging/webcopy.cpp", [('const bool asIs = suffix == QLatin1String("gif")\n        || (isJpeg', "const bool asIs = (isJpeg")], "a GIF re-encoded as JPEG under its own name"),
+    ("web-copy-late", "src/document/decobj2.cpp", [("        const WebCopy::Placed placed = WebCopy::shared().place(imagePath);\n        fileName = placed.fileName;\n        thumbnail = placed.thumbnail;\n        created = placed.created;\n", "        fileName = WebCopy::shared().targetName(imagePath);\n        thumbnail = WebCopy::thumbnailFolder() + QLatin1Char('/') + fileName\n            + (fileName.endsWith(QLatin1String(\".jpg\"), Qt::CaseInsensitive) ? QString() : QStringLiteral(\".jpg\"));\n"), ("    tsSlideShow->flush();\n", "    tsSlideShow->flush();\n    if (WebCopy::shared().isOn())\n        created = WebCopy::shared().place(imagePath).created;\n")], "entry names the web-sized copy before it is in place"),
     ("websized-same-path", "src/ui/form1.cpp", [("source != target && !ImageCopy::sameFile(source, target)", "source != target")], "web-sized option offered for the source folder under another path"),
     # Desktop habits
     ("key-open", "src/ui/form2.cpp", [("Qt::CTRL | Qt::Key_O", "Qt::CTRL | Qt::Key_P")], "Ctrl+O does not open the Images window"),
@@ -162,7 +165,6 @@ FAULTS = [
     ("browser-nul", "src/core/mediator.cpp", [("    if (nul >= 0)\n        text.truncate(nul);", "    if (nul > 0 && nul < 0)\n        text.truncate(nul);")], "what follows a NUL in the browser's answer is kept"),
     ("thumb-not-undone", "src/imaging/webcopy.cpp", [("            if (newThumbnail)\n                placed.created << thumbnail;\n", "")], "Back leaves the thumbnail"),
     ("place-unfinished", "src/imaging/webcopy.cpp", [("    m_job.reset();\n    job->future.waitForFinished();\n", "    m_job.reset();\n")], "a web copy is put in place before it is finished"),
-    ("settings-kept", "src/platform/qtplatform.cpp", [("    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);\n    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);\n", "")], "the folder browser writes the user's settings"),
     ("buttons-while-listing", "src/modes/state2.cpp", [("    form->Command4->setEnabled(false);\n    form->Next->setEnabled(false);\n    FolderListing", "    FolderListing")], "Add and Skip usable before the listing arrives"),
 ]
 
