@@ -166,6 +166,7 @@ FAULTS = [
     ("thumb-not-undone", "src/imaging/webcopy.cpp", [("            if (newThumbnail)\n                placed.created << thumbnail;\n", "")], "Back leaves the thumbnail"),
     ("place-unfinished", "src/imaging/webcopy.cpp", [("    m_job.reset();\n    job->future.waitForFinished();\n", "    m_job.reset();\n")], "a web copy is put in place before it is finished"),
     ("cmyk-refused", "src/imaging/jpegpreview.cpp", [("const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;", "const bool cmyk = false;")], "CMYK JPEGs cannot be previewed"),
+    ("source-clears-show", "src/core/mediator.cpp", [("    if (!Form2::instance()->showsBatch())\n        Form2::instance()->PicBox->clearPicture();\n    const QString folder", "    Form2::instance()->PicBox->clearPicture();\n    const QString folder")], "choosing a source folder mid-batch empties the preview"),
     ("buttons-while-listing", "src/modes/state2.cpp", [("    form->Command4->setEnabled(false);\n    form->Next->setEnabled(false);\n    FolderListing", "    FolderListing")], "Add and Skip usable before the listing arrives"),
 ]
 
