@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The window never waits: decodes and listings run off its thread, a slow or
-// hostile file cannot hold up the batch, and special files are never opened.
+// The window never waits: decodes and listings run off its thread, a folder is
+// listed once, and a slow decode cannot hold up the batch.
 #include "testsupport.h"
 
 #include "core/folderlisting.h"
@@ -21,8 +21,6 @@
 #include <QtTest>
 
 #include <atomic>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 class TestResponsive : public QObject
@@ -87,51 +85,6 @@ private slots:
         QCOMPARE(paths.join(QLatin1Char(' ')), skip ? photo("b.bmp") + ' ' + photo("c.bmp") : photo("a.jpg"));
         QCOMPARE(m_program->form()->txtCaption->text(), skip ? QString() : QStringLiteral("typed meanwhile"));
         QVERIFY(m_program->platform().messages.isEmpty());
-    }
-
-    void aBadFileDoesNotStopTheBatch_data()
-    {
-        QTest::addColumn<QString>("file"); // a file of tests/data, or the kind of special file
-        QTest::addColumn<QStringList>("messages");
-        // A progressive JPEG may repeat a scan; hundreds of repeats are a scan bomb.
-        QTest::newRow("progressive, 20 scans") << "scans-20.jpg" << QStringList();
-        QTest::newRow("scan bomb, 300 scans") << "scans-300.jpg" << QStringList{"Error loading image\na.jpg"};
-        // A reduced decode keeps a 300-megapixel baseline photo cheap: it is shown.
-        QTest::newRow("baseline 20000 x 15000") << "huge-baseline.jpg" << QStringList();
-        // Neither is listed: one could never be opened, the other not by its name.
-        QTest::newRow("FIFO named a.jpg") << "fifo" << QStringList();
-        QTest::newRow("Latin-1 name caf\\xe9.jpg") << "latin1" << QStringList();
-    }
-
-    // Catches unbounded decodes and listed special files: the batch goes on to b.bmp.
-    void aBadFileDoesNotStopTheBatch()
-    {
-        QFETCH(QString, file);
-        QFETCH(QStringList, messages);
-        const QByteArray folder = QFile::encodeName(m_program->source());
-        const bool listed = file.endsWith(QLatin1String(".jpg"));
-        if (file == QLatin1String("fifo")) {
-            QVERIFY(::mkfifo((folder + "/a.jpg").constData(), 0600) == 0);
-            QVERIFY(!PreviewLoader::load(photo("a.jpg"))); // and it does not hang
-        } else if (file == QLatin1String("latin1")) {
-            const int fd = ::open((folder + "/caf\xe9.jpg").constData(), O_WRONLY | O_CREAT, 0600);
-            QVERIFY(fd >= 0);
-            ::close(fd);
-        } else {
-            QVERIFY(QFile::copy(fixture(file), photo("a.jpg")));
-        }
-        writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
-        startBatch();
-        QVERIFY(waitForPreview());
-        QCOMPARE(m_program->platform().messages, messages);
-        QCOMPARE(m_program->dialog()->List1->count(), listed ? 2 : 1);
-        QCOMPARE(m_program->dialog()->List1->item(0)->text(), QLatin1String(listed ? "a.jpg" : "b.bmp"));
-        if (listed) {
-            QTest::mouseClick(m_program->form()->Next, Qt::LeftButton);
-            QVERIFY(waitForPreview());
-        }
-        QCOMPARE(m_program->centre(), QColor(Qt::green).rgb());
-        QCOMPARE(m_program->platform().messages, messages);
     }
 
     // Catches a second listing of the folder at "Start".
