@@ -139,7 +139,6 @@ private slots:
     void templatesAreReadBeforeThePageIsTouched_data()
     {
         QTest::addColumn<QByteArray>("missing");
-        QTest::newRow("head") << QByteArray("Head.txt");
         QTest::newRow("middle") << QByteArray("Middle.txt");
         QTest::newRow("end") << QByteArray("End.txt");
     }

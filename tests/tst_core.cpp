@@ -15,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDirIterator>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -154,8 +156,33 @@ private slots:
         });
         platform.messageBox(QStringLiteral("The disk is full."));
         QCOMPARE(seen, QStringLiteral("Fotoweave|The disk is full."));
+
+        // The folder browser opens at the folder asked for, and leaves the
+        // user's home and configuration folders as they were: empty here.
+        QString browsed;
+        QTimer::singleShot(50, this, [&browsed] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            browsed = dialog->directory().absolutePath();
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        QCOMPARE(platform.browseForFolder(QStringLiteral("Select a Source Folder"), p->source()), p->source());
+        QCOMPARE(browsed, p->source());
+        for (const char *variable : {"HOME", "XDG_CONFIG_HOME"}) {
+            QDirIterator it(qEnvironmentVariable(variable), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+            QVERIFY2(!it.hasNext(), qPrintable(it.hasNext() ? it.next() : QString()));
+        }
     }
 };
 
-QTEST_MAIN(TestCore)
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home, config;
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    QApplication app(argc, argv);
+    TestCore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_core.moc"

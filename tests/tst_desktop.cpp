@@ -1,26 +1,21 @@
 // SPDX-License-Identifier: MIT
-// Desktop habits: shortcuts and keys, typed and dropped folders, a folder
-// browser that leaves no settings behind, captions from the photo's own
-// description, and a preview that fits the photo to its square, the window
+// Desktop habits: shortcuts and keys, typed and dropped folders, captions
+// from the photo's own description, and a preview that fits the photo to its square, the window
 // and the screen.
 #include "testsupport.h"
 
 #include "core/general.h"
 #include "document/slideshow.h"
-#include "platform/qtplatform.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/fullscreenpreview.h"
 #include "ui/picturebox.h"
 
 #include <QAction>
-#include <QDirIterator>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -131,23 +126,6 @@ private slots:
             p->platform().folderAnswers.enqueue(QString());
             QTest::mouseClick(source ? p->dialog()->btnSource : p->dialog()->btnTarget, Qt::LeftButton);
             QCOMPARE(p->platform().folderStarts, QStringList{p->source()});
-        }
-    }
-
-    void theFolderBrowserKeepsNoSettings()
-    {
-        QString opened;
-        QTimer::singleShot(50, this, [&] {
-            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            opened = dialog->directory().absolutePath();
-            static_cast<QDialog *>(dialog)->accept();
-        });
-        QCOMPARE(QtPlatform().browseForFolder(QStringLiteral("Select a Source Folder"), p->source()), p->source());
-        QCOMPARE(opened, p->source());
-        for (const char *variable : {"HOME", "XDG_CONFIG_HOME"}) {
-            QDirIterator it(qEnvironmentVariable(variable), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-            QVERIFY2(!it.hasNext(), qPrintable(it.hasNext() ? it.next() : QString()));
         }
     }
 
@@ -273,16 +251,5 @@ private:
     std::unique_ptr<TestProgram> p;
 };
 
-int main(int argc, char *argv[])
-{
-    // The folder browser must leave the user's home and configuration folders alone.
-    QTemporaryDir home, config;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
-    QApplication app(argc, argv);
-    TestDesktop test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TestDesktop)
 #include "tst_desktop.moc"
