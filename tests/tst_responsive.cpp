@@ -87,7 +87,8 @@ private slots:
         QVERIFY(m_program->platform().messages.isEmpty());
     }
 
-    // Catches a second listing of the folder at "Start".
+    // Catches a second listing of the folder at "Start", and Add or Skip usable
+    // before the listing has arrived.
     void aHundredThousandFilesAreListedOnce()
     {
         writeImage(photo("one.bmp"), QSize(20, 20), Qt::green);
