@@ -138,6 +138,13 @@ void Prefetcher::drop()
     m_wanted.clear();
 }
 
+void Prefetcher::finish()
+{
+    drop();
+    m_currentPool.waitForDone();
+    m_aheadPool.waitForDone();
+}
+
 void Prefetcher::setEnabled(bool on)
 {
     m_enabled = on;

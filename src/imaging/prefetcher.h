@@ -54,6 +54,12 @@ public:
     void request(const QStringList &paths);
     /** Forgets the image on the way and every look-ahead; nothing more is handed over. */
     void drop();
+    /**
+     * drop(), then waits until the cancelled decodes have stopped: before the
+     * window they would report to goes away, since a decode that finishes
+     * after its window has gone trips Qt's check on the continuation.
+     */
+    void finish();
     /** What previews are decoded for from now on (the preview box's square, the screen's pixel ratio). */
     void setTarget(PreviewTarget target) { m_target = target; }
     /** True while an image asked for with show has not been handed over. */

@@ -6,6 +6,7 @@
 #include "document/decobj2.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
+#include "imaging/prefetcher.h"
 #include "imaging/previewstatus.h"
 #include "platform/platform.h"
 #include "ui/commandbutton.h"
@@ -50,6 +51,7 @@ Form2 *Form2::instance()
 
 void Form2::unload()
 {
+    Prefetcher::shared().finish(); // no decode may report to a window that is gone
     delete s_instance.data();
 }
 
