@@ -22,8 +22,14 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestCore : public QObject
 {
@@ -128,6 +134,92 @@ private slots:
             }
             QCOMPARE(painted, text == QLatin1String("Add to SlideShow") ? 2 : 1); // lines of the caption as painted
         }
+    }
+
+    // File names, show names, lock contents and system messages reach message
+    // boxes, labels and tooltips. Each is shown as the text it is: never read
+    // as markup, which would load the picture that an <img> names.
+    void userTextIsNeverMarkup_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("expected"); // %1 is the name with markup
+        QTest::newRow("message box") << "message box" << "%1";
+        QTest::newRow("question") << "question" << "%1";
+        QTest::newRow("status bar") << "status bar" << "1 of 1 · %1 · 0 added";
+        QTest::newRow("photos left out") << "left out"
+                                         << "2 photos left out: unreadable names, not ordinary files|%1: not an ordinary "
+                                            "file\nCaf\uFFFD.jpg: its name is not valid in this system's encoding; rename it";
+        QTest::newRow("typed folder") << "typed folder" << "There is no folder /%1";
+    }
+
+    void userTextIsNeverMarkup()
+    {
+        QFETCH(QString, where);
+        QFETCH(QString, expected);
+        // Big enough to show in the height of whatever would load it.
+        QImage big(1600, 1600, QImage::Format_RGB32);
+        big.fill(Qt::red);
+        QVERIFY(big.save(p->source(QStringLiteral("big.png"))));
+        QVERIFY(QDir::setCurrent(p->source()));
+        const QString name = QStringLiteral("<b>b<img src=big.png>&lt;.jpg"); // no "/": it is a file name
+        expected = expected.arg(name);
+
+        QString shown;
+        int height = 0;
+        const auto look = [&](QWidget *widget, const QString &text) {
+            QVERIFY(widget);
+            shown = text;
+            height = widget->sizeHint().height();
+        };
+        const auto tip = [&](const QString &toolTip) {
+            // Qt reads a tooltip as markup when it looks like markup: what it then shows.
+            QTextDocument document;
+            Qt::mightBeRichText(toolTip) ? document.setHtml(toolTip) : document.setPlainText(toolTip);
+            shown += QLatin1Char('|') + document.toPlainText();
+            height = std::max(height, int(document.size().height()));
+        };
+
+        QtPlatform platform;
+        if (where == QLatin1String("message box") || where == QLatin1String("question")) {
+            QTimer::singleShot(0, this, [&] {
+                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+                look(box, box->text());
+                box->reject();
+            });
+            if (where == QLatin1String("message box"))
+                platform.messageBox(name);
+            else
+                platform.question(name, {QStringLiteral("Replace"), QStringLiteral("Cancel")}, 1, 1);
+        } else if (where == QLatin1String("status bar")) {
+            writeImage(p->source(name));
+            p->startBatch();
+            auto *panel = p->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"));
+            look(panel, panel->text());
+        } else if (where == QLatin1String("left out")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(p->source(name)).constData(), 0600), 0);
+            const QByteArray latin1 = QFile::encodeName(p->source()) + "/Caf\xE9.jpg";
+            const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+            writeImage(p->source(QStringLiteral("ok.jpg")));
+            p->chooseFolders(p->source());
+            QLabel *label = p->dialog()->lblLeftOut;
+            QTRY_VERIFY(!label->text().isEmpty());
+            look(label, label->text());
+            QVERIFY(label->isVisible());
+            tip(label->toolTip());
+            QCOMPARE(p->dialog()->List1->count(), 1); // ok.jpg alone is offered
+        } else {
+            p->form()->mnuOpen->trigger();
+            QLineEdit *box = p->dialog()->txtSrcFolder;
+            box->setText(QLatin1Char('/') + name);
+            QTest::keyClick(box, Qt::Key_Return);
+            shown = expected.section(QLatin1Char('|'), 0, 0);
+            tip(box->toolTip());
+            shown = shown.section(QLatin1Char('|'), 1);
+        }
+        QCOMPARE(shown, expected);
+        QVERIFY2(height < 400, qPrintable(QString::number(height))); // no picture was loaded
     }
 
     void theDesktopPlatform()

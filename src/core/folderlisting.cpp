@@ -21,7 +21,7 @@ void FolderListing::start(const QString &folder)
     QtConcurrent::run([folder] {
         auto result = std::make_shared<Result>();
         try {
-            result->entries = ImageFolder::list(folder);
+            result->entries = ImageFolder::list(folder, &result->leftOut);
         } catch (const FolderError &e) {
             result->error = QString::fromLocal8Bit(e.what());
         }

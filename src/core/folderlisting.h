@@ -21,6 +21,7 @@ class FolderListing
 public:
     struct Result {
         std::vector<ImageFolder::Entry> entries;
+        std::vector<ImageFolder::LeftOut> leftOut; // files that are not offered, and why
         QString error; // why the folder could not be listed; empty when it could
     };
 

@@ -52,7 +52,7 @@ int ImageFolder::listings()
     return s_listings.load();
 }
 
-std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder)
+std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder, std::vector<LeftOut> *leftOut)
 {
     ++s_listings;
     std::vector<Entry> entries;
@@ -71,16 +71,29 @@ std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder)
         // Regular files and links to them only: FIFOs, sockets and devices are
         // never offered, and telling them apart opens nothing.
         std::error_code typeError;
-        if (!it->is_regular_file(typeError) && !(it->is_symlink(typeError) && !fs::exists(it->status(typeError))))
-            continue; // (a dangling link stays: it says "Error loading image" when its turn comes)
         const std::string raw = it->path().filename().string();
         const QString name = QFile::decodeName(QByteArray::fromStdString(raw));
-        if (QFile::encodeName(name).toStdString() != raw)
-            continue; // not valid in the file system's encoding: it could not be opened by name again
+        if (!it->is_regular_file(typeError) && !(it->is_symlink(typeError) && !fs::exists(it->status(typeError)))) {
+            // (a dangling link stays: it says "Error loading image" when its turn comes)
+            if (leftOut && !it->is_directory(typeError))
+                leftOut->push_back({name, Reason::NotAFile});
+            continue;
+        }
+        if (QFile::encodeName(name).toStdString() != raw) {
+            // Not valid in the file system's encoding: it could not be opened by name again.
+            if (leftOut)
+                leftOut->push_back({name, Reason::UnreadableName});
+            continue;
+        }
         entries.push_back({prefix + name, name});
     }
     if (error)
         fail();
+    if (leftOut) {
+        std::sort(leftOut->begin(), leftOut->end(), [](const LeftOut &a, const LeftOut &b) {
+            return sortKey(a.name) < sortKey(b.name);
+        });
+    }
 
     std::vector<QString> keys;
     keys.reserve(entries.size());

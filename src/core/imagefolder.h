@@ -25,12 +25,20 @@ public:
         QString path; // full path
         QString name; // name and extension, no folder
     };
+    /** Why a file of the folder is not listed. */
+    enum class Reason { UnreadableName, NotAFile };
+    /** A file that is not listed: its name as near as it can be shown, and why. */
+    struct LeftOut {
+        QString name;
+        Reason reason;
+    };
 
     /**
      * Every regular file of the folder (or link to one) whose name the file
-     * system's encoding can carry, sorted. Throws FolderError. Safe on any thread.
+     * system's encoding can carry, sorted. The other files (not folders) go
+     * to leftOut, sorted too. Throws FolderError. Safe on any thread.
      */
-    static std::vector<Entry> list(const QString &folder);
+    static std::vector<Entry> list(const QString &folder, std::vector<LeftOut> *leftOut = nullptr);
     /** How many times a folder has been listed in this run. */
     static int listings();
     /** The text after the last dot of a file name; empty when there is none. */

@@ -34,6 +34,17 @@ QString fromBuffer(const QString &buffer)
         text.truncate(nul);
     return text;
 }
+
+/** True when the file-type chain accepts the name's extension. */
+bool offered(const QString &name)
+{
+    // A fresh chain per file; the links lower-case the extension themselves.
+    const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
+    QString ext = ImageFolder::extensionName(name);
+    fileTypeAccepted = false;
+    chain->sendToChain(ext);
+    return fileTypeAccepted;
+}
 }
 
 Mediator::Mediator() = default;
@@ -185,6 +196,7 @@ void Mediator::takeSourceFolder(const QString &folder)
         Form2::instance()->PicBox->clearPicture();
     Form1 *dialog = Form1::instance();
     dialog->List1->clear();
+    dialog->showLeftOut({});
     dialog->txtSrcFolder->setText(folder);
     dialog->txtTgtFolder->setText(folder);
     SetTgtFolder(folder);
@@ -198,14 +210,16 @@ void Mediator::takeSourceFolder(const QString &folder)
         }
         QStringList names;
         for (const ImageFolder::Entry &file : listing.entries) {
-            // A fresh chain per file; the links lower-case the extension themselves.
-            const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
-            QString ext = ImageFolder::extensionName(file.name);
-            fileTypeAccepted = false;
-            chain->sendToChain(ext);
-            if (fileTypeAccepted)
+            if (offered(file.name))
                 names.append(file.name);
         }
         dialog->List1->addItems(names);
+        // Only photos count: a FIFO named like a photo, or a photo whose name cannot be read.
+        std::vector<ImageFolder::LeftOut> photos;
+        for (const ImageFolder::LeftOut &file : listing.leftOut) {
+            if (offered(file.name))
+                photos.push_back(file);
+        }
+        dialog->showLeftOut(photos);
     });
 }

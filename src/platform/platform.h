@@ -23,10 +23,10 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    /** Modal message box with OK only and the application title as caption. */
+    /** Modal message box with OK only and the application title as caption; text is shown as plain text, never as markup. */
     virtual void messageBox(const QString &text) = 0;
     /**
-     * Modal question with one button per answer and the application title as
+     * Modal question (plain text) with one button per answer and the application title as
      * caption; returns the index of the answer chosen. Escape and closing the
      * box choose cancelAnswer.
      */

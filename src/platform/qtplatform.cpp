@@ -20,12 +20,14 @@
 void QtPlatform::messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText); // names and system messages are never read as markup
     box.exec();
 }
 
 int QtPlatform::question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer)
 {
     QMessageBox box(QMessageBox::Question, appTitle(), text, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
     QList<QAbstractButton *> buttons;
     for (qsizetype i = 0; i < answers.size(); ++i)
         buttons << box.addButton(answers[i], i == cancelAnswer ? QMessageBox::RejectRole : QMessageBox::AcceptRole);

@@ -66,6 +66,10 @@ Form1::Form1(QWidget *parent)
     Command1->setDefault(true);
     Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
     Command2->setAutoDefault(false);
+    // Between the buttons, where nothing else stands.
+    lblLeftOut = Controls::place<QLabel>(this, "lblLeftOut", Twips::rect(2640, 3000, 2535, 495));
+    lblLeftOut->setWordWrap(true);
+    lblLeftOut->setAlignment(Qt::AlignCenter);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
                                              QStringLiteral("Web-sized photos (longest side 2048 px)"));
     // Greyed out, yet readable on the grey dialog, so the user sees what the option is before it can be ticked.
@@ -170,6 +174,31 @@ void Form1::Command1_Click()
         static_cast<Command &>(*batchCommand).Execute();
         hide();
     });
+}
+
+void Form1::showLeftOut(const std::vector<ImageFolder::LeftOut> &leftOut)
+{
+    int unreadable = 0;
+    QStringList lines;
+    for (const ImageFolder::LeftOut &file : leftOut) {
+        const bool name = file.reason == ImageFolder::Reason::UnreadableName;
+        unreadable += name;
+        lines << file.name + (name ? QStringLiteral(": its name is not valid in this system's encoding; rename it")
+                                   : QStringLiteral(": not an ordinary file"));
+    }
+    const qsizetype n = leftOut.size();
+    QString text;
+    if (n > 0) {
+        const QString count = n == 1 ? QStringLiteral("1 photo left out") : QStringLiteral("%1 photos left out").arg(n);
+        if (unreadable == n)
+            text = count + (n == 1 ? QStringLiteral(": its name cannot be read") : QStringLiteral(": names cannot be read"));
+        else if (unreadable == 0)
+            text = count + (n == 1 ? QStringLiteral(": not an ordinary file") : QStringLiteral(": not ordinary files"));
+        else
+            text = count + QStringLiteral(": unreadable names, not ordinary files");
+    }
+    lblLeftOut->setText(text);
+    lblLeftOut->setToolTip(Controls::plainToolTip(lines.join(QLatin1Char('\n'))));
 }
 
 void Form1::Command2_Click()

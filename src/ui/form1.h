@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/imagefolder.h"
+
 #include <QDialog>
 
 #include <memory>
+#include <vector>
 
 class QCheckBox;
 class QGroupBox;
@@ -38,6 +41,8 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QCheckBox *chkWebSized = nullptr;
+    /** How many photos of the source are not offered, and why; empty when none. */
+    QLabel *lblLeftOut = nullptr;
 
     /** The cmd1 that "Start" made last. */
     std::shared_ptr<cmd1> batchCommand;
@@ -46,6 +51,12 @@ public:
     void btnTarget_Click();
     void Command1_Click();
     void Command2_Click();
+
+    /**
+     * Says once, below the list, how many photos of the source are left out
+     * and why; the tooltip names each. Nothing when leftOut is empty.
+     */
+    void showLeftOut(const std::vector<ImageFolder::LeftOut> &leftOut);
 
     /** Takes folder as the source, as a choice with the source "Select..." does. */
     void takeSource(const QString &folder);

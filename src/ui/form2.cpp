@@ -144,6 +144,7 @@ void Form2::buildControls()
     StatusBar1->setSizeGripEnabled(false);
     auto *panel = new QLabel(StatusBar1);
     panel->setObjectName(QStringLiteral("StatusBar1_Panel1"));
+    panel->setTextFormat(Qt::PlainText); // file names are shown as they are, never as markup
     StatusBar1->addWidget(panel, 1);
 
     // As the window grows the work area, the preview, the size label and the

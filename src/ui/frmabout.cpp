@@ -40,6 +40,7 @@ frmAbout::frmAbout(QWidget *parent)
 
     const auto label = [this](const char *name, const QString &text, QRect geometry) {
         auto *control = new QLabel(text, this);
+        control->setTextFormat(Qt::PlainText);
         control->setObjectName(QLatin1String(name));
         control->setGeometry(geometry);
         return control;

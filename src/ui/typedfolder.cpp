@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/typedfolder.h"
 
+#include "ui/controls.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -66,6 +68,6 @@ void TypedFolder::check()
 void TypedFolder::mark(const QString &reason)
 {
     m_box->setStyleSheet(reason.isEmpty() ? QString() : QStringLiteral("QLineEdit { border: 2px solid #d00000; }"));
-    m_box->setToolTip(reason);
+    m_box->setToolTip(Controls::plainToolTip(reason));
     m_box->setProperty("folderProblem", reason);
 }
