@@ -12,7 +12,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QColorSpace>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -115,6 +117,23 @@ private slots:
         WebCopy::shared().finish();
         for (const QString &folder : {m_program->target(), m_program->target(QStringLiteral("SlideShow-thumbnails"))})
             QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
+    }
+
+    // Catches a copy left in its own colour space, or one whose profile the
+    // reduced decode lost: a photo in Adobe RGB is shared in sRGB.
+    void copiesAreInSrgb()
+    {
+        QImage adobe(3000, 1000, QImage::Format_RGB32);
+        adobe.fill(QColor(30, 160, 60));
+        adobe.setColorSpace(QColorSpace::AdobeRgb);
+        QImageWriter writer(m_program->source(QStringLiteral("a.jpg")));
+        writer.setQuality(100);
+        QVERIFY(writer.write(adobe));
+        startWebSized();
+        m_program->add();
+        const QRgb shared = QImage(m_program->target(QStringLiteral("a.jpg"))).pixel(1024, 341);
+        QVERIFY2(qRed(shared) <= 6 && std::abs(qGreen(shared) - 161) <= 6 && std::abs(qBlue(shared) - 47) <= 6,
+                 qPrintable(QColor(shared).name())); // (30, 160, 60) in Adobe RGB is (0, 161, 47) in sRGB
     }
 
     // Catches Back leaving the web-sized copy or its thumbnail behind.
