@@ -19,9 +19,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <mutex>
 
 struct WebCopy::Job {
@@ -378,6 +375,10 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
     if (!copy)
         throw DocumentError(error.isEmpty() ? QStringLiteral("The web-sized copy of \"%1\" was not made.").arg(native(imagePath)) : error);
 
+    // Looked at again: the folder may have been replaced while the copy was made.
+    OwnFolder thumbnails;
+    if (thumbnail && !thumbnails.ensure(job->folder + QLatin1Char('/') + thumbnailFolder()))
+        throw DocumentError(thumbnails.errorString());
     const QString destination = job->folder + QLatin1Char('/') + job->targetName;
     const QFileInfo before(destination);
     const bool newFile = !before.exists() && !before.isSymLink();
