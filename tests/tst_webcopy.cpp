@@ -238,6 +238,19 @@ private slots:
         QCOMPARE(QDir(m_program->target()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
     }
 
+    // Catches a web copy begun before the preview is painted: a photo the
+    // preview refused is never decoded for a copy.
+    void aPhotoThePreviewRefusedIsNotCopied()
+    {
+        QVERIFY(QFile::copy(fixture(QStringLiteral("scans-300.jpg")), m_program->source(QStringLiteral("a.jpg"))));
+        writeImage(m_program->source(QStringLiteral("b.jpg")));
+        startWebSized();
+        QCOMPARE(m_program->messages(), QStringList(QStringLiteral("Error loading image\na.jpg")));
+        QCOMPARE(WebCopy::shared().preparing(), QString());
+        m_program->skip();
+        QCOMPARE(WebCopy::shared().preparing(), m_program->source(QStringLiteral("b.jpg")));
+    }
+
     // Catches a thumbnails' folder that is followed: whatever stands in its
     // place is refused by name, and nothing is written where a link points.
     void thumbnailFolderIsNotFollowed_data()

@@ -351,6 +351,11 @@ void WebCopy::previewed(const QString &imagePath)
     m_job = start(imagePath);
 }
 
+QString WebCopy::preparing() const
+{
+    return m_job ? m_job->source : QString();
+}
+
 void WebCopy::discard()
 {
     if (m_job)

@@ -52,6 +52,8 @@ public:
     void prepare(const QString &imagePath);
     /** The preview of the image on show is painted: its copy is started. */
     void previewed(const QString &imagePath);
+    /** The image whose copy is being made in the background; empty when none is. */
+    QString preparing() const;
     /** Drops the copy being made, if any, and its temporary files. */
     void discard();
     /** Drops the copy being made and waits until nothing more is written. */
