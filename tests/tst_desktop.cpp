@@ -6,6 +6,7 @@
 
 #include "core/general.h"
 #include "document/slideshow.h"
+#include "imaging/prefetcher.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/fullscreenpreview.h"
@@ -16,7 +17,11 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QThread>
 #include <QtTest>
+
+#include <mutex>
 
 namespace {
 bool near(QRgb a, QColor b, int tolerance)
@@ -37,7 +42,11 @@ private slots:
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(40, 30));
         writeImage(p->source(QStringLiteral("b.bmp")), QSize(40, 30));
     }
-    void cleanup() { p.reset(); }
+    void cleanup()
+    {
+        Prefetcher::shared().setLoader({});
+        p.reset();
+    }
 
     void keys_data()
     {
@@ -238,13 +247,56 @@ private slots:
         QTest::keyClick(p->form(), Qt::Key_F11);
         FullScreenPreview *full = p->form()->fullScreenPreview();
         QVERIFY(QTest::qWaitForWindowActive(full) && full->isFullScreen());
-        QCOMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
+        QTRY_COMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
         QTest::keyClick(full, Qt::Key_Return);
         QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
         QCOMPARE(int(lngSlideCount), 1);
-        QCOMPARE(full->image().size(), QSize(40, 30));
+        QTRY_COMPARE(full->image().size(), QSize(40, 30));
         QTest::keyClick(full, Qt::Key_Escape);
         QVERIFY(!full->isVisible());
+    }
+
+    // Catches a full-screen decode on the window's thread, or one without the
+    // preview's budgets: a hostile file is refused by them before it is
+    // decoded, and the screen stays black.
+    void fullScreenKeepsToTheBudgets_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size"); // 0 x 0: refused
+        QTest::newRow("photo, turned by EXIF") << "camera.jpg" << QSize(533, 800);
+        QTest::newRow("scan bomb, 300 scans") << "scans-300.jpg" << QSize(0, 0);
+        QTest::newRow("progressive JPEG claiming 30000 x 30000") << "huge-progressive.jpg" << QSize(0, 0);
+    }
+
+    void fullScreenKeepsToTheBudgets()
+    {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        p->startBatch();
+        std::mutex mutex;
+        QThread *thread = nullptr;
+        PreviewLoader::Refusal refusal = PreviewLoader::Refusal::Unreadable;
+        Prefetcher::shared().setLoader([&](const QString &path, const PreviewLoader::Limits &limits) {
+            PreviewLoader::Limits told = limits;
+            PreviewLoader::Refusal why = PreviewLoader::Refusal::Unreadable;
+            told.refusal = &why;
+            const Prefetcher::Result result = PreviewLoader::load(path, told);
+            const std::lock_guard lock(mutex);
+            if (limits.box.isValid()) {
+                thread = QThread::currentThread();
+                refusal = why;
+            }
+            return result;
+        });
+        FullScreenPreview *full = p->form()->fullScreenPreview();
+        QSignalSpy arrived(full, &FullScreenPreview::photoArrived);
+        full->showPhoto(fixture(file));
+        QTRY_COMPARE_WITH_TIMEOUT(arrived.count(), 1, 20000); // it may arrive while the window is shown
+        Prefetcher::shared().setLoader({});
+        const std::lock_guard lock(mutex);
+        QVERIFY(thread && thread != QThread::currentThread());
+        QCOMPARE(refusal, size.isEmpty() ? PreviewLoader::Refusal::OverBudget : PreviewLoader::Refusal::None);
+        QCOMPARE(full->image().size(), size);
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "imaging/prefetcher.h"
 #include "imaging/previewpainter.h"
 #include "imaging/previewstatus.h"
+#include "imaging/webcopy.h"
 #include "platform/platform.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
@@ -44,6 +45,8 @@ void DecObj::paint(const std::optional<PreviewLoader::Picture> &picture)
     form->PicBox->setVisible(true);
     form->showImageSize(PreviewStatus::instance()->path(), (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     PreviewStatus::instance()->setPainted(*picture);
+    // Only a photo the preview could show is decoded for its web-sized copy.
+    WebCopy::shared().previewed(PreviewStatus::instance()->path());
     if (!picture->description.isEmpty()) {
         // The photo's own description, selected so that typing replaces it.
         form->txtCaption->setText(picture->description);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/jpegpreview.h"
 
+#include <QColorSpace>
 #include <QElapsedTimer>
 #include <QIODevice>
 #include <QTransform>
 
 #include <csetjmp>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -30,6 +32,7 @@ struct Context {
     JpegPreview::Limits limits;
     QElapsedTimer clock;
     QImage image;
+    QColorSpace colorSpace;
     JOCTET buffer[BufferSize];
 };
 
@@ -44,10 +47,14 @@ void checkLimits(j_common_ptr cinfo)
     Context *context = contextOf(cinfo);
     const JpegPreview::Limits &limits = context->limits;
     const auto *decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
-    if ((limits.cancelled && limits.cancelled->load(std::memory_order_relaxed))
-        || (limits.milliseconds > 0 && context->clock.elapsed() > limits.milliseconds)
-        || (limits.maxScans > 0 && decompress->input_scan_number > limits.maxScans))
+    if (limits.cancelled && limits.cancelled->load(std::memory_order_relaxed))
         std::longjmp(context->jump, 1);
+    if ((limits.milliseconds > 0 && context->clock.elapsed() > limits.milliseconds)
+        || (limits.maxScans > 0 && decompress->input_scan_number > limits.maxScans)) {
+        if (limits.overBudget)
+            *limits.overBudget = true;
+        std::longjmp(context->jump, 1);
+    }
 }
 
 void initSource(j_decompress_ptr) {}
@@ -187,6 +194,7 @@ std::optional<QImage> JpegPreview::decode(QIODevice *device, const Limits &limit
     cinfo.src = &context->source;
 
     jpeg_save_markers(&cinfo, JPEG_APP0 + 1, 0xFFFF);
+    jpeg_save_markers(&cinfo, JPEG_APP0 + 2, 0xFFFF); // the colour profile
     jpeg_read_header(&cinfo, TRUE);
     int orientation = 1;
     for (jpeg_saved_marker_ptr marker = cinfo.marker_list; marker && orientation == 1; marker = marker->next) {
@@ -210,8 +218,17 @@ std::optional<QImage> JpegPreview::decode(QIODevice *device, const Limits &limit
     const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
     cinfo.out_color_space = cmyk ? JCS_CMYK : (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB);
     jpeg_calc_output_dimensions(&cinfo);
-    if (limits.memoryBytes > 0 && memoryNeeded(cinfo) > limits.memoryBytes)
+    if (limits.memoryBytes > 0 && memoryNeeded(cinfo) > limits.memoryBytes) {
+        if (limits.overBudget)
+            *limits.overBudget = true;
         errorExit(reinterpret_cast<j_common_ptr>(&cinfo));
+    }
+    JOCTET *profile = nullptr;
+    unsigned int profileLength = 0;
+    if (!cmyk && jpeg_read_icc_profile(&cinfo, &profile, &profileLength)) {
+        context->colorSpace = QColorSpace::fromIccProfile(QByteArray(reinterpret_cast<const char *>(profile), int(profileLength)));
+        std::free(profile);
+    }
 
     jpeg_start_decompress(&cinfo);
     context->image = QImage(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
@@ -237,5 +254,8 @@ std::optional<QImage> JpegPreview::decode(QIODevice *device, const Limits &limit
     }
     // The rest of the file is not needed.
     jpeg_destroy_decompress(&cinfo);
-    return upright(context->image, orientation);
+    QImage image = upright(context->image, orientation);
+    if (context->colorSpace.isValid())
+        image.setColorSpace(context->colorSpace);
+    return image;
 }

@@ -16,7 +16,8 @@ class QIODevice;
  * wanted size), upright by its EXIF orientation. The decode refuses files
  * that would need more memory than its budget (libjpeg's whole-image
  * coefficient buffers of multi-scan files included), and gives up when it
- * runs past its time, reads too many scans, or is cancelled.
+ * runs past its time, reads too many scans, or is cancelled. The image
+ * carries the file's colour profile, if it has one.
  */
 class JpegPreview
 {
@@ -26,6 +27,8 @@ public:
         int milliseconds = 0;
         int maxScans = 0;
         const std::atomic_bool *cancelled = nullptr;
+        /** When set, made true when the file was refused for its memory, scans or time rather than unreadable. */
+        bool *overBudget = nullptr;
     };
 
     /** True when the bytes begin like a JPEG file. */

@@ -63,7 +63,7 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
     }
     m_ahead.clear();
     if (!adopted) {
-        const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target};
+        const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target, {}, nullptr};
         future = QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_currentCancelled]() -> Result {
             return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
         });
@@ -79,6 +79,22 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
         m_busy = false;
         startLookahead();
         done(result);
+    });
+}
+
+void Prefetcher::fit(const QString &path, QSize box, qreal ratio, QObject *context,
+                     std::function<void(const Result &)> done)
+{
+    const quint64 generation = ++m_fitGeneration;
+    if (m_fitCancelled)
+        m_fitCancelled->store(true);
+    m_fitCancelled = std::make_shared<std::atomic_bool>(false);
+    PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_fitCancelled.get(), PreviewTarget{PreviewLoader::Square, ratio}, box, nullptr};
+    QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_fitCancelled]() -> Result {
+        return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
+    }).then(context, [this, generation, done = std::move(done)](const Result &result) {
+        if (generation == m_fitGeneration)
+            done(result);
     });
 }
 
@@ -116,7 +132,7 @@ void Prefetcher::startLookahead()
             int queued = Queued;
             if (!stage->compare_exchange_strong(queued, Running))
                 return std::nullopt; // taken over or stale before it started
-            const PreviewLoader::Limits limits{LookaheadBudget, cancelled.get(), target};
+            const PreviewLoader::Limits limits{LookaheadBudget, cancelled.get(), target, {}, nullptr};
             return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
         });
         m_ahead.push_back(std::move(job));
@@ -127,9 +143,12 @@ void Prefetcher::startLookahead()
 void Prefetcher::drop()
 {
     ++m_generation;
+    ++m_fitGeneration;
     m_busy = false;
     if (m_currentCancelled)
         m_currentCancelled->store(true);
+    if (m_fitCancelled)
+        m_fitCancelled->store(true);
     for (Job &job : m_ahead) {
         job.stage->store(Cancelled);
         job.cancelled->store(true);

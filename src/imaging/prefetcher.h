@@ -48,11 +48,19 @@ public:
      */
     void show(const QString &path, QObject *context, std::function<void(const Result &)> done);
     /**
+     * Decodes path fitted into box (device pixels, never enlarged) at the
+     * screen's pixel ratio, with the budgets of the image on show, and hands
+     * it to done on context's thread. The image fitted before is forgotten:
+     * its decode is cancelled and done is never called for it. Independent
+     * of show, so the preview and a bigger view of it can be decoded at once.
+     */
+    void fit(const QString &path, QSize box, qreal ratio, QObject *context, std::function<void(const Result &)> done);
+    /**
      * Makes paths, the next images in order, the ones decoded ahead, once the
      * image on the way has arrived. Look-ahead for other images is cancelled.
      */
     void request(const QStringList &paths);
-    /** Forgets the image on the way and every look-ahead; nothing more is handed over. */
+    /** Forgets the image on the way, the one being fitted and every look-ahead; nothing more is handed over. */
     void drop();
     /**
      * drop(), then waits until the cancelled decodes have stopped: before the
@@ -98,6 +106,8 @@ private:
     bool m_busy = false;
     quint64 m_generation = 0;
     std::shared_ptr<std::atomic_bool> m_currentCancelled;
+    quint64 m_fitGeneration = 0;
+    std::shared_ptr<std::atomic_bool> m_fitCancelled;
     QStringList m_wanted;
     std::vector<Job> m_ahead;
     Loader m_loader;

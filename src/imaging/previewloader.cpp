@@ -4,10 +4,12 @@
 #include "imaging/jpegpreview.h"
 #include "imaging/photodescription.h"
 
+#include <QColorSpace>
 #include <QFile>
 #include <QImageReader>
 
 #include <cmath>
+#include <functional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -23,21 +25,22 @@ QSize pixelsOf(QSizeF twips, qreal ratio)
 }
 
 /** BMP, GIF and whatever else Qt reads: these readers decode the whole image, so it must fit the budget. */
-std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits &limits, PreviewLoader::Picture &picture)
+std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits &limits, bool &overBudget,
+                                 const std::function<QSize(QSize)> &wanted)
 {
     QImageReader reader(device);
     reader.setAutoTransform(true);
     const QSize stored = reader.size();
     if (!stored.isValid() || stored.isEmpty())
         return std::nullopt;
-    if (qint64(stored.width()) * stored.height() * 4 > limits.memoryBytes)
+    if (qint64(stored.width()) * stored.height() * 4 > limits.memoryBytes) {
+        overBudget = true;
         return std::nullopt;
+    }
 
     const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
     const QSize upright = quarterTurn ? stored.transposed() : stored;
-    picture.naturalTwips = QSizeF(upright) * PreviewLoader::TwipsPerPixel;
-    picture.fittedTwips = PreviewLoader::fittedSize(picture.naturalTwips, limits.target.square);
-    const QSize pixels = pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
+    const QSize pixels = wanted(upright);
     if (pixels != upright)
         reader.setScaledSize(quarterTurn ? pixels.transposed() : pixels); // scaled before it is turned
     reader.setQuality(100); // smooth scaling
@@ -46,6 +49,13 @@ std::optional<QImage> readWithQt(QIODevice *device, const PreviewLoader::Limits 
         return std::nullopt;
     return image;
 }
+}
+
+QSize PreviewLoader::fittedInto(QSize size, QSize box)
+{
+    if (size.width() <= box.width() && size.height() <= box.height())
+        return size;
+    return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
 QSizeF PreviewLoader::fittedSize(QSizeF twips, float square)
@@ -67,6 +77,8 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, c
 {
     // Opened without waiting, and only read when it is a regular file: a FIFO
     // or a device named like a photo must not hold anything up.
+    if (limits.refusal)
+        *limits.refusal = Refusal::Unreadable;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
@@ -81,7 +93,7 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, c
         return std::nullopt;
     }
     std::optional<Picture> picture = load(&file, limits);
-    if (picture)
+    if (picture && !limits.box.isValid())
         picture->description = PhotoDescription::read(path);
     return picture;
 }
@@ -89,24 +101,41 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, c
 std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, const Limits &limits)
 {
     Picture picture;
+    QSize pixels;
+    // Called with the image's upright size once the header is read, before anything is decoded.
+    const auto wanted = [&picture, &pixels, &limits](QSize upright) {
+        picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
+        if (limits.box.isValid()) {
+            pixels = fittedInto(upright, limits.box);
+            picture.fittedTwips = QSizeF(pixels) * TwipsPerPixel;
+        } else {
+            picture.fittedTwips = fittedSize(picture.naturalTwips, limits.target.square);
+            pixels = pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
+        }
+        return pixels;
+    };
+    bool overBudget = false;
     std::optional<QImage> image;
     if (JpegPreview::looksLikeJpeg(device->peek(3))) {
-        const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled};
-        image = JpegPreview::decode(device, jpegLimits, [&picture, &limits](QSize upright) {
-            picture.naturalTwips = QSizeF(upright) * TwipsPerPixel;
-            picture.fittedTwips = fittedSize(picture.naturalTwips, limits.target.square);
-            return pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
-        });
+        const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled, &overBudget};
+        image = JpegPreview::decode(device, jpegLimits, wanted);
     } else {
-        image = readWithQt(device, limits, picture);
+        image = readWithQt(device, limits, overBudget, wanted);
     }
-    if (!image || image->isNull())
+    if (!image || image->isNull()) {
+        if (limits.refusal)
+            *limits.refusal = overBudget ? Refusal::OverBudget : Refusal::Unreadable;
         return std::nullopt;
-    const QSize pixels = pixelsOf(picture.fittedTwips, limits.target.devicePixelRatio);
-    if (image->size() != pixels)
+    }
+    if (image->size() != pixels) {
+        const QColorSpace colorSpace = image->colorSpace();
         *image = image->scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image->setColorSpace(colorSpace);
+    }
     image->setDevicePixelRatio(limits.target.devicePixelRatio);
     picture.image = std::move(*image);
     picture.target = limits.target;
+    if (limits.refusal)
+        *limits.refusal = Refusal::None;
     return picture;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
 #include <QString>
 
@@ -43,12 +44,20 @@ public:
         QString description; // the photo's own description, suggested as its caption
         PreviewTarget target; // what it was decoded for
     };
+    /** Why a load gave nothing. */
+    enum class Refusal { None, Unreadable, OverBudget };
     struct Limits {
         qint64 memoryBytes = MemoryBudget;
         const std::atomic_bool *cancelled = nullptr;
         PreviewTarget target; // at 2 the image holds twice the pixels and says so
+        /** When valid, the image is fitted into these pixels (never enlarged) instead of the preview's square. */
+        QSize box;
+        /** When set, told why a load gave nothing: a file over its budget is refused before it is decoded. */
+        Refusal *refusal = nullptr;
     };
 
+    /** Fits a size into box, keeping its shape; a size that fits already stays as it is. */
+    static QSize fittedInto(QSize size, QSize box);
     /** Fits a size into the square exactly as the preview does: width first, then height. */
     static QSizeF fittedSize(QSizeF twips, float square = Square);
     /**

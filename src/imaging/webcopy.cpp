@@ -2,35 +2,36 @@
 #include "imaging/webcopy.h"
 
 #include "document/documenterror.h"
+#include "document/ownfolder.h"
+#include "document/replacingfile.h"
+#include "imaging/previewloader.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QImageWriter>
-#include <QTemporaryFile>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <exiv2/exiv2.hpp>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <atomic>
 #include <mutex>
 
 struct WebCopy::Job {
     QString source;
     QString targetName;
+    QString thumbnailName;
     QString folder;
+    std::atomic_bool cancelled{false};
     QFuture<void> future;
 
-    // Written by the worker before it finishes.
-    QString temporary;
-    QString temporaryThumbnail;
-    QString thumbnailName;
+    // Written by the worker before it finishes: complete files under temporary names, or the message why not.
+    std::unique_ptr<ReplacingFile> copy;
+    std::unique_ptr<ReplacingFile> thumbnail;
     QString error;
 
     std::mutex mutex;
@@ -39,19 +40,8 @@ struct WebCopy::Job {
 };
 
 namespace {
-QString hiddenTemporary(const QString &folder, QString &error)
-{
-    QTemporaryFile file(folder + QStringLiteral("/.fw-XXXXXX"));
-    file.setAutoRemove(false);
-    if (!file.open()) {
-        error = file.errorString();
-        return {};
-    }
-    // Readable by others like any copied photo, so that a web server can serve it.
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
-                        | QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    return file.fileName();
-}
+/** The longest file name, in bytes, that the file systems this runs on take. */
+constexpr int NameMax = 255;
 
 bool isJpeg(const QString &suffix)
 {
@@ -60,47 +50,21 @@ bool isJpeg(const QString &suffix)
 
 QSize fitted(QSize size, int side)
 {
-    return std::max(size.width(), size.height()) > side ? size.scaled(side, side, Qt::KeepAspectRatio) : size;
+    return PreviewLoader::fittedInto(size, QSize(side, side));
 }
 
-bool copyBytes(const QString &from, const QString &to, QString &error)
+QByteArray encodeJpeg(const QImage &image, int quality)
 {
-    QFile in(from);
-    QFile out(to);
-    if (!in.open(QIODevice::ReadOnly)) {
-        error = in.errorString();
-        return false;
-    }
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        error = out.errorString();
-        return false;
-    }
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
-    for (qint64 got; (got = in.read(buffer.data(), buffer.size())) != 0;) {
-        if (got < 0 || out.write(buffer.constData(), got) != got) {
-            error = got < 0 ? in.errorString() : out.errorString();
-            return false;
-        }
-    }
-    if (!out.flush()) {
-        error = out.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool writeJpeg(const QImage &image, const QString &path, int quality, QString &error)
-{
-    QImageWriter writer(path, "jpeg");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(quality);
-    if (writer.write(image))
-        return true;
-    error = writer.errorString();
-    return false;
+    return writer.write(image) ? bytes : QByteArray();
 }
 
-/** Gives the copy the capture date of the original, and says it stands upright. */
-void keepCaptureDate(const QString &original, const QString &copy)
+/** The copy with the capture date of the original, saying it stands upright; done in memory. */
+QByteArray withCaptureDate(const QString &original, const QByteArray &copy)
 {
     try {
         auto in = Exiv2::ImageFactory::open(QFile::encodeName(original).toStdString());
@@ -114,78 +78,138 @@ void keepCaptureDate(const QString &original, const QString &copy)
                 dates.add(*found);
         }
         if (dates.empty())
-            return;
+            return copy;
         dates["Exif.Image.Orientation"] = uint16_t(1);
-        auto out = Exiv2::ImageFactory::open(QFile::encodeName(copy).toStdString());
+        auto out = Exiv2::ImageFactory::open(reinterpret_cast<const Exiv2::byte *>(copy.constData()), long(copy.size()));
         out->setExifData(dates);
         out->writeMetadata();
+        Exiv2::BasicIo &io = out->io();
+        if (io.open() != 0)
+            return copy;
+        io.seek(0, Exiv2::BasicIo::beg);
+        const Exiv2::DataBuf written = io.read(long(io.size()));
+        io.close();
+        if (written.size_ <= 0)
+            return copy;
+        return QByteArray(reinterpret_cast<const char *>(written.pData_), int(written.size_));
     } catch (const Exiv2::Error &) {
         // A photo whose metadata cannot be read is shared without it.
+        return copy;
     }
 }
 
-/** Makes the web-sized copy and its thumbnail in temporary files; runs on a worker thread. */
-void make(WebCopy::Placed &names, QString &temporary, QString &temporaryThumbnail, QString &error,
-          const QString &source, const QString &folder)
+/** The bytes of a photo that is shared as it is. */
+bool readAll(const QString &path, QByteArray &bytes, QString &reason)
 {
-    const QString suffix = QFileInfo(source).suffix().toLower();
-    QImageReader reader(source);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    const bool asIs = suffix == QLatin1String("gif")
-        || (isJpeg(suffix) && stored.isValid() && std::max(stored.width(), stored.height()) <= WebCopy::LongSide);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
 
-    temporary = hiddenTemporary(folder, error);
-    if (temporary.isEmpty())
-        return;
-    QImage image;
+/** Writes bytes to a new temporary file beside destination; the file is renamed into place later. */
+std::unique_ptr<ReplacingFile> written(const QString &destination, const QByteArray &bytes, QString &reason)
+{
+    auto file = std::make_unique<ReplacingFile>(destination);
+    if (!file->open() || !file->write(bytes.constData(), bytes.size())) {
+        reason = file->errorString();
+        return nullptr;
+    }
+    return file;
+}
+
+QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+}
+
+/**
+ * Makes the web-sized copy and its thumbnail in temporary files; runs on a
+ * worker thread. Both are decoded with the preview's budgets: a photo over
+ * them is refused before anything is allocated for it.
+ */
+void WebCopy::make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_ptr<ReplacingFile> &thumbnail,
+                   QString &error)
+{
+    const QString &source = job.source;
+    const QString destination = job.folder + QLatin1Char('/') + job.targetName;
+    const QString suffix = QFileInfo(source).suffix().toLower();
+    PreviewLoader::Refusal refusal = PreviewLoader::Refusal::None;
+    PreviewLoader::Limits limits;
+    limits.cancelled = &job.cancelled;
+    limits.refusal = &refusal;
+    const auto refused = [&] {
+        error = refusal == PreviewLoader::Refusal::OverBudget
+            ? QStringLiteral("The web-sized copy of \"%1\" was not made: the photo needs more memory or time to decode than a photo may take.")
+                  .arg(native(source))
+            : QStringLiteral("The web-sized copy of \"%1\" was not made: the photo cannot be read.").arg(native(source));
+    };
+
+    // GIFs and JPEGs that fit are shared as they are; the thumbnail's decode tells their size.
+    std::optional<PreviewLoader::Picture> picture;
+    bool asIs = false;
+    if (suffix == QLatin1String("gif") || isJpeg(suffix)) {
+        limits.box = QSize(ThumbnailSide, ThumbnailSide);
+        picture = PreviewLoader::load(source, limits);
+        if (!picture)
+            return refused(); // what the preview could not show is not shared
+        const QSize natural = (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize();
+        asIs = suffix == QLatin1String("gif") || std::max(natural.width(), natural.height()) <= LongSide;
+    }
+
+    QByteArray bytes;
+    QString reason;
     if (asIs) {
-        if (!copyBytes(source, temporary, error))
-            return;
-        reader.setScaledSize(fitted(stored, WebCopy::ThumbnailSide));
-        image = reader.read();
-    } else {
-        if (stored.isValid())
-            reader.setScaledSize(fitted(stored, WebCopy::LongSide));
-        image = reader.read();
-        if (image.isNull()) {
-            error = reader.errorString();
+        if (!readAll(source, bytes, reason)) {
+            error = QStringLiteral("The web-sized copy of \"%1\" could not be made: %2.").arg(native(source), reason);
             return;
         }
-        image = image.scaled(fitted(image.size(), WebCopy::LongSide), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    } else {
+        limits.box = QSize(LongSide, LongSide);
+        picture = PreviewLoader::load(source, limits);
+        if (!picture)
+            return refused();
+        QImage &image = picture->image;
+        image.setDevicePixelRatio(1.0);
         if (image.colorSpace().isValid() && image.colorSpace() != QColorSpace(QColorSpace::SRgb))
             image.convertToColorSpace(QColorSpace::SRgb);
-        if (!writeJpeg(image, temporary, WebCopy::Quality, error))
+        bytes = encodeJpeg(image.convertToFormat(QImage::Format_RGB32), Quality);
+        if (bytes.isEmpty()) {
+            error = QStringLiteral("The web-sized copy of \"%1\" could not be made.").arg(native(source));
             return;
-        keepCaptureDate(source, temporary);
+        }
+        bytes = withCaptureDate(source, bytes);
+    }
+    copy = written(destination, bytes, reason);
+    if (!copy) {
+        error = QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
+                    .arg(native(source), native(destination), reason);
+        return;
     }
 
-    // A photo is shared without a thumbnail rather than not at all.
-    if (image.isNull())
-        return;
-    const QString thumbnails = folder + QLatin1Char('/') + WebCopy::thumbnailFolder();
-    QString ignored;
-    if (!QDir().mkpath(thumbnails))
-        return;
-    temporaryThumbnail = hiddenTemporary(thumbnails, ignored);
-    if (temporaryThumbnail.isEmpty())
-        return;
-    const QImage small = image.scaled(fitted(image.size(), WebCopy::ThumbnailSide), Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
-    if (!writeJpeg(small.convertToFormat(QImage::Format_RGB32), temporaryThumbnail, 80, ignored)) {
-        QFile::remove(temporaryThumbnail);
-        temporaryThumbnail.clear();
+    OwnFolder thumbnails;
+    if (!thumbnails.ensure(job.folder + QLatin1Char('/') + thumbnailFolder())) {
+        error = thumbnails.errorString();
+        copy.reset();
         return;
     }
-    names.thumbnail = WebCopy::thumbnailFolder() + QLatin1Char('/') + names.fileName
-        + (names.fileName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ? QString() : QStringLiteral(".jpg"));
-}
-
-bool replace(const QString &from, const QString &to)
-{
-    // rename() puts the complete file in place at once, replacing an older one.
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
-}
+    QImage small = picture->image;
+    small.setDevicePixelRatio(1.0);
+    const QSize size = fitted(small.size(), ThumbnailSide);
+    if (small.size() != size)
+        small = small.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QString thumbnailPath = job.folder + QLatin1Char('/') + job.thumbnailName;
+    thumbnail = written(thumbnailPath, encodeJpeg(small.convertToFormat(QImage::Format_RGB32), 80), reason);
+    if (!thumbnail) {
+        error = QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
+                    .arg(native(source), native(thumbnailPath), reason);
+        copy.reset();
+    }
 }
 
 WebCopy &WebCopy::shared()
@@ -221,6 +245,9 @@ void WebCopy::begin(bool on, const QString &sourceFolder, const QString &targetF
     m_targetFolder = targetFolder;
     m_names.clear();
     m_namesTaken.clear();
+    m_thumbnails.clear();
+    m_thumbnailsTaken.clear();
+    m_shown.clear();
 }
 
 QString WebCopy::targetName(const QString &imagePath)
@@ -243,38 +270,69 @@ QString WebCopy::targetName(const QString &imagePath)
     return name;
 }
 
+QString WebCopy::thumbnailName(const QString &imagePath)
+{
+    if (const auto given = m_thumbnails.constFind(imagePath); given != m_thumbnails.constEnd())
+        return *given;
+    // name.jpg, or name.gif.jpg for a copy that is no JPEG.
+    const QString copyName = targetName(imagePath);
+    const bool jpeg = copyName.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+    const qsizetype dot = copyName.lastIndexOf(QLatin1Char('.'));
+    const QString stem = dot > 0 ? copyName.left(dot) : copyName;
+    const QString extension = (dot > 0 ? copyName.mid(dot) : QString()) + (jpeg ? QString() : QStringLiteral(".jpg"));
+    QString name = stem + extension;
+    if (QFile::encodeName(name).size() > NameMax) {
+        // Too long for the file system: the stem is cut, a whole character at a
+        // time, and numbered when the cut name is taken.
+        const auto taken = [this](const QString &name) {
+            const QFileInfo onDisk(m_targetFolder + QLatin1Char('/') + thumbnailFolder() + QLatin1Char('/') + name);
+            return m_thumbnailsTaken.contains(name.toLower()) || onDisk.exists() || onDisk.isSymLink();
+        };
+        for (int n = 1; n == 1 || taken(name); ++n) {
+            const QString number = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
+            QString cut = stem;
+            while (!cut.isEmpty() && QFile::encodeName(cut + number + extension).size() > NameMax)
+                cut.chop(cut.size() > 1 && cut.back().isLowSurrogate() ? 2 : 1);
+            name = cut + number + extension;
+        }
+    }
+    const QString path = thumbnailFolder() + QLatin1Char('/') + name;
+    m_thumbnails.insert(imagePath, path);
+    m_thumbnailsTaken.insert(name.toLower());
+    return path;
+}
+
 std::shared_ptr<WebCopy::Job> WebCopy::start(const QString &imagePath)
 {
     auto job = std::make_shared<Job>();
     job->source = imagePath;
     job->targetName = targetName(imagePath);
+    job->thumbnailName = thumbnailName(imagePath);
     job->folder = m_targetFolder;
     job->future = QtConcurrent::run(&m_pool, [job] {
-        Placed names{job->targetName, {}, {}};
-        QString temporary, temporaryThumbnail, error;
-        make(names, temporary, temporaryThumbnail, error, job->source, job->folder);
+        std::unique_ptr<ReplacingFile> copy, thumbnail;
+        QString error;
+        make(*job, copy, thumbnail, error);
         const std::lock_guard lock(job->mutex);
-        job->temporary = temporary;
-        job->temporaryThumbnail = temporaryThumbnail;
-        job->thumbnailName = names.thumbnail;
-        job->error = error;
         job->finished = true;
-        if (job->dropped) {
-            QFile::remove(temporary);
-            QFile::remove(temporaryThumbnail);
-        }
+        if (job->dropped)
+            return; // the temporary files go with copy and thumbnail
+        job->copy = std::move(copy);
+        job->thumbnail = std::move(thumbnail);
+        job->error = error;
     });
     return job;
 }
 
 void WebCopy::drop(const std::shared_ptr<Job> &job)
 {
+    job->cancelled.store(true);
+    std::unique_ptr<ReplacingFile> copy, thumbnail;
     const std::lock_guard lock(job->mutex);
     job->dropped = true;
-    if (job->finished) {
-        QFile::remove(job->temporary);
-        QFile::remove(job->temporaryThumbnail);
-    }
+    // Their temporary files are removed as they go.
+    copy = std::move(job->copy);
+    thumbnail = std::move(job->thumbnail);
 }
 
 void WebCopy::prepare(const QString &imagePath)
@@ -282,7 +340,20 @@ void WebCopy::prepare(const QString &imagePath)
     if (!m_on || (m_job && m_job->source == imagePath))
         return;
     discard();
+    m_shown = imagePath;
+}
+
+void WebCopy::previewed(const QString &imagePath)
+{
+    if (!m_on || imagePath != m_shown || (m_job && m_job->source == imagePath))
+        return;
+    discard();
     m_job = start(imagePath);
+}
+
+QString WebCopy::preparing() const
+{
+    return m_job ? m_job->source : QString();
 }
 
 void WebCopy::discard()
@@ -297,27 +368,45 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
     std::shared_ptr<Job> job = m_job && m_job->source == imagePath ? m_job : start(imagePath);
     m_job.reset();
     job->future.waitForFinished();
-    const QString destination = job->folder + QLatin1Char('/') + job->targetName;
-    const bool newFile = !QFileInfo::exists(destination) && !QFileInfo(destination).isSymLink();
-    if (!job->error.isEmpty() || !replace(job->temporary, destination)) {
-        const QString reason = job->error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : job->error;
-        drop(job);
-        throw DocumentError(QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
-                                .arg(QDir::toNativeSeparators(imagePath), QDir::toNativeSeparators(destination), reason));
+    std::unique_ptr<ReplacingFile> copy, thumbnail;
+    QString error;
+    {
+        const std::lock_guard lock(job->mutex);
+        copy = std::move(job->copy);
+        thumbnail = std::move(job->thumbnail);
+        error = job->error;
+        job->dropped = true;
     }
+    if (!copy)
+        throw DocumentError(error.isEmpty() ? QStringLiteral("The web-sized copy of \"%1\" was not made.").arg(native(imagePath)) : error);
+
+    // Looked at again: the folder may have been replaced while the copy was made.
+    OwnFolder thumbnails;
+    if (thumbnail && !thumbnails.ensure(job->folder + QLatin1Char('/') + thumbnailFolder()))
+        throw DocumentError(thumbnails.errorString());
+    const QString destination = job->folder + QLatin1Char('/') + job->targetName;
+    const QFileInfo before(destination);
+    const bool newFile = !before.exists() && !before.isSymLink();
+    if (!copy->commit())
+        throw DocumentError(QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
+                                .arg(native(imagePath), native(destination), copy->errorString()));
     Placed placed{job->targetName, {}, {}};
     if (newFile)
         placed.created << destination;
-    if (!job->temporaryThumbnail.isEmpty()) {
-        const QString thumbnail = job->folder + QLatin1Char('/') + job->thumbnailName;
-        const bool newThumbnail = !QFileInfo::exists(thumbnail);
-        if (replace(job->temporaryThumbnail, thumbnail)) {
-            placed.thumbnail = job->thumbnailName;
-            if (newThumbnail)
-                placed.created << thumbnail;
-        } else {
-            QFile::remove(job->temporaryThumbnail);
+    if (thumbnail) {
+        const QString path = job->folder + QLatin1Char('/') + job->thumbnailName;
+        const QFileInfo old(path);
+        const bool newThumbnail = !old.exists() && !old.isSymLink();
+        if (!thumbnail->commit()) {
+            // Nothing of the photo is added: the copy goes again if it is new.
+            if (newFile)
+                QFile::remove(destination);
+            throw DocumentError(QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
+                                    .arg(native(imagePath), native(path), thumbnail->errorString()));
         }
+        placed.thumbnail = job->thumbnailName;
+        if (newThumbnail)
+            placed.created << path;
     }
     return placed;
 }

@@ -10,13 +10,17 @@
 
 #include <memory>
 
+class ReplacingFile;
+
 /**
  * Writes web-sized copies of the photos a batch adds: a JPEG that fits in
  * 2048 x 2048, upright, in sRGB, with its capture date, plus a 320 px
  * thumbnail. The copy of the image on show is made in the background as soon
- * as it is shown, into hidden temporary files in the target, so that Add only
- * renames finished files into place and never waits for a resize it could
- * have had ready.
+ * as its preview is painted, into hidden temporary files in the target, so
+ * that Add only renames finished files into place and never waits for a
+ * resize it could have had ready. Photos are decoded with the preview's
+ * budgets, and a photo the preview could not show is never decoded here.
+ * Every write is checked: a copy that cannot be written whole adds nothing.
  */
 class WebCopy
 {
@@ -44,8 +48,12 @@ public:
     /** Starts a batch: web-sized copies when on, nothing but forgetting the last batch when off. */
     void begin(bool on, const QString &sourceFolder, const QString &targetFolder);
     bool isOn() const { return m_on; }
-    /** Starts making the copy of the image now on show, dropping one made for another image. */
+    /** The image now on show is loading: a copy made for another image is dropped. */
     void prepare(const QString &imagePath);
+    /** The preview of the image on show is painted: its copy is started. */
+    void previewed(const QString &imagePath);
+    /** The image whose copy is being made in the background; empty when none is. */
+    QString preparing() const;
     /** Drops the copy being made, if any, and its temporary files. */
     void discard();
     /** Drops the copy being made and waits until nothing more is written. */
@@ -53,7 +61,9 @@ public:
     /**
      * Puts the web-sized copy of the image into the target, waiting for it if
      * it is not ready yet; both files are complete under their names when
-     * this returns. Throws DocumentError.
+     * this returns. Throws DocumentError, with the system's reason when a
+     * write failed, and for a photo over the decoding budgets; then nothing
+     * of it is left in the target.
      */
     Placed place(const QString &imagePath);
 
@@ -66,10 +76,19 @@ public:
      * another photo of this batch.
      */
     QString targetName(const QString &imagePath);
+    /**
+     * The thumbnail's path relative to the target: SlideShow-thumbnails/ and
+     * the copy's name, with .jpg added when it is no JPEG. A name too long for
+     * the file system is cut short, keeping its extensions, and numbered -2,
+     * -3 and so on when the cut name is taken.
+     */
+    QString thumbnailName(const QString &imagePath);
 
 private:
     struct Job;
     std::shared_ptr<Job> start(const QString &imagePath);
+    static void make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_ptr<ReplacingFile> &thumbnail,
+                     QString &error);
     static void drop(const std::shared_ptr<Job> &job);
 
     bool m_on = false;
@@ -77,6 +96,9 @@ private:
     QString m_targetFolder;
     QHash<QString, QString> m_names;
     QSet<QString> m_namesTaken;
+    QHash<QString, QString> m_thumbnails;
+    QSet<QString> m_thumbnailsTaken;
+    QString m_shown;
     std::shared_ptr<Job> m_job;
     QThreadPool m_pool;
 };

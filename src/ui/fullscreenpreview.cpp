@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/fullscreenpreview.h"
 
-#include <QImageReader>
+#include "imaging/prefetcher.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -14,33 +15,19 @@ FullScreenPreview::FullScreenPreview(QWidget *parent)
     setWindowTitle(QStringLiteral("Fotoweave"));
 }
 
-QImage FullScreenPreview::fitted(const QString &path, QSize screen)
-{
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (!stored.isValid() || stored.isEmpty() || qint64(stored.width()) * stored.height() > 200'000'000)
-        return QImage();
-    const bool quarterTurn = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    const QSize upright = quarterTurn ? stored.transposed() : stored;
-    const QSize size = upright.width() <= screen.width() && upright.height() <= screen.height()
-        ? upright
-        : upright.scaled(screen, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
-    if (size != upright)
-        reader.setScaledSize(quarterTurn ? size.transposed() : size);
-    reader.setQuality(100);
-    QImage image = reader.read();
-    if (!image.isNull() && image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    return image;
-}
-
 void FullScreenPreview::showPhoto(const QString &path)
 {
     const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen();
     const qreal ratio = screen->devicePixelRatio();
-    m_image = fitted(path, screen->size() * ratio);
-    m_image.setDevicePixelRatio(ratio);
+    m_path = path;
+    m_image = QImage();
+    Prefetcher::shared().fit(path, screen->size() * ratio, ratio, this, [this, path](const Prefetcher::Result &picture) {
+        if (path != m_path)
+            return;
+        m_image = picture ? picture->image : QImage();
+        update();
+        emit photoArrived(path);
+    });
     if (!isVisible()) {
         setGeometry(screen->geometry());
         showFullScreen();
