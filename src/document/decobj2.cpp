@@ -11,6 +11,7 @@
 #include "modes/batchsteps.h"
 #include "ui/form2.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -18,6 +19,9 @@ void DecObj2::Execute()
 {
     if (!tsSlideShow || !tsSlideShow->isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+
+    // A page deleted or replaced meanwhile gets no entry, so nothing of the photo may reach the folder.
+    tsSlideShow->checkInPlace();
 
     QString fileName = imagePath.mid(imagePath.lastIndexOf(QLatin1Char('/')) + 1);
     QString thumbnail;
@@ -46,7 +50,14 @@ void DecObj2::Execute()
     if (!thumbnail.isEmpty())
         entry += PageText::thumbnailLine(n, thumbnail) + "\r\n";
     const qint64 offset = tsSlideShow->size();
-    tsSlideShow->Write(entry);
+    try {
+        tsSlideShow->Write(entry);
+    } catch (const DocumentError &) {
+        // No entry names them: the files made for it go again. A file that was there before stays.
+        for (const QString &file : std::as_const(created))
+            QFile::remove(file);
+        throw;
+    }
     tsSlideShow->flush();
     objMediator->batchSteps().added(offset, caption, created);
 

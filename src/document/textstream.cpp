@@ -50,7 +50,7 @@ QString TextStream::displacement() const
     return QString();
 }
 
-void TextStream::Write(const QByteArray &text)
+void TextStream::checkInPlace() const
 {
     if (m_fd < 0)
         throw DocumentError(QStringLiteral("The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(m_path)));
@@ -58,6 +58,11 @@ void TextStream::Write(const QByteArray &text)
     const QString displaced = displacement();
     if (!displaced.isEmpty())
         fail(QStringLiteral("could not be written"), displaced);
+}
+
+void TextStream::Write(const QByteArray &text)
+{
+    checkInPlace();
     const char *data = text.constData();
     qint64 left = text.size();
     while (left > 0) {

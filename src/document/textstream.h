@@ -41,6 +41,8 @@ public:
     QString path() const { return m_path; }
     /** True while the file written is still the one at path(), not deleted or replaced. */
     bool inPlace() const;
+    /** Throws DocumentError, as a write would, when the file written is no longer the one at path(). */
+    void checkInPlace() const;
 
 private:
     explicit TextStream(const QString &path) : m_path(path) {}

@@ -149,15 +149,18 @@ void State2::finish()
     const QString page = tsSlideShow ? tsSlideShow->path()
                                      : md->GetTgtFolder() + QLatin1Char('/') + QLatin1String(SlideShowFileName);
     const int added = m_steps.addedCount();
-    Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + StatusTexts::summary(added, m_count, page));
+    // The page is completed before the user hears of it, so that a page that
+    // could not be completed (deleted, a full disk) is never announced.
+    QString failure;
     try {
         CompleteSlideShow();
     } catch (const DocumentError &e) {
-        // What was written stays; the batch still ends.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        failure = QString::fromLocal8Bit(e.what()); // what was written stays; the batch still ends
     }
+    Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
+                                    + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
     md->StartStateFour();
-    Form2::instance()->showStatus(StatusTexts::finished(added, m_count, page));
+    Form2::instance()->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
     if (!SlideShowReady())
         Form2::instance()->withdrawView(); // no page to view
 }
