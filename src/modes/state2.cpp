@@ -106,7 +106,7 @@ void State2::Back()
         step = m_steps.takeBack();
     } catch (const DocumentError &e) {
         // Nothing was taken back; the image on show stays.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
         return;
     }
     imageStack->putBack(current);
@@ -155,7 +155,9 @@ void State2::finish()
     try {
         CompleteSlideShow();
     } catch (const DocumentError &e) {
-        failure = QString::fromLocal8Bit(e.what()); // what was written stays; the batch still ends
+        // What was written stays; the batch still ends, and nothing writes to that page again.
+        failure = QString::fromLocal8Bit(e.what());
+        CloseSlideShow();
     }
     Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
                                     + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
