@@ -4,6 +4,8 @@
 // batch that is stopped still leaves a page that plays.
 #include "testsupport.h"
 
+#include "document/slideshowreader.h"
+#include "document/slideshowtemplates.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
@@ -21,8 +23,8 @@ const QByteArray Head = "<head>\r\n";
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
 const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
 
-/** A page in the target, what Continue keeps of it, the photos beside it, its name, and the page after adding c.jpg. */
-struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; };
+/** A page in the target, what Continue keeps of it, the photos beside it, its name, the page after adding c.jpg, and what the question says. */
+struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; QString asked = {}; };
 }
 
 class TestContinue : public QObject
@@ -52,6 +54,18 @@ private slots:
                                           two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry")};
         QTest::newRow("unfinished after a kill") << Show{two, two, abc, "My Slide Show", three};
         QTest::newRow("cut short while completing") << Show{two + "<midd", two, abc, "My Slide Show", three};
+        const QString cut = "\"<page>\" holds a slide show that was cut short at its end, as a crash or a full "
+                                                   "disk leaves a page. Its 2 complete slides are kept.\n\nContinue it";
+        QTest::newRow("cut inside the last entry")
+            << Show{two + "\r\n\r\nPicture[3]  = 'd.jpg'; \r\nCapt", two, abc, "My Slide Show", three, cut};
+        QTest::newRow("cut inside the closing rows, padded with NULs")
+            << Show{two + "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='Pict" + QByteArray(4096, '\0'),
+                    two, abc, "My Slide Show", three, cut};
+        QTest::newRow("finished, padded with NULs")
+            << Show{two + pageEnd("a.jpg", "Show") + QByteArray(4096, '\0'), two, abc, "Show",
+                    two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Show"),
+                    "\"<page>\" holds the slide show \"Show\", cut short at its end, as a crash or a full disk "
+                    "leaves a page. Its 2 complete slides are kept.\n\nContinue it"};
         const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
         QTest::newRow("escaped captions and names") << Show{escaped, escaped, {"Tom's #1.jpg", "c.jpg"}, "My Slide Show",
                                                             escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show")};
@@ -79,6 +93,7 @@ private slots:
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
         p->start();
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
+        QVERIFY2(p->platform().questions[0].startsWith(QString(show.asked).replace(QStringLiteral("<page>"), p->pagePath())), qPrintable(p->platform().questions[0]));
         QCOMPARE(p->page(), show.kept); // rewritten without its closing part, nothing else
         QCOMPARE(p->dialog()->List1->count(), 1);
         QCOMPARE(p->shown(), QStringLiteral("c.jpg"));
@@ -89,6 +104,30 @@ private slots:
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
         QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
+    }
+
+    // Cut at every byte, bare or padded with NULs as a crash leaves a page, a
+    // finished page of two slides is continued with the slides it holds whole.
+    void everyCutPointIsContinued()
+    {
+        const QByteArray e1 = entry(1, "a.jpg", "Red"), e2 = entry(2, "b.jpg", "It\\'s"), closing = pageEnd("a.jpg", "Show");
+        const QByteArray page = Head + e1 + e2 + closing;
+        const qsizetype named = page.size() - qsizetype(strlen("\r\n\r\n<end>\r\n\r\n")); // the caption row is whole from here
+        const SlideShowTemplates templates{"<head>", "<middle>", "<end>"};
+        for (const bool padded : {false, true}) {
+            for (qsizetype at = 1; at <= page.size(); ++at) {
+                const QByteArray cut = page.left(at) + (padded ? QByteArray(4096, '\0') : QByteArray());
+                const QByteArray where = QByteArray::number(at) + (padded ? " + NULs: " : ": ") + cut.left(at).toPercentEncoding(" <>'=[];");
+                const int whole = at >= Head.size() + e1.size() + e2.size() ? 2 : at >= Head.size() + e1.size() ? 1 : 0;
+                const bool boundary = at == Head.size() || at == Head.size() + e1.size() || at == Head.size() + e1.size() + e2.size();
+                SlideShowReader show;
+                QVERIFY2(show.parse(cut, templates), where + " refused: " + show.reason().toUtf8());
+                QVERIFY2(show.slides().size() == whole, where);
+                QVERIFY2(show.headAndEntries() == Head + e1.left(whole >= 1 ? e1.size() : 0) + e2.left(whole >= 2 ? e2.size() : 0), where);
+                QVERIFY2(show.name().has_value() == (at >= named), where);
+                QVERIFY2(show.cutShort() == (padded || !(boundary || at >= named)), where);
+            }
+        }
     }
 
     void replacingOrLeavingAlone_data()
