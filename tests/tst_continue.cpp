@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 namespace {
 const QByteArray Head = "<head>\r\n";
 
@@ -198,20 +200,49 @@ private slots:
         QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
     }
 
-    void anotherBatchHoldsTheTarget()
+    void somethingHoldsTheLock_data()
     {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("told"); // <lock>, <target> and <pid> stand for themselves
+        const QString unknown = ", so it is not known whether another slide show batch is writing to the target folder "
+                                "\"<target>\". If none is, delete that file; or choose another target folder.";
+        QTest::newRow("another batch") << "batch" << "Another slide show batch is writing to the target folder \"<target>\": "
+                                                     "tst_continue (process <pid> on ";
+        QTest::newRow("a folder in its place")
+            << "folder" << "\"<lock>\" is a folder, not a lock this program writes, so no slide show can be written to the "
+                          "target folder \"<target>\". Move or rename it, or choose another target folder.";
+        QTest::newRow("a pipe in its place") << "pipe" << "\"<lock>\" is not an ordinary file, not a lock";
+        QTest::newRow("garbled") << "garbled" << "\"<lock>\" does not hold what this program writes into its locks" + unknown;
+    }
+
+    void somethingHoldsTheLock()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, told);
         writeImage(p->source(QStringLiteral("a.jpg")));
-        QLockFile other(p->target(QStringLiteral(".SlideShow.htm.lock")));
-        QVERIFY(other.tryLock(0));
+        const QString lockPath = p->target(QStringLiteral(".SlideShow.htm.lock"));
+        QLockFile other(lockPath);
+        if (what == QLatin1String("batch"))
+            QVERIFY(other.tryLock(0));
+        else if (what == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(lockPath));
+        else if (what == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(lockPath).constData(), 0644), 0); // never opened, so Start never waits
+        else
+            writeFile(lockPath, "\x01\xff garbled");
 
         p->startBatch();
         QCOMPARE(p->messages().size(), 1);
-        QVERIFY2(p->messages()[0].contains(QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid()))
-                     && p->messages()[0].contains(p->target()), qPrintable(p->messages()[0]));
+        told.replace(QStringLiteral("<lock>"), lockPath).replace(QStringLiteral("<target>"), p->target());
+        told.replace(QStringLiteral("<pid>"), QString::number(QCoreApplication::applicationPid()));
+        QVERIFY2(p->messages()[0].startsWith(told), qPrintable(p->messages()[0]));
         QVERIFY(!QFile::exists(p->pagePath()));
 
         // Once it lets go the batch starts, and holds the target until it ends.
-        other.unlock();
+        if (what == QLatin1String("batch"))
+            other.unlock();
+        else
+            QVERIFY(QDir().rmdir(lockPath) || QFile::remove(lockPath));
         p->start();
         QCOMPARE(p->page(), Head);
         QVERIFY(!other.tryLock(0));
