@@ -10,7 +10,9 @@
 #include "ui/form2.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
@@ -248,6 +250,59 @@ private slots:
         QVERIFY(!other.tryLock(0));
         p->skip(); // the last image
         QVERIFY(other.tryLock(0));
+    }
+
+    // What a killed batch left half written in the target goes at the next
+    // Start there; anything else of a similar name stays.
+    void staleTemporariesGo_data()
+    {
+        QTest::addColumn<QString>("name"); // in the target
+        QTest::addColumn<QString>("kind"); // "old" file, "new" file (a live writer's), "link" or "folder"
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a page being rewritten") << ".SlideShow.htm.k3j2h1.tmp" << "old" << true;
+        QTest::newRow("a copy on its way") << ".fw-0a1b2c3d.tmp" << "old" << true;
+        QTest::newRow("a web-sized copy on its way") << ".fw-AbqCdZ" << "old" << true;
+        QTest::newRow("a thumbnail on its way") << "SlideShow-thumbnails/.fw-ZzxYyw" << "old" << true;
+        QTest::newRow("the user's own .fw- file") << ".fw-notes.txt" << "old" << false;
+        QTest::newRow("the user's own copy of the page") << ".SlideShow.htm.before-edit.tmp" << "old" << false;
+        QTest::newRow("newer than the lock") << ".fw-0a1b2c3d.tmp" << "new" << false;
+        QTest::newRow("a link of that name") << ".fw-0a1b2c3d.tmp" << "link" << false;
+        QTest::newRow("a folder of that name") << ".fw-AbqCdZ" << "folder" << false;
+        QTest::newRow("behind a link as the thumbnail folder") << "SlideShow-thumbnails/.fw-ZzxYyw" << "thumbnails link" << false;
+    }
+
+    void staleTemporariesGo()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, removed);
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        const QString elsewhere = p->source(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(p->target(QStringLiteral("SlideShow-thumbnails"))));
+        const QString path = p->target(name), planted = kind == QLatin1String("link") ? elsewhere + QStringLiteral("/kept") : path;
+        if (kind == QLatin1String("thumbnails link")) {
+            QVERIFY(QDir(p->target(QStringLiteral("SlideShow-thumbnails"))).removeRecursively());
+            QVERIFY(QFile::link(elsewhere, p->target(QStringLiteral("SlideShow-thumbnails"))));
+        }
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else
+            writeFile(planted, "half written");
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(planted, path));
+        QFile file(planted);
+        if (kind != QLatin1String("folder")) {
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(kind == QLatin1String("new") ? 3600 : -3600),
+                                     QFileDevice::FileModificationTime));
+            file.close();
+        }
+
+        p->startBatch();
+        QCOMPARE(p->page(), Head);
+        QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !removed);
+        if (!removed && kind != QLatin1String("folder"))
+            QCOMPARE(readFile(planted), QByteArray("half written"));
     }
 
     void stoppingCompletesThePage_data()

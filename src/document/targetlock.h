@@ -24,6 +24,7 @@ public:
     /** What to tell the user when another batch holds the folder: who it is, or what stands in the lock's place. */
     QString refusal() const;
     const QString &folder() const { return m_folder; }
+    QString path() const { return m_folder + QLatin1Char('/') + QLatin1String(FileName); }
 
 private:
     QString m_folder;
