@@ -110,6 +110,58 @@ private slots:
         QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
     }
 
+    // A photo named like a slide of the show is compared with the show's copy:
+    // the same photo is left out, another is offered under a free name and
+    // never replaces the copy. Each photo shown is added with its name as caption.
+    void aPhotoOfATakenName_data()
+    {
+        QTest::addColumn<QString>("copy");      // the show's a.jpg in the target: "same", "same size", "other"; "web" for a web-sized show
+        QTest::addColumn<QString>("newName");   // the name the source's a.jpg is added under; empty when left out
+        QTest::addColumn<QByteArray>("continued");
+        const QByteArray kept = Head + entry(1, "a.jpg", "Old"), end = entry(3, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        QTest::newRow("the same photo is left out") << "same" << "" << kept + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        QTest::newRow("another photo of the same size") << "same size" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
+        QTest::newRow("another photo") << "other" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
+        QTest::newRow("another photo, a-2.jpg taken") << "other, a-2.jpg" << "a-3.jpg" << kept + entry(2, "a-3.jpg", "a.jpg") + end;
+        const QByteArray web = kept + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
+        QTest::newRow("a web-sized show knows its photos by name") << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+    }
+
+    void aPhotoOfATakenName()
+    {
+        QFETCH(QString, copy);
+        QFETCH(QString, newName);
+        QFETCH(QByteArray, continued);
+        writeImage(p->source(QStringLiteral("a.jpg")), QSize(20, 20), Qt::red);
+        writeImage(p->source(QStringLiteral("c.jpg")), QSize(20, 20), Qt::green);
+        const QByteArray photo = readFile(p->source(QStringLiteral("a.jpg")));
+        QByteArray theirs = copy == QLatin1String("same") ? photo : QByteArray("the show's own a.jpg");
+        if (copy == QLatin1String("same size"))
+            theirs = QByteArray(photo).replace(photo.size() - 10, 1, "\x55");
+        writeFile(p->target(QStringLiteral("a.jpg")), theirs);
+        if (copy.contains(QLatin1String("a-2.jpg")))
+            writeFile(p->target(QStringLiteral("a-2.jpg")), "the user's a-2.jpg");
+        const QByteArray thumbnail = copy == QLatin1String("web") ? "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n" : "";
+        writeFile(p->pagePath(), Head + entry(1, "a.jpg", "Old") + thumbnail + pageEnd("a.jpg", "Show"));
+
+        p->chooseFolders(p->source(), p->target());
+        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
+        p->start();
+        QCOMPARE(p->dialog()->List1->count(), newName.isEmpty() ? 1 : 2);
+        QStringList shown;
+        while (p->form()->Command4->isEnabled()) {
+            shown << p->shown();
+            p->add(p->shown());
+        }
+        QCOMPARE(shown.join(QLatin1Char(' ')), newName.isEmpty() ? QStringLiteral("c.jpg") : QStringLiteral("a.jpg c.jpg"));
+        QCOMPARE(p->page(), continued);
+        QCOMPARE(readFile(p->target(QStringLiteral("a.jpg"))), theirs);
+        if (!newName.isEmpty())
+            QCOMPARE(readFile(p->target(newName)), photo);
+        if (copy.contains(QLatin1String("a-2.jpg")))
+            QCOMPARE(readFile(p->target(QStringLiteral("a-2.jpg"))), QByteArray("the user's a-2.jpg"));
+    }
+
     // Cut at every byte, bare or padded with NULs as a crash leaves a page, a
     // finished page of two slides is continued with the slides it holds whole.
     void everyCutPointIsContinued()

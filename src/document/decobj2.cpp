@@ -4,6 +4,7 @@
 #include "core/general.h"
 #include "document/documenterror.h"
 #include "document/imagecopy.h"
+#include "document/opendocument.h"
 #include "document/pagetext.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
@@ -33,7 +34,9 @@ void DecObj2::Execute()
         thumbnail = placed.thumbnail;
         created = placed.created;
     } else {
-        // Beside the open document, wherever the dialog's folders point now.
+        // Beside the open document, wherever the dialog's folders point now; under another
+        // name when the show holds another photo of this name.
+        fileName = openDocument.copyName(imagePath, fileName);
         const QString copy = SlideShowFolder() + QLatin1Char('/') + fileName;
         // Back removes the copy only if this entry made a new file (never the source, never a file already there).
         const QFileInfo before(copy);

@@ -229,7 +229,8 @@ SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizet
 
     // A show made with web-sized photos names each slide's thumbnail on a third line.
     const QByteArrayView rest = view.sliced(end);
-    if (rest.startsWith(thumbnailStart)) {
+    const bool webSized = rest.startsWith(thumbnailStart);
+    if (webSized) {
         const qsizetype thumbnailEnd = page.indexOf("\r\n", end);
         if (thumbnailEnd < 0)
             return cutOrBroken(rest, thumbnailStart);
@@ -239,7 +240,7 @@ SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizet
     } else if (!rest.isEmpty() && QByteArrayView(thumbnailStart).startsWith(rest)) {
         return Entry::Cut; // the slide's thumbnail line was being written
     }
-    m_slides.append({*picture, *caption});
+    m_slides.append({*picture, *caption, webSized});
     pos = end;
     return Entry::Complete;
 }

@@ -22,6 +22,7 @@ public:
     struct Slide {
         QString picture;
         QString caption;
+        bool webSized = false; // named with a thumbnail: the copy is a web-sized one
     };
 
     /** Reads the page at path; false, with reason(), when it is not one this program writes. */
