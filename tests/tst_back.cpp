@@ -42,10 +42,11 @@ private slots:
     void cleanup() { p.reset(); }
 
     // Each step is "add:<caption>", "fail:<caption>" (the photo vanished after it
-    // was shown, so its copy fails), "skip", "back" or "replace" (the page is
-    // replaced by a copy of itself, as an editor does); after it, the document on
-    // disk, the status bar, the caption box and the copies in the target, which
-    // is another folder or the source itself.
+    // was shown, so its copy fails), "skip", "back", "replace" (the page is
+    // replaced by a copy of itself, as an editor does) or "edit" (another
+    // program appends to it); after it, the document on disk, the status bar,
+    // the caption box and the copies in the target, which is another folder or
+    // the source itself.
     void everyStepLeavesTheDocumentExact_data()
     {
         QTest::addColumn<bool>("intoSource");
@@ -75,6 +76,11 @@ private slots:
                     {at2, "3 of 3 · c.bmp · 2 added", "3 of 3 · c.bmp · 2 added", "3 of 3 · c.bmp · 2 added", cut.arg("written")},
                     {"", "", "", "", ""}, {"a.bmp", "a.bmp b.bmp", "a.bmp b.bmp", "a.bmp b.bmp", "a.bmp b.bmp"},
                     cut.arg("cut back") + "\nNothing was taken back."};
+        QTest::newRow("back after another program wrote to the page") << false
+            << Walk{{"add:one", "edit", "back"}, {h + a1, h + a1 + "//", h + a1 + "//"}, {at2, at2, at2}, {"", "", ""},
+                    {"a.bmp", "a.bmp", "a.bmp"},
+                    "The slide show \"<page>\" could not be cut back: another program has changed it since it was written."
+                    "\nNothing was taken back."};
         // Back never deletes a file the batch did not create.
         QTest::newRow("the photo itself stays when the target is the source") << true
             << Walk{{"add:one", "back"}, {h + a1, h}, {at2, at1}, {"", "one"}, {"a.bmp b.bmp c.bmp", "a.bmp b.bmp c.bmp"}};
@@ -102,7 +108,10 @@ private slots:
                 p->add(step.section(QLatin1Char(':'), 1)); // typed over a caption put back, as a user would
             else if (step == QLatin1String("skip"))
                 p->skip();
-            else if (step == QLatin1String("replace"))
+            else if (step == QLatin1String("edit")) {
+                QFile edited(page);
+                QVERIFY(edited.open(QIODevice::Append) && edited.write("//") == 2);
+            } else if (step == QLatin1String("replace"))
                 QVERIFY(QFile::copy(page, page + ".new") && ::rename(qPrintable(page + ".new"), qPrintable(page)) == 0);
             else
                 QTest::mouseClick(form->btnBack, Qt::LeftButton);
