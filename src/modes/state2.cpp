@@ -22,10 +22,10 @@
 
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QListWidget>
-#include <QtConcurrent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QtConcurrent>
 
 void State2::init(Mediator *md)
 {
