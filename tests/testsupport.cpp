@@ -7,6 +7,8 @@
 #include "document/textstream.h"
 #include "imaging/prefetcher.h"
 #include "imaging/previewstatus.h"
+#include "modes/state2.h"
+#include "modes/statemanager.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
@@ -45,7 +47,12 @@ TestProgram::~TestProgram()
 
 bool waitForPreview(int timeoutMs)
 {
-    return QTest::qWaitFor([] { return !FolderListing::shared().isBusy() && !PreviewStatus::instance()->isLoading(); },
+    // A continued batch may still compare photos with the show's copies after the listing.
+    const auto comparing = [] {
+        return objMediator && static_cast<State2 *>(objMediator->stateManager()->two())->isScanning();
+    };
+    return QTest::qWaitFor([&] { return !FolderListing::shared().isBusy() && !comparing()
+                                        && !PreviewStatus::instance()->isLoading(); },
                            timeoutMs);
 }
 

@@ -15,8 +15,10 @@
 #include <QStatusBar>
 #include <QtTest>
 
-/** Steps and, after each, the document on disk, the status bar, the caption box and the copies in the target. */
-struct Walk { QStringList steps; QByteArrayList documents; QStringList statuses, captions, copies; };
+#include <cstdio>
+
+/** Steps and, after each, the document on disk, the status bar, the caption box and the copies in the target; what Back refused. */
+struct Walk { QStringList steps; QByteArrayList documents; QStringList statuses, captions, copies; QString refused = {}; };
 
 class TestBack : public QObject
 {
@@ -40,9 +42,11 @@ private slots:
     void cleanup() { p.reset(); }
 
     // Each step is "add:<caption>", "fail:<caption>" (the photo vanished after it
-    // was shown, so its copy fails), "skip" or "back"; after it, the document on
-    // disk, the status bar, the caption box and the copies in the target, which
-    // is another folder or the source itself.
+    // was shown, so its copy fails), "skip", "back", "replace" (the page is
+    // replaced by a copy of itself, as an editor does) or "edit" (another
+    // program appends to it); after it, the document on disk, the status bar,
+    // the caption box and the copies in the target, which is another folder or
+    // the source itself.
     void everyStepLeavesTheDocumentExact_data()
     {
         QTest::addColumn<bool>("intoSource");
@@ -65,6 +69,18 @@ private slots:
         QTest::newRow("back after a failed add") << false
             << Walk{{"add:one", "fail:two", "back", "add:uno"}, {h + a1, h + a1, h, h + a1again}, {at2, at2, at1, at2},
                     {"", "two", "one", ""}, {"a.bmp", "a.bmp", "", "a.bmp"}};
+        const QByteArray ab = h + a1 + entry(2, "b.bmp", "two");
+        const QString cut = "The slide show \"<page>\" could not be %1: another file has taken its place.";
+        QTest::newRow("back and the end after the page was replaced by a copy") << false
+            << Walk{{"add:one", "add:two", "replace", "back", "skip"}, {h + a1, ab, ab, ab, ab},
+                    {at2, "3 of 3 · c.bmp · 2 added", "3 of 3 · c.bmp · 2 added", "3 of 3 · c.bmp · 2 added", cut.arg("written")},
+                    {"", "", "", "", ""}, {"a.bmp", "a.bmp b.bmp", "a.bmp b.bmp", "a.bmp b.bmp", "a.bmp b.bmp"},
+                    cut.arg("cut back") + "\nNothing was taken back."};
+        QTest::newRow("back after another program wrote to the page") << false
+            << Walk{{"add:one", "edit", "back"}, {h + a1, h + a1 + "//", h + a1 + "//"}, {at2, at2, at2}, {"", "", ""},
+                    {"a.bmp", "a.bmp", "a.bmp"},
+                    "The slide show \"<page>\" could not be cut back: another program has changed it since it was written."
+                    "\nNothing was taken back."};
         // Back never deletes a file the batch did not create.
         QTest::newRow("the photo itself stays when the target is the source") << true
             << Walk{{"add:one", "back"}, {h + a1, h}, {at2, at1}, {"", "one"}, {"a.bmp b.bmp c.bmp", "a.bmp b.bmp c.bmp"}};
@@ -74,7 +90,7 @@ private slots:
     {
         QFETCH(bool, intoSource);
         QFETCH(Walk, walk);
-        const auto &[steps, documents, statuses, captions, copies] = walk;
+        const auto &[steps, documents, statuses, captions, copies, refused] = walk;
         const QString folder = intoSource ? p->source() : p->target();
         const QString page = folder + QStringLiteral("/SlideShow.htm");
         const QByteArray photoA = readFile(p->source(QStringLiteral("a.bmp")));
@@ -92,6 +108,11 @@ private slots:
                 p->add(step.section(QLatin1Char(':'), 1)); // typed over a caption put back, as a user would
             else if (step == QLatin1String("skip"))
                 p->skip();
+            else if (step == QLatin1String("edit")) {
+                QFile edited(page);
+                QVERIFY(edited.open(QIODevice::Append) && edited.write("//") == 2);
+            } else if (step == QLatin1String("replace"))
+                QVERIFY(QFile::copy(page, page + ".new") && ::rename(qPrintable(page + ".new"), qPrintable(page)) == 0);
             else
                 QTest::mouseClick(form->btnBack, Qt::LeftButton);
             QVERIFY(waitForPreview());
@@ -103,13 +124,21 @@ private slots:
                 QCOMPARE(form->txtCaption->selectedText(), captions[i]); // ready to be corrected
             const QStringList inTarget = QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files);
             QCOMPARE(inTarget.join(QLatin1Char(' ')), copies[i]);
-            const bool finished = statuses[i].startsWith(QLatin1String("Finished"));
-            QCOMPARE(form->btnBack->isEnabled(), !finished && !statuses[i].startsWith(QLatin1String("1 of")));
+            const bool ended = !statuses[i].contains(QStringLiteral(" · "));
+            QCOMPARE(form->btnBack->isEnabled(), !ended && !statuses[i].startsWith(QLatin1String("1 of")));
         }
         QCOMPARE(readFile(p->source(QStringLiteral("a.bmp"))), photoA);
-        if (statuses.last().startsWith(QLatin1String("Finished")))
-            QCOMPARE(p->messages().last(), QStringLiteral("Last image reached.\n")
-                         + statuses.last().mid(10).replace(QStringLiteral("<page>"), page));
+        QCOMPARE(p->messages().filter(QStringLiteral("taken back")), refused.isEmpty() ? QStringList()
+                     : QStringList{QString(refused).replace(QStringLiteral("<page>"), page)});
+        if (!statuses.last().contains(QStringLiteral(" · "))) {
+            // The end says what became of the page, and nothing is written or said after it.
+            const QString last = QString(statuses.last()).replace(QStringLiteral("<page>"), page);
+            QCOMPARE(p->messages().last(), QStringLiteral("Last image reached.\n") + last.mid(last.startsWith("Finished: ") ? 10 : 0));
+            const qsizetype told = p->messages().size();
+            form->mnuExit->trigger();
+            QCOMPARE(p->messages().size(), told);
+            QCOMPARE(readFile(page), documents.last());
+        }
     }
 
     // The title, size label, keys and undo around one batch of a strangely named photo.

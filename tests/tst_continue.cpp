@@ -4,16 +4,22 @@
 // batch that is stopped still leaves a page that plays.
 #include "testsupport.h"
 
+#include "document/slideshowreader.h"
+#include "document/slideshowtemplates.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLockFile>
 #include <QPushButton>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 const QByteArray Head = "<head>\r\n";
@@ -21,8 +27,8 @@ const QByteArray Head = "<head>\r\n";
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
 const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
 
-/** A page in the target, what Continue keeps of it, the photos beside it, its name, and the page after adding c.jpg. */
-struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; };
+/** A page in the target, what Continue keeps of it, the photos beside it, its name, the page after adding c.jpg, and what the question says. */
+struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; QString asked = {}; };
 }
 
 class TestContinue : public QObject
@@ -52,6 +58,18 @@ private slots:
                                           two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry")};
         QTest::newRow("unfinished after a kill") << Show{two, two, abc, "My Slide Show", three};
         QTest::newRow("cut short while completing") << Show{two + "<midd", two, abc, "My Slide Show", three};
+        const QString cut = "\"<page>\" holds a slide show that was cut short at its end, as a crash or a full "
+                                                   "disk leaves a page. Its 2 complete slides are kept.\n\nContinue it";
+        QTest::newRow("cut inside the last entry")
+            << Show{two + "\r\n\r\nPicture[3]  = 'd.jpg'; \r\nCapt", two, abc, "My Slide Show", three, cut};
+        QTest::newRow("cut inside the closing rows, padded with NULs")
+            << Show{two + "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='Pict" + QByteArray(4096, '\0'),
+                    two, abc, "My Slide Show", three, cut};
+        QTest::newRow("finished, padded with NULs")
+            << Show{two + pageEnd("a.jpg", "Show") + QByteArray(4096, '\0'), two, abc, "Show",
+                    two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Show"),
+                    "\"<page>\" holds the slide show \"Show\", cut short at its end, as a crash or a full disk "
+                    "leaves a page. Its 2 complete slides are kept.\n\nContinue it"};
         const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
         QTest::newRow("escaped captions and names") << Show{escaped, escaped, {"Tom's #1.jpg", "c.jpg"}, "My Slide Show",
                                                             escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show")};
@@ -79,6 +97,7 @@ private slots:
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
         p->start();
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
+        QVERIFY2(p->platform().questions[0].startsWith(QString(show.asked).replace(QStringLiteral("<page>"), p->pagePath())), qPrintable(p->platform().questions[0]));
         QCOMPARE(p->page(), show.kept); // rewritten without its closing part, nothing else
         QCOMPARE(p->dialog()->List1->count(), 1);
         QCOMPARE(p->shown(), QStringLiteral("c.jpg"));
@@ -89,6 +108,82 @@ private slots:
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
         QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
+    }
+
+    // A photo named like a slide of the show is compared with the show's copy:
+    // the same photo is left out, another is offered under a free name and
+    // never replaces the copy. Each photo shown is added with its name as caption.
+    void aPhotoOfATakenName_data()
+    {
+        QTest::addColumn<QString>("copy");      // the show's a.jpg in the target: "same", "same size", "other"; "web" for a web-sized show
+        QTest::addColumn<QString>("newName");   // the name the source's a.jpg is added under; empty when left out
+        QTest::addColumn<QByteArray>("continued");
+        const QByteArray kept = Head + entry(1, "a.jpg", "Old"), end = entry(3, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        QTest::newRow("the same photo is left out") << "same" << "" << kept + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        QTest::newRow("another photo of the same size") << "same size" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
+        QTest::newRow("another photo") << "other" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
+        QTest::newRow("another photo, a-2.jpg taken") << "other, a-2.jpg" << "a-3.jpg" << kept + entry(2, "a-3.jpg", "a.jpg") + end;
+        const QByteArray web = kept + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
+        QTest::newRow("a web-sized show knows its photos by name") << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+    }
+
+    void aPhotoOfATakenName()
+    {
+        QFETCH(QString, copy);
+        QFETCH(QString, newName);
+        QFETCH(QByteArray, continued);
+        writeImage(p->source(QStringLiteral("a.jpg")), QSize(20, 20), Qt::red);
+        writeImage(p->source(QStringLiteral("c.jpg")), QSize(20, 20), Qt::green);
+        const QByteArray photo = readFile(p->source(QStringLiteral("a.jpg")));
+        QByteArray theirs = copy == QLatin1String("same") ? photo : QByteArray("the show's own a.jpg");
+        if (copy == QLatin1String("same size"))
+            theirs = QByteArray(photo).replace(photo.size() - 10, 1, "\x55");
+        writeFile(p->target(QStringLiteral("a.jpg")), theirs);
+        if (copy.contains(QLatin1String("a-2.jpg")))
+            writeFile(p->target(QStringLiteral("a-2.jpg")), "the user's a-2.jpg");
+        const QByteArray thumbnail = copy == QLatin1String("web") ? "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n" : "";
+        writeFile(p->pagePath(), Head + entry(1, "a.jpg", "Old") + thumbnail + pageEnd("a.jpg", "Show"));
+
+        p->chooseFolders(p->source(), p->target());
+        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
+        p->start();
+        QCOMPARE(p->dialog()->List1->count(), newName.isEmpty() ? 1 : 2);
+        QStringList shown;
+        while (p->form()->Command4->isEnabled()) {
+            shown << p->shown();
+            p->add(p->shown());
+        }
+        QCOMPARE(shown.join(QLatin1Char(' ')), newName.isEmpty() ? QStringLiteral("c.jpg") : QStringLiteral("a.jpg c.jpg"));
+        QCOMPARE(p->page(), continued);
+        QCOMPARE(readFile(p->target(QStringLiteral("a.jpg"))), theirs);
+        if (!newName.isEmpty())
+            QCOMPARE(readFile(p->target(newName)), photo);
+        if (copy.contains(QLatin1String("a-2.jpg")))
+            QCOMPARE(readFile(p->target(QStringLiteral("a-2.jpg"))), QByteArray("the user's a-2.jpg"));
+    }
+
+    // Cut at every byte, bare or padded with NULs as a crash leaves a page, a
+    // finished page of two slides is continued with the slides it holds whole.
+    void everyCutPointIsContinued()
+    {
+        const QByteArray e1 = entry(1, "a.jpg", "Red"), e2 = entry(2, "b.jpg", "It\\'s"), closing = pageEnd("a.jpg", "Show");
+        const QByteArray page = Head + e1 + e2 + closing;
+        const qsizetype named = page.size() - qsizetype(strlen("\r\n\r\n<end>\r\n\r\n")); // the caption row is whole from here
+        const SlideShowTemplates templates{"<head>", "<middle>", "<end>"};
+        for (const bool padded : {false, true}) {
+            for (qsizetype at = 1; at <= page.size(); ++at) {
+                const QByteArray cut = page.left(at) + (padded ? QByteArray(4096, '\0') : QByteArray());
+                const QByteArray where = QByteArray::number(at) + (padded ? " + NULs: " : ": ") + cut.left(at).toPercentEncoding(" <>'=[];");
+                const int whole = at >= Head.size() + e1.size() + e2.size() ? 2 : at >= Head.size() + e1.size() ? 1 : 0;
+                const bool boundary = at == Head.size() || at == Head.size() + e1.size() || at == Head.size() + e1.size() + e2.size();
+                SlideShowReader show;
+                QVERIFY2(show.parse(cut, templates), where + " refused: " + show.reason().toUtf8());
+                QVERIFY2(show.slides().size() == whole, where);
+                QVERIFY2(show.headAndEntries() == Head + e1.left(whole >= 1 ? e1.size() : 0) + e2.left(whole >= 2 ? e2.size() : 0), where);
+                QVERIFY2(show.name().has_value() == (at >= named), where);
+                QVERIFY2(show.cutShort() == (padded || !(boundary || at >= named)), where);
+            }
+        }
     }
 
     void replacingOrLeavingAlone_data()
@@ -159,25 +254,107 @@ private slots:
         QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
     }
 
-    void anotherBatchHoldsTheTarget()
+    void somethingHoldsTheLock_data()
     {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QString>("told"); // <lock>, <target> and <pid> stand for themselves
+        const QString unknown = ", so it is not known whether another slide show batch is writing to the target folder "
+                                "\"<target>\". If none is, delete that file; or choose another target folder.";
+        QTest::newRow("another batch") << "batch" << "Another slide show batch is writing to the target folder \"<target>\": "
+                                                     "tst_continue (process <pid> on ";
+        QTest::newRow("a folder in its place")
+            << "folder" << "\"<lock>\" is a folder, not a lock this program writes, so no slide show can be written to the "
+                          "target folder \"<target>\". Move or rename it, or choose another target folder.";
+        QTest::newRow("a pipe in its place") << "pipe" << "\"<lock>\" is not an ordinary file, not a lock";
+        QTest::newRow("garbled") << "garbled" << "\"<lock>\" does not hold what this program writes into its locks" + unknown;
+    }
+
+    void somethingHoldsTheLock()
+    {
+        QFETCH(QString, what);
+        QFETCH(QString, told);
         writeImage(p->source(QStringLiteral("a.jpg")));
-        QLockFile other(p->target(QStringLiteral(".SlideShow.htm.lock")));
-        QVERIFY(other.tryLock(0));
+        const QString lockPath = p->target(QStringLiteral(".SlideShow.htm.lock"));
+        QLockFile other(lockPath);
+        if (what == QLatin1String("batch"))
+            QVERIFY(other.tryLock(0));
+        else if (what == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(lockPath));
+        else if (what == QLatin1String("pipe"))
+            QCOMPARE(::mkfifo(QFile::encodeName(lockPath).constData(), 0644), 0); // never opened, so Start never waits
+        else
+            writeFile(lockPath, "\x01\xff garbled");
 
         p->startBatch();
         QCOMPARE(p->messages().size(), 1);
-        QVERIFY2(p->messages()[0].contains(QStringLiteral("process %1 on ").arg(QCoreApplication::applicationPid()))
-                     && p->messages()[0].contains(p->target()), qPrintable(p->messages()[0]));
+        told.replace(QStringLiteral("<lock>"), lockPath).replace(QStringLiteral("<target>"), p->target());
+        told.replace(QStringLiteral("<pid>"), QString::number(QCoreApplication::applicationPid()));
+        QVERIFY2(p->messages()[0].startsWith(told), qPrintable(p->messages()[0]));
         QVERIFY(!QFile::exists(p->pagePath()));
 
         // Once it lets go the batch starts, and holds the target until it ends.
-        other.unlock();
+        if (what == QLatin1String("batch"))
+            other.unlock();
+        else
+            QVERIFY(QDir().rmdir(lockPath) || QFile::remove(lockPath));
         p->start();
         QCOMPARE(p->page(), Head);
         QVERIFY(!other.tryLock(0));
         p->skip(); // the last image
         QVERIFY(other.tryLock(0));
+    }
+
+    // What a killed batch left half written in the target goes at the next
+    // Start there; anything else of a similar name stays.
+    void staleTemporariesGo_data()
+    {
+        QTest::addColumn<QString>("name"); // in the target
+        QTest::addColumn<QString>("kind"); // "old" file, "new" file (a live writer's), "link" or "folder"
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("a page being rewritten") << ".SlideShow.htm.k3j2h1.tmp" << "old" << true;
+        QTest::newRow("a copy on its way") << ".fw-0a1b2c3d.tmp" << "old" << true;
+        QTest::newRow("a web-sized copy on its way") << ".fw-AbqCdZ" << "old" << true;
+        QTest::newRow("a thumbnail on its way") << "SlideShow-thumbnails/.fw-ZzxYyw" << "old" << true;
+        QTest::newRow("the user's own .fw- file") << ".fw-notes.txt" << "old" << false;
+        QTest::newRow("the user's own copy of the page") << ".SlideShow.htm.before-edit.tmp" << "old" << false;
+        QTest::newRow("newer than the lock") << ".fw-0a1b2c3d.tmp" << "new" << false;
+        QTest::newRow("a link of that name") << ".fw-0a1b2c3d.tmp" << "link" << false;
+        QTest::newRow("a folder of that name") << ".fw-AbqCdZ" << "folder" << false;
+        QTest::newRow("behind a link as the thumbnail folder") << "SlideShow-thumbnails/.fw-ZzxYyw" << "thumbnails link" << false;
+    }
+
+    void staleTemporariesGo()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, removed);
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        const QString elsewhere = p->source(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(p->target(QStringLiteral("SlideShow-thumbnails"))));
+        const QString path = p->target(name), planted = kind == QLatin1String("link") ? elsewhere + QStringLiteral("/kept") : path;
+        if (kind == QLatin1String("thumbnails link")) {
+            QVERIFY(QDir(p->target(QStringLiteral("SlideShow-thumbnails"))).removeRecursively());
+            QVERIFY(QFile::link(elsewhere, p->target(QStringLiteral("SlideShow-thumbnails"))));
+        }
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkdir(path));
+        else
+            writeFile(planted, "half written");
+        if (kind == QLatin1String("link"))
+            QVERIFY(QFile::link(planted, path));
+        QFile file(planted);
+        if (kind != QLatin1String("folder")) {
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(kind == QLatin1String("new") ? 3600 : -3600),
+                                     QFileDevice::FileModificationTime));
+            file.close();
+        }
+
+        p->startBatch();
+        QCOMPARE(p->page(), Head);
+        QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !removed);
+        if (!removed && kind != QLatin1String("folder"))
+            QCOMPARE(readFile(planted), QByteArray("half written"));
     }
 
     void stoppingCompletesThePage_data()

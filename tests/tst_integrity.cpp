@@ -10,12 +10,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QtTest>
 
+#include <csignal>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -41,6 +45,7 @@ class TestIntegrity : public QObject
     bool m_mounted = false;
 
 private slots:
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); } // a write past the size limit fails instead
     void init() { p = std::make_unique<TestProgram>(); }
     void cleanup()
     {
@@ -165,7 +170,9 @@ private slots:
         QTest::newRow("copy meets a full disk") << "full copy" << "No space left on device";
         QTest::newRow("copy's last write meets a full disk") << "nearly fits" << "No space left on device";
         QTest::newRow("entry meets a full disk") << "full page" << "No space left on device";
-        QTest::newRow("target deleted mid-batch") << "deleted" << "No such file or directory";
+        QTest::newRow("entry meets the file size limit after the copy") << "too large" << "File too large";
+        QTest::newRow("target deleted mid-batch, then the last photo") << "deleted" << "";
+        QTest::newRow("page deleted mid-batch, then Add") << "deleted page" << "No such file or directory";
         QTest::newRow("253-byte name copied twice") << "long name" << "";
         QTest::newRow("page is a link to a file elsewhere") << "page link" << "";
         QTest::newRow("image is a link to the photo itself") << "self link" << ""; // replaced, not written through
@@ -178,12 +185,13 @@ private slots:
         QFETCH(QString, fault);
         QFETCH(QString, message);
         const auto is = [&fault](const char *name) { return fault == QLatin1String(name); };
-        const bool full = is("full copy") || is("nearly fits") || is("full page"), bAdded = !full && !is("deleted");
+        const bool full = is("full copy") || is("nearly fits") || is("full page");
+        const bool gone = is("deleted") || is("deleted page"), bAdded = !full && !gone && !is("too large");
         QString photos = p->source();
         const QString elsewhere = p->source(QStringLiteral("elsewhere")), page = p->pagePath();
         QVERIFY(QDir().mkdir(elsewhere));
         writeFile(elsewhere + QStringLiteral("/keep"), "keep me");
-        QByteArray b = "b.bmp", bCaption = "two";
+        QByteArray b = "b.bmp", bCaption = "two", aCaption = is("too large") ? QByteArray(3000, 'a') : "one";
         QSize bSize(20, 20);
         if (full) {
             if (::mount("fotoweave-test", QFile::encodeName(p->target()).constData(), "tmpfs", 0, "size=64k") != 0)
@@ -198,6 +206,8 @@ private slots:
         } else if (is("long name")) {
             b = QByteArray(249, 'n') + ".bmp";
             writeFile(p->target(QString::fromLatin1(b)), "an older copy");
+        } else if (is("deleted page")) {
+            writeFile(p->target(QStringLiteral("b.bmp")), "the user's own b.bmp");
         } else if (is("page link")) {
             QVERIFY(QFile::link(elsewhere + QStringLiteral("/keep"), page));
         } else if (is("self link")) {
@@ -214,7 +224,7 @@ private slots:
         p->start(); // a pipe is neither opened nor read, so nothing waits for it
         if (fault.startsWith(QLatin1String("page")))
             QVERIFY(p->platform().questions.value(0).contains(is("page pipe") ? "not an ordinary file" : "not a slide show"));
-        p->add(QStringLiteral("one"));
+        p->add(QString::fromLatin1(aCaption));
         const QString filler = p->target(QStringLiteral("filler"));
         if (is("deleted")) {
             QVERIFY(QDir(p->target()).removeRecursively());
@@ -225,16 +235,28 @@ private slots:
                 while (fill.write(QByteArray(512, 'f')) == 512) {
                 }
             }
+            if (is("deleted page"))
+                QVERIFY(QFile::remove(page));
+            // Room for the copy of b (1,254 bytes), not for its entry.
+            const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, tight{rlim_t(p->page().size() + 20), RLIM_INFINITY};
+            if (is("too large"))
+                QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
             p->form()->txtCaption->setText(QString::fromLatin1(bCaption));
             QTest::mouseClick(p->form()->Command4, Qt::LeftButton);
+            ::setrlimit(RLIMIT_FSIZE, &unlimited);
             if (!bAdded)
                 QCOMPARE(p->shown(), QString::fromLatin1(b)); // a refused image stays on show
             QFile::remove(filler);
         }
         p->skip();
 
-        const QString last = QStringLiteral("Last image reached.\n%1 of 2 added to %2").arg(bAdded ? 2 : 1).arg(page);
-        QCOMPARE(p->messages().count(last), 1);
+        // A page that could not be completed is never announced as made.
+        const QString finished = QStringLiteral("%1 of 2 added to %2").arg(bAdded ? 2 : 1).arg(page);
+        const QString notCompleted = QStringLiteral("The slide show \"%1\" could not be written: No such file or directory.").arg(page);
+        QCOMPARE(p->messages().count(QStringLiteral("Last image reached.\n") + (gone ? notCompleted : finished)), 1);
+        QCOMPARE(p->messages().filter(QStringLiteral(" added to ")).size(), gone ? 0 : 1);
+        QCOMPARE(p->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text(),
+                 gone ? notCompleted : QStringLiteral("Finished: ") + finished);
         QTest::mouseClick(p->form()->btnView, Qt::LeftButton);
         p->form()->mnuUserGuide->trigger();
         const QStringList told = p->messages().filter(QRegularExpression(QStringLiteral("^(?!Last image reached)")));
@@ -245,11 +267,13 @@ private slots:
             const QString none = QStringLiteral("No program could be found to open the page \"%1\".");
             QCOMPARE(told, is("no browser") ? QStringList({none.arg(page), none.arg(p->programFolder() + "/UsersGuide.htm")}) : QStringList());
         }
-        if (is("deleted")) {
+        if (gone) {
             QVERIFY(!p->form()->btnView->isVisible()); // no page to view
+            // Nothing of a photo without an entry, and what was there stays.
+            QCOMPARE(readFile(p->target(QStringLiteral("b.bmp"))), is("deleted") ? QByteArray() : "the user's own b.bmp");
             return;
         }
-        QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "one") + (bAdded ? entry(2, b, bCaption) : QByteArray())
+        QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", aCaption) + (bAdded ? entry(2, b, bCaption) : QByteArray())
                      + pageEnd("a.bmp", "My Slide Show"));
         QVERIFY(isPlainFile(page));
         const QString copy = p->target(QString::fromLatin1(b));

@@ -4,6 +4,7 @@
 #include "core/general.h"
 #include "document/documenterror.h"
 #include "document/imagecopy.h"
+#include "document/opendocument.h"
 #include "document/pagetext.h"
 #include "document/slideshow.h"
 #include "document/textstream.h"
@@ -11,6 +12,7 @@
 #include "modes/batchsteps.h"
 #include "ui/form2.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 
@@ -18,6 +20,9 @@ void DecObj2::Execute()
 {
     if (!tsSlideShow || !tsSlideShow->isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+
+    // A page deleted or replaced meanwhile gets no entry, so nothing of the photo may reach the folder.
+    tsSlideShow->checkInPlace();
 
     QString fileName = imagePath.mid(imagePath.lastIndexOf(QLatin1Char('/')) + 1);
     QString thumbnail;
@@ -29,7 +34,9 @@ void DecObj2::Execute()
         thumbnail = placed.thumbnail;
         created = placed.created;
     } else {
-        // Beside the open document, wherever the dialog's folders point now.
+        // Beside the open document, wherever the dialog's folders point now; under another
+        // name when the show holds another photo of this name.
+        fileName = openDocument.copyName(imagePath, fileName);
         const QString copy = SlideShowFolder() + QLatin1Char('/') + fileName;
         // Back removes the copy only if this entry made a new file (never the source, never a file already there).
         const QFileInfo before(copy);
@@ -46,7 +53,14 @@ void DecObj2::Execute()
     if (!thumbnail.isEmpty())
         entry += PageText::thumbnailLine(n, thumbnail) + "\r\n";
     const qint64 offset = tsSlideShow->size();
-    tsSlideShow->Write(entry);
+    try {
+        tsSlideShow->Write(entry);
+    } catch (const DocumentError &) {
+        // No entry names them: the files made for it go again. A file that was there before stays.
+        for (const QString &file : std::as_const(created))
+            QFile::remove(file);
+        throw;
+    }
     tsSlideShow->flush();
     objMediator->batchSteps().added(offset, caption, created);
 

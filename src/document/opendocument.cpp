@@ -18,15 +18,17 @@ void OpenDocument::begin(const QString &folder, const SlideShowTemplates &templa
     m_folder = folder;
     m_templates = templates;
     m_lock = std::move(lock);
-    m_pictures.clear();
+    m_held.clear();
+    m_renamed.clear();
     for (const SlideShowReader::Slide &slide : pictures)
-        m_pictures.insert(slide.picture);
+        m_held.append({slide.picture, slide.webSized});
 }
 
 void OpenDocument::end()
 {
     m_lock.reset();
-    m_pictures.clear();
+    m_held.clear();
+    m_renamed.clear();
 }
 
 bool OpenDocument::sameFolder(const QString &a, const QString &b)

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document/continuedphotos.h"
 #include "document/slideshowreader.h"
 #include "document/slideshowtemplates.h"
 #include "document/targetlock.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -38,8 +39,12 @@ public:
 
     const QString &folder() const { return m_folder; }
     const SlideShowTemplates &templates() const { return m_templates; }
-    /** True when the show held a picture of this file name before this batch. */
-    bool holdsPicture(const QString &fileName) const { return m_pictures.contains(fileName); }
+    /** The slides the show held before this batch. */
+    const QList<ContinuedPhotos::Held> &held() const { return m_held; }
+    /** Photos of the source whose copies take another name, the show holding another photo of theirs. */
+    void setRenamed(const QHash<QString, QString> &renamed) { m_renamed = renamed; }
+    /** The name the copy of the image at path takes in the target; fileName unless renamed. */
+    QString copyName(const QString &path, const QString &fileName) const { return m_renamed.value(path, fileName); }
     bool holdsLockOn(const QString &folder) const;
     /** The lock when it is on folder, handed over to the next document there; otherwise nothing. */
     std::unique_ptr<TargetLock> takeLock(const QString &folder);
@@ -51,7 +56,8 @@ private:
     QString m_folder;
     SlideShowTemplates m_templates;
     std::unique_ptr<TargetLock> m_lock;
-    QSet<QString> m_pictures;
+    QList<ContinuedPhotos::Held> m_held;
+    QHash<QString, QString> m_renamed;
 };
 
 /** The bookkeeping of the open slide show of this run. */

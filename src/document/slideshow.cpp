@@ -5,6 +5,7 @@
 #include "document/documenterror.h"
 #include "document/opendocument.h"
 #include "document/pagetext.h"
+#include "document/staletemporaries.h"
 #include "document/textstream.h"
 #include "imaging/webcopy.h"
 #include "platform/platform.h"
@@ -90,6 +91,9 @@ void CreateSlideShow(const Mediator &md)
     // show would be a broken image here.
     strFirstPicture.clear();
     s_completed = false;
+    // With the folder locked, what a killed batch of ours left half written there can go.
+    if (lock)
+        StaleTemporaries::remove(folder, lock->path());
     replacePage(path, plan.continued ? plan.continued->headAndEntries() : templates.head + "\r\n");
     tsSlideShow = TextStream::append(path);
     openDocument.begin(folder, templates, std::move(lock),

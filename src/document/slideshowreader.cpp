@@ -76,6 +76,20 @@ QString unescapeMarkup(QByteArrayView text)
     return QString::fromLocal8Bit(bytes);
 }
 
+/** True for text with no line break, but for a CR at its very end. */
+bool noLineBreak(QByteArrayView text)
+{
+    if (text.endsWith('\r'))
+        text.chop(1);
+    return !text.contains('\r') && !text.contains('\n');
+}
+
+/** True when text is a line that begins with start and was cut before its CR LF. */
+bool cutLine(QByteArrayView text, QByteArrayView start)
+{
+    return (text.startsWith(start) || start.startsWith(text)) && noLineBreak(text);
+}
+
 /** The quoted value of a line "<start>value<end>", or nothing when the line has another shape. */
 std::optional<QString> quoted(QByteArrayView line, QByteArrayView start, QByteArrayView end)
 {
@@ -91,6 +105,7 @@ bool SlideShowReader::refuse(const QString &reason)
     m_slides.clear();
     m_name.reset();
     m_kept.clear();
+    m_cut = false;
     return false;
 }
 
@@ -112,80 +127,152 @@ bool SlideShowReader::read(const QString &path, const SlideShowTemplates &templa
     return parse(page, templates);
 }
 
-bool SlideShowReader::parse(const QByteArray &page, const SlideShowTemplates &templates)
+bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &templates)
 {
     refuse(QString());
-    if (page.isEmpty())
+    if (whole.isEmpty())
         return refuse(QStringLiteral("it is empty"));
+    // A crash while the page was written can leave it longer than what
+    // reached it, the rest NUL bytes; and a page cut short at any byte is
+    // continued with the slides that were written whole.
+    qsizetype length = whole.size();
+    while (length > 0 && whole[length - 1] == '\0')
+        --length;
+    if (length == 0)
+        return refuse(QStringLiteral("it holds nothing but NUL bytes"));
+    const bool padded = length < whole.size();
+    const QByteArray page = whole.left(length);
+    const QByteArrayView view(page);
 
     // The head is whatever precedes the first entry: a page begun with other
     // templates keeps its own. A page without entries must begin with ours.
     qsizetype pos = page.indexOf(QByteArray(EntryStart) + "1]  = '");
     if (pos < 0) {
         const QByteArray head = templates.head + "\r\n";
+        if (head.startsWith(page)) {
+            m_kept = head;
+            m_cut = padded || page != head;
+            return true;
+        }
         if (!page.startsWith(head))
             return refuse(QStringLiteral("it does not begin with the page head this program writes"));
         pos = head.size();
     }
-    while (QByteArrayView(page).sliced(pos).startsWith(EntryStart)) {
-        if (!readEntry(page, pos))
+    while (view.sliced(pos).startsWith(EntryStart)) {
+        const qsizetype start = pos;
+        const Entry entry = readEntry(page, pos);
+        if (entry == Entry::Broken)
             return false;
+        if (entry == Entry::Cut) {
+            m_kept = page.left(start);
+            m_cut = true;
+            return true;
+        }
     }
     m_kept = page.left(pos);
-    if (pos == page.size())
+    m_cut = padded;
+    const QByteArrayView rest = view.sliced(pos);
+    if (rest.isEmpty())
         return true; // unfinished: head and entries only
+    if (QByteArrayView(EntryStart).startsWith(rest)) {
+        m_cut = true; // cut in the blank lines before an entry
+        return true;
+    }
 
     const qsizetype rows = page.indexOf(PictureRowStart, pos);
     const qsizetype strayEntry = page.indexOf(EntryStart, pos);
     if (rows >= 0 && (strayEntry < 0 || strayEntry > rows))
         return readClosingRows(page, rows);
     // Cut short while the closing part was being written.
-    if ((templates.middle + PictureRowStart).startsWith(QByteArrayView(page).sliced(pos)))
+    if ((templates.middle + PictureRowStart).startsWith(rest)) {
+        m_cut = true;
         return true;
+    }
     return refuse(m_slides.isEmpty() ? QStringLiteral("after its head it holds text that this program does not write")
                                      : QStringLiteral("after slide %1 it holds text that this program does not write")
                                            .arg(m_slides.size()));
 }
 
-bool SlideShowReader::readEntry(const QByteArray &page, qsizetype &pos)
+SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizetype &pos)
 {
     const qsizetype n = m_slides.size() + 1;
     const QByteArray number = QByteArray::number(n);
-    const qsizetype pictureEnd = page.indexOf("\r\n", pos + 4);
-    const qsizetype captionEnd = pictureEnd < 0 ? -1 : page.indexOf("\r\n", pictureEnd + 2);
-    if (captionEnd < 0)
-        return refuse(QStringLiteral("slide %1 is cut short").arg(n));
+    const QByteArray pictureStart = "Picture[" + number + "]  = '";
+    const QByteArray captionStart = "Caption[" + number + "] = '";
+    const QByteArray thumbnailStart = "Thumbnail[" + number + "] = '";
+    const auto broken = [this, n] {
+        refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
+        return Entry::Broken;
+    };
+    // A line that runs to the end of the page without its CR LF was cut there.
+    const auto cutOrBroken = [&](QByteArrayView line, QByteArrayView start) {
+        return cutLine(line, start) ? Entry::Cut : broken();
+    };
 
     const QByteArrayView view(page);
-    const std::optional<QString> picture
-        = quoted(view.sliced(pos + 4, pictureEnd - pos - 4), QByteArray("Picture[" + number + "]  = '"), "'; ");
-    const std::optional<QString> caption
-        = quoted(view.sliced(pictureEnd + 2, captionEnd - pictureEnd - 2), QByteArray("Caption[" + number + "] = '"), "' ;");
-    if (!picture || !caption || picture->isEmpty())
-        return refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
-    m_slides.append({*picture, *caption});
-    pos = captionEnd + 2;
+    const qsizetype pictureAt = pos + 4;
+    const qsizetype pictureEnd = page.indexOf("\r\n", pictureAt);
+    if (pictureEnd < 0)
+        return cutOrBroken(view.sliced(pictureAt), pictureStart);
+    const std::optional<QString> picture = quoted(view.sliced(pictureAt, pictureEnd - pictureAt), pictureStart, "'; ");
+    if (!picture || picture->isEmpty())
+        return broken();
+
+    const qsizetype captionAt = pictureEnd + 2;
+    const qsizetype captionEnd = page.indexOf("\r\n", captionAt);
+    if (captionEnd < 0)
+        return cutOrBroken(view.sliced(captionAt), captionStart);
+    const std::optional<QString> caption = quoted(view.sliced(captionAt, captionEnd - captionAt), captionStart, "' ;");
+    if (!caption)
+        return broken();
+    qsizetype end = captionEnd + 2;
 
     // A show made with web-sized photos names each slide's thumbnail on a third line.
-    const QByteArray thumbnailStart = "Thumbnail[" + number + "] = '";
-    if (view.sliced(pos).startsWith(thumbnailStart)) {
-        const qsizetype thumbnailEnd = page.indexOf("\r\n", pos);
-        if (thumbnailEnd < 0 || !quoted(view.sliced(pos, thumbnailEnd - pos), thumbnailStart, "';"))
-            return refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
-        pos = thumbnailEnd + 2;
+    const QByteArrayView rest = view.sliced(end);
+    const bool webSized = rest.startsWith(thumbnailStart);
+    if (webSized) {
+        const qsizetype thumbnailEnd = page.indexOf("\r\n", end);
+        if (thumbnailEnd < 0)
+            return cutOrBroken(rest, thumbnailStart);
+        if (!quoted(view.sliced(end, thumbnailEnd - end), thumbnailStart, "';"))
+            return broken();
+        end = thumbnailEnd + 2;
+    } else if (!rest.isEmpty() && QByteArrayView(thumbnailStart).startsWith(rest)) {
+        return Entry::Cut; // the slide's thumbnail line was being written
     }
-    return true;
+    m_slides.append({*picture, *caption, webSized});
+    pos = end;
+    return Entry::Complete;
 }
 
 bool SlideShowReader::readClosingRows(const QByteArray &page, qsizetype pos)
 {
+    const QByteArrayView view(page);
     const qsizetype source = pos + qsizetype(sizeof PictureRowStart) - 1;
     const qsizetype sourceEnd = page.indexOf(PictureRowEnd, source);
+    if (sourceEnd < 0) {
+        // Cut inside the picture row, or before the caption row's name.
+        const qsizetype quote = page.indexOf('\'', source);
+        const bool cut = quote < 0 ? noLineBreak(view.sliced(source))
+                                   : noLineBreak(view.sliced(source, quote - source))
+                && QByteArrayView(PictureRowEnd).startsWith(view.sliced(quote));
+        if (!cut)
+            return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+        m_cut = true;
+        return true;
+    }
     const qsizetype name = sourceEnd + qsizetype(sizeof PictureRowEnd) - 1;
-    const qsizetype nameEnd = sourceEnd < 0 ? -1 : page.indexOf(CaptionRowEnd, name);
-    const QByteArrayView view(page);
-    if (nameEnd < 0 || view.sliced(source, sourceEnd - source).contains('\'')
-        || view.sliced(name, nameEnd - name).contains('\n'))
+    const qsizetype nameEnd = page.indexOf(CaptionRowEnd, name);
+    if (view.sliced(source, sourceEnd - source).contains('\''))
+        return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+    if (nameEnd < 0) {
+        // Cut inside the caption row: the name may be incomplete, so it is not taken.
+        if (!noLineBreak(view.sliced(name)))
+            return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+        m_cut = true;
+        return true;
+    }
+    if (view.sliced(name, nameEnd - name).contains('\n'))
         return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
     m_name = unescapeMarkup(view.sliced(name, nameEnd - name));
     return true;

@@ -13,7 +13,8 @@ struct SlideShowTemplates;
  * Reads back a slide show page that this program wrote, finished or cut short,
  * so that a new batch can continue it: its slides with their file names and
  * captions as typed, its name, and the exact bytes of its head and entries.
- * Anything else is refused as a whole, with the reason; it is never read in part.
+ * A page cut at any byte, or padded with NULs as a crash leaves it, keeps the
+ * slides written whole. Anything else is refused as a whole, with the reason.
  */
 class SlideShowReader
 {
@@ -21,6 +22,7 @@ public:
     struct Slide {
         QString picture;
         QString caption;
+        bool webSized = false; // named with a thumbnail: the copy is a web-sized one
     };
 
     /** Reads the page at path; false, with reason(), when it is not one this program writes. */
@@ -35,14 +37,19 @@ public:
     const std::optional<QString> &name() const { return m_name; }
     /** The head and every slide entry, byte for byte: what the continued page begins with. */
     const QByteArray &headAndEntries() const { return m_kept; }
+    /** True when the page was cut short or padded at its end, and what followed its whole slides is dropped. */
+    bool cutShort() const { return m_cut; }
 
 private:
+    enum class Entry { Complete, Cut, Broken };
     bool refuse(const QString &reason);
-    bool readEntry(const QByteArray &page, qsizetype &pos);
+    /** Reads the entry at pos and moves pos past it; Cut when the page ends inside it. */
+    Entry readEntry(const QByteArray &page, qsizetype &pos);
     bool readClosingRows(const QByteArray &page, qsizetype pos);
 
     QString m_reason;
     QList<Slide> m_slides;
     std::optional<QString> m_name;
     QByteArray m_kept;
+    bool m_cut = false;
 };

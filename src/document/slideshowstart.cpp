@@ -20,9 +20,20 @@ QString slideCount(qsizetype n)
 QString continueQuestion(const QString &path, const SlideShowReader &show)
 {
     const QString where = QDir::toNativeSeparators(path);
-    const QString what = show.name()
-        ? QStringLiteral("\"%1\" holds the slide show \"%2\" with %3.").arg(where, *show.name(), slideCount(show.slides().size()))
-        : QStringLiteral("\"%1\" holds an unfinished slide show with %2.").arg(where, slideCount(show.slides().size()));
+    const qsizetype n = show.slides().size();
+    QString what;
+    if (show.cutShort()) {
+        what = (show.name() ? QStringLiteral("\"%1\" holds the slide show \"%2\", ").arg(where, *show.name())
+                            : QStringLiteral("\"%1\" holds a slide show that was ").arg(where))
+            + QStringLiteral("cut short at its end, as a crash or a full disk leaves a page. ")
+            + (n == 0 ? QStringLiteral("It holds no complete slide.")
+                      : n == 1 ? QStringLiteral("Its 1 complete slide is kept.")
+                               : QStringLiteral("Its %1 complete slides are kept.").arg(n));
+    } else {
+        what = show.name()
+            ? QStringLiteral("\"%1\" holds the slide show \"%2\" with %3.").arg(where, *show.name(), slideCount(n))
+            : QStringLiteral("\"%1\" holds an unfinished slide show with %2.").arg(where, slideCount(n));
+    }
     return what + QStringLiteral("\n\nContinue it, adding new photos after its last slide, or replace it with a new slide show?");
 }
 

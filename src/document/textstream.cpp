@@ -47,10 +47,13 @@ QString TextStream::displacement() const
         return ReplacingFile::reason(errno);
     if (written.st_dev != named.st_dev || written.st_ino != named.st_ino)
         return QStringLiteral("another file has taken its place");
+    // Cutting back or writing on would lose or break what another program put there.
+    if (written.st_size != m_size)
+        return QStringLiteral("another program has changed it since it was written");
     return QString();
 }
 
-void TextStream::Write(const QByteArray &text)
+void TextStream::checkInPlace() const
 {
     if (m_fd < 0)
         throw DocumentError(QStringLiteral("The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(m_path)));
@@ -58,6 +61,11 @@ void TextStream::Write(const QByteArray &text)
     const QString displaced = displacement();
     if (!displaced.isEmpty())
         fail(QStringLiteral("could not be written"), displaced);
+}
+
+void TextStream::Write(const QByteArray &text)
+{
+    checkInPlace();
     const char *data = text.constData();
     qint64 left = text.size();
     while (left > 0) {
@@ -92,6 +100,10 @@ void TextStream::flush()
 
 void TextStream::truncate(qint64 size)
 {
+    // Only the page as this stream wrote it is cut back.
+    const QString displaced = displacement();
+    if (!displaced.isEmpty())
+        fail(QStringLiteral("could not be cut back"), displaced);
     if (::ftruncate(m_fd, size) != 0 || ::lseek(m_fd, size, SEEK_SET) != size)
         fail(QStringLiteral("could not be cut back"), ReplacingFile::reason(errno));
     m_size = m_kept = size;

@@ -34,13 +34,19 @@ public:
     void Close();
     /** Bytes written so far: where the next write lands. */
     qint64 size() const { return m_size; }
-    /** Cuts the file back to its first `size` bytes, on disk at once; later writes follow them. */
+    /**
+     * Cuts the file back to its first `size` bytes, on disk at once; later
+     * writes follow them. Throws, changing nothing, when the file is no longer
+     * the one written or not as long as written.
+     */
     void truncate(qint64 size);
 
     bool isOpen() const { return m_fd >= 0; }
     QString path() const { return m_path; }
-    /** True while the file written is still the one at path(), not deleted or replaced. */
+    /** True while the file written is still the one at path(), not deleted, replaced or changed in length. */
     bool inPlace() const;
+    /** Throws DocumentError, as a write would, when the file written is no longer the one at path(). */
+    void checkInPlace() const;
 
 private:
     explicit TextStream(const QString &path) : m_path(path) {}

@@ -13,13 +13,19 @@
 #include "document/textstream.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"
+#include "imaging/webcopy.h"
+#include "modes/statemanager.h"
 #include "platform/platform.h"
+#include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/statustexts.h"
 
 #include <QFileInfo>
+#include <QFutureWatcher>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QtConcurrent>
 
 void State2::init(Mediator *md)
 {
@@ -52,26 +58,66 @@ void State2::Command1(QString &)
     FolderListing::shared().whenReady(folder, form, [this, scan, form](const FolderListing::Result &listing) {
         if (scan != m_scan)
             return; // a newer batch has started
-        m_scanning = false;
-        form->Command4->setEnabled(true);
-        form->Next->setEnabled(true);
         if (!listing.error.isEmpty()) {
             // Like a missing folder: nothing is queued and no image is shown.
+            m_scanning = false;
+            form->Command4->setEnabled(true);
+            form->Next->setEnabled(true);
             Platform::instance().messageBox(listing.error);
             return;
         }
-        queueImages(listing.entries);
+        sortOutHeld(scan, listing.entries);
     }, true);
 }
 
-void State2::queueImages(const std::vector<ImageFolder::Entry> &files)
+void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &files)
 {
+    const QList<ContinuedPhotos::Held> held = openDocument.held();
+    const bool webSized = WebCopy::shared().isOn();
+    const QString target = SlideShowFolder();
+    if (!ContinuedPhotos::needsReading(files, held, webSized)) {
+        queueImages(files, ContinuedPhotos::decide(files, held, target, webSized));
+        return;
+    }
+    // Photos named like slides of the show are compared with its copies, which
+    // reads them: off the window's thread, while the batch waits to begin.
+    Form2 *form = Form2::instance();
+    auto *watcher = new QFutureWatcher<ContinuedPhotos::Decision>(form);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, form, [this, watcher, scan, files] {
+        watcher->deleteLater();
+        if (scan == m_scan && md->stateManager()->current() == this) // not replaced or closed meanwhile
+            queueImages(files, watcher->result());
+    });
+    watcher->setFuture(QtConcurrent::run([files, held, target, webSized] {
+        return ContinuedPhotos::decide(files, held, target, webSized);
+    }));
+}
+
+void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const ContinuedPhotos::Decision &decision)
+{
+    m_scanning = false;
+    Form2 *form = Form2::instance();
+    form->Command4->setEnabled(true);
+    form->Next->setEnabled(true);
+    openDocument.setRenamed(decision.renamed);
+    // The Images window lists what this batch shows: not the photos the show already holds.
+    QSet<QString> leftOut;
+    for (const ImageFolder::Entry &file : files) {
+        if (decision.leftOut.contains(file.path))
+            leftOut.insert(file.name);
+    }
+    QListWidget *list = Form1::instance()->List1;
+    for (int row = list->count() - 1; row >= 0; --row) {
+        if (leftOut.contains(list->item(row)->text()))
+            delete list->takeItem(row);
+    }
+
     const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     for (const ImageFolder::Entry &file : files) {
         QString ext = ImageFolder::extensionName(file.name).toLower();
         fileTypeAccepted = false;
         chain->sendToChain(ext);
-        if (fileTypeAccepted && !openDocument.holdsPicture(file.name)) {
+        if (fileTypeAccepted && !decision.leftOut.contains(file.path)) {
             auto item = std::make_shared<ParseObject>();
             item->init(file.path);
             imageStack->add(item);
@@ -106,7 +152,7 @@ void State2::Back()
         step = m_steps.takeBack();
     } catch (const DocumentError &e) {
         // Nothing was taken back; the image on show stays.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
         return;
     }
     imageStack->putBack(current);
@@ -149,15 +195,20 @@ void State2::finish()
     const QString page = tsSlideShow ? tsSlideShow->path()
                                      : md->GetTgtFolder() + QLatin1Char('/') + QLatin1String(SlideShowFileName);
     const int added = m_steps.addedCount();
-    Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + StatusTexts::summary(added, m_count, page));
+    // The page is completed before the user hears of it, so that a page that
+    // could not be completed (deleted, a full disk) is never announced.
+    QString failure;
     try {
         CompleteSlideShow();
     } catch (const DocumentError &e) {
-        // What was written stays; the batch still ends.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
+        // What was written stays; the batch still ends, and nothing writes to that page again.
+        failure = QString::fromLocal8Bit(e.what());
+        CloseSlideShow();
     }
+    Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
+                                    + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
     md->StartStateFour();
-    Form2::instance()->showStatus(StatusTexts::finished(added, m_count, page));
+    Form2::instance()->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
     if (!SlideShowReady())
         Form2::instance()->withdrawView(); // no page to view
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/imagefolder.h"
+#include "document/continuedphotos.h"
 #include "modes/batchsteps.h"
 #include "modes/state.h"
 
@@ -32,7 +33,9 @@ public:
     bool isScanning() const { return m_scanning; }
 
 private:
-    void queueImages(const std::vector<ImageFolder::Entry> &files);
+    /** Leaves out the photos a continued show already holds, comparing them off the window's thread if need be. */
+    void sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &files);
+    void queueImages(const std::vector<ImageFolder::Entry> &files, const ContinuedPhotos::Decision &decision);
     void showNext();
     void showWhereAmI();
     void finish();

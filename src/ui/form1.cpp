@@ -5,7 +5,6 @@
 #include "core/general.h"
 #include "document/documenterror.h"
 #include "document/imagecopy.h"
-#include "document/opendocument.h"
 #include "document/slideshowstart.h"
 #include "imaging/webcopy.h"
 #include "platform/platform.h"
@@ -166,10 +165,6 @@ void Form1::Command1_Click()
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
             objMediator->StartStateThree();
             return;
-        }
-        for (int row = List1->count() - 1; row >= 0; --row) {
-            if (openDocument.holdsPicture(List1->item(row)->text()))
-                delete List1->takeItem(row); // already in the slide show being continued
         }
         static_cast<Command &>(*batchCommand).Execute();
         hide();
