@@ -3,8 +3,6 @@
 
 #include "core/folderlisting.h"
 #include "core/general.h"
-#include "document/slideshow.h"
-#include "document/textstream.h"
 #include "imaging/prefetcher.h"
 #include "imaging/previewstatus.h"
 #include "modes/state2.h"
@@ -36,12 +34,8 @@ TestProgram::~TestProgram()
 {
     FolderListing::shared().drop();
     Prefetcher::shared().drop();
-    CloseSlideShow();
-    tsSlideShow.reset();
-    lngSlideCount = 0;
-    strFirstPicture.clear();
     Form2::unload();
-    objMediator.reset();
+    objMediator.reset(); // and with it the slide show, its stream, counter and lock
     Platform::install(nullptr);
 }
 

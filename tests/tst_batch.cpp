@@ -38,7 +38,7 @@ class TestBatch : public QObject
     void create(const QString &folder = QString())
     {
         objMediator->SetTgtFolder(folder.isEmpty() ? p->target() : folder);
-        CreateSlideShow(*objMediator);
+        objMediator->createSlideShow();
     }
 
     /** Copies the image (made up when missing) into the target and appends its entry with caption. */
@@ -47,9 +47,8 @@ class TestBatch : public QObject
         const QString path = p->source(name);
         if (!QFile::exists(path))
             writeFile(path, "image bytes of " + name.toUtf8());
-        p->form()->txtCaption->setText(caption);
         DecObj2 entry;
-        entry.init(path);
+        entry.init(path, caption, objMediator->slideShow());
         entry.Execute();
     }
 
@@ -238,14 +237,13 @@ private slots:
         // An earlier slide show at the same path must leave no trace in the new one.
         create();
         add(QStringLiteral("earlier.jpg"), QStringLiteral("earlier"));
-        CompleteSlideShow();
+        objMediator->slideShow().complete(QStringLiteral("My Slide Show"));
         objMediator->StartStateTwo();
 
         create();
         for (qsizetype i = 0; i < entries.size(); i += 2)
             add(entries[i], entries[i + 1]);
-        p->form()->txtSlideShowName->setText(name);
-        CompleteSlideShow();
+        objMediator->slideShow().complete(name);
         QCOMPARE(p->page(), "<head>\r\n" + page);
         for (qsizetype i = 0; i < entries.size(); i += 2)
             QCOMPARE(readFile(p->target(entries[i])), readFile(p->source(entries[i])));
@@ -259,7 +257,7 @@ private slots:
         add(QStringLiteral("a.jpg"), QStringLiteral("A"));
         const QByteArray before = p->page();
         DecObj2 unreadable;
-        unreadable.init(QStringLiteral("/proc/self/mem"));
+        unreadable.init(QStringLiteral("/proc/self/mem"), QStringLiteral("C"), objMediator->slideShow());
         QVERIFY_THROWS_EXCEPTION(DocumentError, unreadable.Execute());
         add(QStringLiteral("b.jpg"), QStringLiteral("B"));
         QCOMPARE(p->page(), before + entry(2, "b.jpg", "B"));

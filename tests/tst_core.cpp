@@ -58,7 +58,7 @@ private slots:
         QFETCH(bool, standard);
         QFETCH(QString, message);
         objMediator->SetTgtFolder(p->target());
-        CreateSlideShow(*objMediator);
+        objMediator->createSlideShow();
         General::runHandler([standard] {
             if (standard)
                 throw std::runtime_error("Disk on fire");
@@ -66,7 +66,7 @@ private slots:
         });
         QCOMPARE(p->messages(), QStringList{message});
         QCOMPARE(p->platform().programEnds, 1);
-        QVERIFY(!tsSlideShow->isOpen());
+        QVERIFY(!objMediator->slideShow().path().isEmpty() && !objMediator->slideShow().isOpen());
         General::runHandler([] {});
         QCOMPARE(p->platform().programEnds, 1);
     }

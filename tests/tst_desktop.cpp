@@ -250,7 +250,7 @@ private slots:
         QTRY_COMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
         QTest::keyClick(full, Qt::Key_Return);
         QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
-        QCOMPARE(int(lngSlideCount), 1);
+        QCOMPARE(int(objMediator->slideShow().slideCount()), 1);
         QTRY_COMPARE(full->image().size(), QSize(40, 30));
         QTest::keyClick(full, Qt::Key_Escape);
         QVERIFY(!full->isVisible());

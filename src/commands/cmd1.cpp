@@ -2,12 +2,11 @@
 #include "commands/cmd1.h"
 
 #include "core/mediator.h"
-#include "document/slideshow.h"
 
 void cmd1::init(Mediator *md)
 {
     this->md = md;
-    CreateSlideShow(*md);
+    md->createSlideShow();
     md->registerCmd1(shared_from_this());
 }
 

@@ -30,7 +30,8 @@ void runHandler(const std::function<void()> &handler)
         failure = QStringLiteral("An unexpected failure occurred.");
     }
     Platform::instance().messageBox(failure);
-    CloseSlideShow();
+    if (objMediator)
+        objMediator->slideShow().close();
     Platform::instance().endProgram();
 }
 

@@ -6,9 +6,11 @@
 #include "core/folderlisting.h"
 #include "core/imagefolder.h"
 #include "core/source.h"
+#include "document/decobj2.h"
 #include "document/slideshow.h"
 #include "imaging/prefetcher.h"
 #include "imaging/webcopy.h"
+#include "modes/batchsteps.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
@@ -47,7 +49,7 @@ bool offered(const QString &name)
 }
 }
 
-Mediator::Mediator() = default;
+Mediator::Mediator() : m_slideShow(std::make_unique<SlideShow>()) {}
 Mediator::~Mediator() = default;
 
 void Mediator::init()
@@ -64,7 +66,7 @@ void Mediator::init()
 void Mediator::startStateOne()
 {
     // Single-image mode: no window leads here.
-    lngSlideCount = 0;
+    m_slideShow->resetCount();
     Form2::instance()->PicBox->clearPicture();
     StateMgr->setStateOne();
 }
@@ -72,7 +74,7 @@ void Mediator::startStateOne()
 void Mediator::StartStateTwo()
 {
     Form2 *form = Form2::instance();
-    lngSlideCount = 0;
+    m_slideShow->resetCount();
     form->PicBox->clearPicture();
     form->Next->setVisible(true);
     form->Next->setEnabled(true);
@@ -103,7 +105,7 @@ void Mediator::StartStateThree()
     form->followShowName(false);
     form->setWindowTitle(QStringLiteral("Fotoweave"));
     batchSteps().clear(); // a batch set aside cannot be gone back into
-    lngSlideCount = 0;
+    m_slideShow->resetCount();
     Prefetcher::shared().drop(); // the batch is set aside
     FolderListing::shared().drop();
 }
@@ -128,6 +130,21 @@ void Mediator::Back()
 BatchSteps &Mediator::batchSteps() const
 {
     return static_cast<State2 *>(StateMgr->two())->steps();
+}
+
+void Mediator::createSlideShow()
+{
+    m_slideShow->create(GetTgtFolder(), Form2::instance()->txtSlideShowName->text());
+    if (const std::optional<QString> &name = m_slideShow->continuedName())
+        Form2::instance()->txtSlideShowName->setText(*name);
+}
+
+void Mediator::addToSlideShow(const QString &caption)
+{
+    auto entry = std::make_shared<DecObj2>();
+    entry->init(GetSourceFile(), caption, *m_slideShow);
+    entry->Execute();
+    batchSteps().added(entry->added().offset, caption, entry->added().createdCopies);
 }
 
 void Mediator::registerCmd1(std::shared_ptr<Command> c) { RegCmd1 = std::move(c); }

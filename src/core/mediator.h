@@ -7,6 +7,7 @@
 
 class BatchSteps;
 class Command;
+class SlideShow;
 class Source;
 class StateManager;
 
@@ -54,8 +55,18 @@ public:
     void takeTargetFolder(const QString &folder);
     /** Back in batch mode: the previous image of the batch again. */
     void Back();
-    /** Batch mode's record of the images passed; the slide entry writer reports each entry to it. */
+    /** Batch mode's record of the images passed, with what each entry added. */
     BatchSteps &batchSteps() const;
+    /** The slide show page of this run. */
+    SlideShow &slideShow() const { return *m_slideShow; }
+    /**
+     * Creates the page in the target folder; a page still open elsewhere is
+     * completed under the name in the main window, and a continued show's name
+     * is put there. Throws DocumentError.
+     */
+    void createSlideShow();
+    /** Adds the image on show to the page with caption and records the entry for Back. Throws DocumentError. */
+    void addToSlideShow(const QString &caption);
 
     StateManager *stateManager() const { return StateMgr.get(); }
     const std::shared_ptr<Command> &registeredCmd1() const { return RegCmd1; }
@@ -66,5 +77,6 @@ private:
     std::shared_ptr<Command> RegCmd2;
     std::unique_ptr<StateManager> StateMgr;
     std::unique_ptr<Source> Src;
+    std::unique_ptr<SlideShow> m_slideShow;
     QString TempFolder;
 };

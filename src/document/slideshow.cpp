@@ -1,47 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "document/slideshow.h"
 
-#include "core/mediator.h"
 #include "document/documenterror.h"
-#include "document/opendocument.h"
 #include "document/pagetext.h"
 #include "document/staletemporaries.h"
 #include "document/textstream.h"
 #include "imaging/webcopy.h"
-#include "platform/platform.h"
-#include "ui/form2.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
-
-std::unique_ptr<TextStream> tsSlideShow;
-qint32 lngSlideCount = 0;
-QString strFirstPicture;
-
-namespace {
-bool s_completed = false;
-}
-
-QByteArray ReadTemplate(const QString &name)
-{
-    QFile file(Platform::instance().programFolder() + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DocumentError(QStringLiteral("The template \"%1\" could not be read: %2.")
-                                .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
-    QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw DocumentError(QStringLiteral("The template \"%1\" could not be read: %2.")
-                                .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
-    return text;
-}
 
 namespace {
 /** Writes the whole page beside path and renames it over path, so that no reader ever sees half of it. */
@@ -70,99 +44,174 @@ void replacePage(const QString &path, const QByteArray &bytes)
 }
 }
 
-void CreateSlideShow(const Mediator &md)
+SlideShow::SlideShow() = default;
+SlideShow::~SlideShow() = default;
+
+void SlideShow::create(const QString &folder, const QString &stoppedName)
 {
-    const QString folder = md.GetTgtFolder();
     if (folder.isEmpty())
         throw DocumentError(QStringLiteral("No target folder is chosen. Choose a target folder for the slide show first."));
 
-    OpenDocument::Plan plan = openDocument.takePlan();
+    Plan plan = std::move(m_plan);
+    m_plan = Plan();
     const SlideShowTemplates templates = plan.templates ? *plan.templates : SlideShowTemplates::read();
-    std::unique_ptr<TargetLock> lock = plan.lock ? std::move(plan.lock) : openDocument.takeLock(folder);
+    std::unique_ptr<TargetLock> lock = plan.lock ? std::move(plan.lock) : holdsLockOn(folder) ? std::move(m_lock) : nullptr;
     const QString path = folder + QLatin1Char('/') + QLatin1String(SlideShowFileName);
 
     // A batch stopped by this one leaves a page that plays; one in this same
     // folder is being continued or replaced. The old stream must never write
     // into the new file.
-    if (tsSlideShow && tsSlideShow->isOpen() && !OpenDocument::sameFolder(openDocument.folder(), folder))
-        StopSlideShow();
-    CloseSlideShow();
-    // The first picture belongs to this document; one from an earlier slide
+    if (isOpen() && !sameFolder(m_folder, folder))
+        stop(stoppedName);
+    close();
+    // The first picture belongs to this page; one from an earlier slide
     // show would be a broken image here.
-    strFirstPicture.clear();
-    s_completed = false;
+    m_firstPicture.clear();
+    m_completed = false;
+    m_entries.clear();
+    m_continuedName.reset();
     // With the folder locked, what a killed batch of ours left half written there can go.
     if (lock)
         StaleTemporaries::remove(folder, lock->path());
     replacePage(path, plan.continued ? plan.continued->headAndEntries() : templates.head + "\r\n");
-    tsSlideShow = TextStream::append(path);
-    openDocument.begin(folder, templates, std::move(lock),
-                       plan.continued ? plan.continued->slides() : QList<SlideShowReader::Slide>());
+    m_stream = TextStream::append(path);
+
+    m_folder = folder;
+    m_templates = templates;
+    m_lock = std::move(lock);
+    m_held.clear();
+    m_renamed.clear();
     if (plan.continued) {
         const QList<SlideShowReader::Slide> &slides = plan.continued->slides();
-        lngSlideCount = qint32(slides.size());
+        for (const SlideShowReader::Slide &slide : slides) {
+            m_held.append({slide.picture, slide.webSized});
+            m_entries.append({slide.picture, slide.caption, QString(), -1});
+        }
+        m_slideCount = qint32(slides.size());
         if (!slides.isEmpty())
-            strFirstPicture = slides.first().picture;
-        if (plan.continued->name())
-            Form2::instance()->txtSlideShowName->setText(*plan.continued->name());
+            m_firstPicture = slides.first().picture;
+        m_continuedName = plan.continued->name();
     }
 }
 
-void CompleteSlideShow()
+void SlideShow::checkWritable() const
 {
-    if (!tsSlideShow || !tsSlideShow->isOpen())
+    if (!isOpen())
+        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+    // A page deleted or replaced meanwhile gets no entry.
+    m_stream->checkInPlace();
+}
+
+qint64 SlideShow::append(const QString &picture, const QString &caption, const QString &thumbnail)
+{
+    if (!isOpen())
+        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+    const qint32 n = m_slideCount + 1;
+    QByteArray entry = "\r\n\r\n" + PageText::pictureLine(n, picture) + "\r\n" + PageText::captionLine(n, caption) + "\r\n";
+    if (!thumbnail.isEmpty())
+        entry += PageText::thumbnailLine(n, thumbnail) + "\r\n";
+    const qint64 offset = m_stream->size();
+    m_stream->Write(entry);
+    m_stream->flush();
+
+    m_slideCount = n;
+    if (m_slideCount == 1)
+        m_firstPicture = picture;
+    m_entries.append({picture, caption, thumbnail, offset});
+    return offset;
+}
+
+void SlideShow::takeBack(qint64 offset)
+{
+    if (!isOpen())
+        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be taken back."));
+    m_stream->truncate(offset);
+    --m_slideCount;
+    if (m_slideCount == 0)
+        m_firstPicture.clear(); // the next image added becomes the first picture
+    while (!m_entries.isEmpty() && m_entries.last().offset >= offset)
+        m_entries.removeLast();
+}
+
+void SlideShow::complete(const QString &name)
+{
+    if (!isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so it cannot be completed."));
 
-    const SlideShowTemplates &templates = openDocument.templates();
-    tsSlideShow->Write(templates.middle);
-    tsSlideShow->WriteBlankLines(2);
-    tsSlideShow->WriteLine(PageText::pictureRow(strFirstPicture));
-    tsSlideShow->WriteLine(PageText::captionRow(Form2::instance()->txtSlideShowName->text()));
-    tsSlideShow->WriteBlankLines(2);
-    tsSlideShow->Write(templates.end);
-    tsSlideShow->WriteBlankLines(2);
-    tsSlideShow->Close();
-    openDocument.end();
+    m_stream->Write(m_templates.middle);
+    m_stream->WriteBlankLines(2);
+    m_stream->WriteLine(PageText::pictureRow(m_firstPicture));
+    m_stream->WriteLine(PageText::captionRow(name));
+    m_stream->WriteBlankLines(2);
+    m_stream->Write(m_templates.end);
+    m_stream->WriteBlankLines(2);
+    m_stream->Close();
+    release();
     WebCopy::shared().discard(); // a last photo shown but skipped
-    s_completed = true;
+    m_completed = true;
 }
 
-QString SlideShowPath()
+void SlideShow::close()
 {
-    return tsSlideShow ? tsSlideShow->path() : QString();
-}
-
-QString SlideShowFolder()
-{
-    return tsSlideShow ? QFileInfo(tsSlideShow->path()).path() : QString();
-}
-
-bool SlideShowReady()
-{
-    return s_completed && QFileInfo(SlideShowPath()).isFile();
-}
-
-void CloseSlideShow()
-{
-    openDocument.end();
-    if (!tsSlideShow)
+    release();
+    if (!m_stream)
         return;
     try {
-        tsSlideShow->Close();
+        m_stream->Close();
     } catch (const DocumentError &) {
         // Whatever reached the file stays there; nothing more can be done.
     }
 }
 
-void StopSlideShow()
+void SlideShow::stop(const QString &name)
 {
-    if (tsSlideShow && tsSlideShow->isOpen()) {
+    if (isOpen()) {
         try {
-            CompleteSlideShow();
+            complete(name);
         } catch (const DocumentError &) {
-            CloseSlideShow();
+            close();
             throw;
         }
     }
-    openDocument.end();
+    release();
+}
+
+bool SlideShow::isOpen() const
+{
+    return m_stream && m_stream->isOpen();
+}
+
+QString SlideShow::path() const
+{
+    return m_stream ? m_stream->path() : QString();
+}
+
+QString SlideShow::folder() const
+{
+    return m_stream ? QFileInfo(m_stream->path()).path() : QString();
+}
+
+bool SlideShow::ready() const
+{
+    return m_completed && QFileInfo(path()).isFile();
+}
+
+void SlideShow::release()
+{
+    m_lock.reset();
+    m_held.clear();
+    m_renamed.clear();
+}
+
+bool SlideShow::sameFolder(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
+bool SlideShow::holdsLockOn(const QString &folder) const
+{
+    return m_lock && sameFolder(m_lock->folder(), folder);
 }

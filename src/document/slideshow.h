@@ -1,47 +1,133 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "document/continuedphotos.h"
+#include "document/slideshowreader.h"
+#include "document/slideshowtemplates.h"
+#include "document/targetlock.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
-class Mediator;
 class TextStream;
-
-/** The open slide show document of this run; empty until the first is created. */
-extern std::unique_ptr<TextStream> tsSlideShow;
-/** The slide number of the last entry written; reset when a batch starts or work is closed. */
-extern qint32 lngSlideCount;
-/** The file name of the image whose entry took number 1 in the current document. */
-extern QString strFirstPicture;
 
 /** The file name of the slide show document in the target folder. */
 inline constexpr char SlideShowFileName[] = "SlideShow.htm";
 
 /**
- * Creates SlideShow.htm in the target folder: the head template, or the head
- * and entries of the slide show that "Start" chose to continue. The templates
- * are read first, and the page is written beside the old one and renamed over
- * it, so a failure leaves the old page as it was. A document still open in
- * another folder is completed first, one in this folder closed. Throws DocumentError.
+ * The slide show page of this run on disk, and everything the program keeps
+ * about it: its stream, the lock on its folder, the templates it was begun
+ * with, its entries with where each begins, its first picture and whether it
+ * was completed. Every write to the page goes through it; it knows no window,
+ * so a batch can drive it without one.
  */
-void CreateSlideShow(const Mediator &md);
-/** Writes the middle template, the picture and caption rows and the end template, then closes the document. */
-void CompleteSlideShow();
-/** The path of the document of the current or last batch; empty before the first. */
-QString SlideShowPath();
-/** The folder that document is in: the batch's copies go there. */
-QString SlideShowFolder();
-/** True when that document was completed and is still where it was written. */
-bool SlideShowReady();
-/** Closes the open document, if any, keeping everything written so far. Never throws. */
-void CloseSlideShow();
-/**
- * Ends a batch stopped before its last image: the open document, if any, is
- * completed so that the page plays with the slides it holds, or says it has
- * none. Throws DocumentError, and the document is closed all the same.
- */
-void StopSlideShow();
-/** The content of a template beside the program. Throws DocumentError. */
-QByteArray ReadTemplate(const QString &name);
+class SlideShow
+{
+public:
+    /** How the next page begins, settled by "Start" before the target is touched. */
+    struct Plan {
+        std::optional<SlideShowTemplates> templates;
+        std::unique_ptr<TargetLock> lock;
+        std::optional<SlideShowReader> continued;
+    };
+
+    /** One slide of the page; offset is where its entry begins, -1 for a slide held from before this page was opened. */
+    struct Entry {
+        QString picture;
+        QString caption;
+        QString thumbnail;
+        qint64 offset = -1;
+    };
+
+    SlideShow();
+    ~SlideShow();
+    SlideShow(const SlideShow &) = delete;
+    SlideShow &operator=(const SlideShow &) = delete;
+
+    void setPlan(Plan plan) { m_plan = std::move(plan); }
+
+    /**
+     * Creates SlideShow.htm in folder: the head template, or the head and
+     * entries of the slide show that "Start" chose to continue. The templates
+     * are read first, and the page is written beside the old one and renamed
+     * over it, so a failure leaves the old page as it was. A page still open
+     * in another folder is completed first with stoppedName as its name, one
+     * in this folder closed. Throws DocumentError.
+     */
+    void create(const QString &folder, const QString &stoppedName);
+    /** The name of the slide show just continued, when its page has one; the window shows it. */
+    const std::optional<QString> &continuedName() const { return m_continuedName; }
+
+    /** Throws DocumentError, as the entry's write would, when no page is open or it is not the file written. */
+    void checkWritable() const;
+    /**
+     * Appends the entry's Picture, Caption and (with a thumbnail) Thumbnail
+     * lines and returns where they begin. Throws DocumentError, and then the
+     * page, the counter and the first picture are as they were.
+     */
+    qint64 append(const QString &picture, const QString &caption, const QString &thumbnail = QString());
+    /** Cuts the page back to offset, where the newest entry begins, and forgets that entry. Throws DocumentError, changing nothing. */
+    void takeBack(qint64 offset);
+
+    /** Writes the middle template, the picture row and the caption row with name, and the end template, then closes the page. */
+    void complete(const QString &name);
+    /** Closes the open page, if any, keeping everything written so far. Never throws. */
+    void close();
+    /**
+     * Ends a batch stopped before its last image: the open page, if any, is
+     * completed with name so that it plays with the slides it holds, or says
+     * it has none. Throws DocumentError, and the page is closed all the same.
+     */
+    void stop(const QString &name);
+
+    bool isOpen() const;
+    /** The path of the page of the current or last batch; empty before the first. */
+    QString path() const;
+    /** The folder that page is in: the batch's copies go there. */
+    QString folder() const;
+    /** True when that page was completed and is still where it was written. */
+    bool ready() const;
+
+    /** The slide number of the last entry written; runs across pages until reset. */
+    qint32 slideCount() const { return m_slideCount; }
+    /** A batch starts or work is closed: the next entry is number 1. */
+    void resetCount() { m_slideCount = 0; }
+    /** The file name of the image whose entry took number 1 in the current page. */
+    const QString &firstPicture() const { return m_firstPicture; }
+    /** The slides of the current page, held from before and added since, in page order. */
+    const QList<Entry> &entries() const { return m_entries; }
+
+    /** The slides the show held before this batch. */
+    const QList<ContinuedPhotos::Held> &held() const { return m_held; }
+    /** Photos of the source whose copies take another name, the show holding another photo of theirs. */
+    void setRenamed(const QHash<QString, QString> &renamed) { m_renamed = renamed; }
+    /** The name the copy of the image at path takes in the target; fileName unless renamed. */
+    QString copyName(const QString &path, const QString &fileName) const { return m_renamed.value(path, fileName); }
+    /** True while this show's lock is on folder. */
+    bool holdsLockOn(const QString &folder) const;
+
+    static bool sameFolder(const QString &a, const QString &b);
+
+private:
+    /** The page is closed: its folder is free for other batches again. */
+    void release();
+
+    std::unique_ptr<TextStream> m_stream;
+    qint32 m_slideCount = 0;
+    QString m_firstPicture;
+    bool m_completed = false;
+    QList<Entry> m_entries;
+    std::optional<QString> m_continuedName;
+    Plan m_plan;
+    QString m_folder;
+    SlideShowTemplates m_templates;
+    std::unique_ptr<TargetLock> m_lock;
+    QList<ContinuedPhotos::Held> m_held;
+    QHash<QString, QString> m_renamed;
+};

@@ -2,7 +2,6 @@
 #include "document/slideshowstart.h"
 
 #include "document/documenterror.h"
-#include "document/opendocument.h"
 #include "document/slideshow.h"
 #include "platform/platform.h"
 
@@ -44,20 +43,20 @@ QString replaceQuestion(const QString &path, const QString &reason)
 }
 }
 
-bool SlideShowStart::prepare(const QString &folder)
+bool SlideShowStart::prepare(const QString &folder, SlideShow &show)
 {
     if (folder.isEmpty())
         return true; // creating the document says what is missing
 
     Platform &platform = Platform::instance();
-    OpenDocument::Plan plan;
+    SlideShow::Plan plan;
     try {
         plan.templates = SlideShowTemplates::read();
     } catch (const DocumentError &e) {
         platform.messageBox(QString::fromLocal8Bit(e.what()));
         return false;
     }
-    if (!openDocument.holdsLockOn(folder)) {
+    if (!show.holdsLockOn(folder)) {
         plan.lock = std::make_unique<TargetLock>(folder);
         if (!plan.lock->tryLock()) {
             if (plan.lock->isHeldElsewhere()) {
@@ -86,6 +85,6 @@ bool SlideShowStart::prepare(const QString &folder)
                 return false;
         }
     }
-    openDocument.setPlan(std::move(plan));
+    show.setPlan(std::move(plan));
     return true;
 }

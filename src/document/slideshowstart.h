@@ -3,6 +3,8 @@
 
 #include <QString>
 
+class SlideShow;
+
 /**
  * What "Start" settles before anything is written: the templates can be read,
  * no other batch writes to the target, and the user has said whether a slide
@@ -12,8 +14,8 @@ class SlideShowStart
 {
 public:
     /**
-     * True when the batch may start, with its plan left in the open document's
-     * bookkeeping; false after a message or a cancelled question.
+     * True when the batch may start, with its plan left with show, whose
+     * next page it is; false after a message or a cancelled question.
      */
-    static bool prepare(const QString &folder);
+    static bool prepare(const QString &folder, SlideShow &show);
 };

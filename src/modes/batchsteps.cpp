@@ -2,9 +2,7 @@
 #include "modes/batchsteps.h"
 
 #include "commands/workitem.h"
-#include "document/documenterror.h"
 #include "document/slideshow.h"
-#include "document/textstream.h"
 
 #include <QFile>
 
@@ -39,16 +37,11 @@ void BatchSteps::passed()
     m_current = {};
 }
 
-BatchSteps::Step BatchSteps::takeBack()
+BatchSteps::Step BatchSteps::takeBack(SlideShow &show)
 {
     Step step = m_steps.back();
     if (step.added) {
-        if (!tsSlideShow || !tsSlideShow->isOpen())
-            throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be taken back."));
-        tsSlideShow->truncate(step.offset);
-        --lngSlideCount;
-        if (lngSlideCount == 0)
-            strFirstPicture.clear(); // the next image added becomes the first picture
+        show.takeBack(step.offset);
         for (const QString &copy : step.createdCopies)
             QFile::remove(copy);
     }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+class SlideShow;
 class WorkItem;
 
 /**
@@ -39,11 +40,11 @@ public:
 
     bool canGoBack() const { return m_current.item && !m_steps.empty(); }
     /**
-     * Takes the newest step back out of the document and the target folder and
+     * Takes the newest step back out of show's page and the target folder and
      * returns it; the item on show is forgotten. Throws DocumentError, and then
      * changes nothing.
      */
-    Step takeBack();
+    Step takeBack(SlideShow &show);
 
     /** Images passed so far, added or skipped. */
     int count() const { return int(m_steps.size()); }

@@ -8,9 +8,7 @@
 #include "core/imagefolder.h"
 #include "core/mediator.h"
 #include "document/documenterror.h"
-#include "document/opendocument.h"
 #include "document/slideshow.h"
-#include "document/textstream.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"
 #include "imaging/webcopy.h"
@@ -72,9 +70,9 @@ void State2::Command1(QString &)
 
 void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &files)
 {
-    const QList<ContinuedPhotos::Held> held = openDocument.held();
+    const QList<ContinuedPhotos::Held> held = md->slideShow().held();
     const bool webSized = WebCopy::shared().isOn();
-    const QString target = SlideShowFolder();
+    const QString target = md->slideShow().folder();
     if (!ContinuedPhotos::needsReading(files, held, webSized)) {
         queueImages(files, ContinuedPhotos::decide(files, held, target, webSized));
         return;
@@ -99,7 +97,7 @@ void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const Con
     Form2 *form = Form2::instance();
     form->Command4->setEnabled(true);
     form->Next->setEnabled(true);
-    openDocument.setRenamed(decision.renamed);
+    md->slideShow().setRenamed(decision.renamed);
     // The Images window lists what this batch shows: not the photos the show already holds.
     QSet<QString> leftOut;
     for (const ImageFolder::Entry &file : files) {
@@ -149,7 +147,7 @@ void State2::Back()
     std::shared_ptr<WorkItem> current = m_steps.current();
     BatchSteps::Step step;
     try {
-        step = m_steps.takeBack();
+        step = m_steps.takeBack(md->slideShow());
     } catch (const DocumentError &e) {
         // Nothing was taken back; the image on show stays.
         Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
@@ -192,23 +190,24 @@ void State2::showWhereAmI()
 void State2::finish()
 {
     Prefetcher::shared().drop();
-    const QString page = tsSlideShow ? tsSlideShow->path()
-                                     : md->GetTgtFolder() + QLatin1Char('/') + QLatin1String(SlideShowFileName);
+    SlideShow &show = md->slideShow();
+    const QString page = !show.path().isEmpty() ? show.path()
+                                                : md->GetTgtFolder() + QLatin1Char('/') + QLatin1String(SlideShowFileName);
     const int added = m_steps.addedCount();
     // The page is completed before the user hears of it, so that a page that
     // could not be completed (deleted, a full disk) is never announced.
     QString failure;
     try {
-        CompleteSlideShow();
+        show.complete(Form2::instance()->txtSlideShowName->text());
     } catch (const DocumentError &e) {
         // What was written stays; the batch still ends, and nothing writes to that page again.
         failure = QString::fromLocal8Bit(e.what());
-        CloseSlideShow();
+        show.close();
     }
     Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
                                     + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
     md->StartStateFour();
     Form2::instance()->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
-    if (!SlideShowReady())
+    if (!show.ready())
         Form2::instance()->withdrawView(); // no page to view
 }

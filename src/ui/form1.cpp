@@ -152,7 +152,7 @@ void Form1::Command1_Click()
         }
         // An existing slide show, a missing template or another batch in the
         // target is settled first; until then nothing changes.
-        if (!SlideShowStart::prepare(objMediator->GetTgtFolder()))
+        if (!SlideShowStart::prepare(objMediator->GetTgtFolder(), objMediator->slideShow()))
             return;
         objMediator->StartStateTwo();
         WebCopy::shared().begin(webSized, objMediator->GetSourceFolder(), objMediator->GetTgtFolder());

@@ -3,7 +3,6 @@
 
 #include "commands/cmd2.h"
 #include "core/general.h"
-#include "document/decobj2.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
 #include "imaging/prefetcher.h"
@@ -245,7 +244,7 @@ void Form2::buildMenus()
 void Form2::btnView_Click()
 {
     // The page this batch wrote, wherever the dialog's folders point now.
-    General::runHandler([this] { openPage(SlideShowPath()); });
+    General::runHandler([this] { openPage(objMediator->slideShow().path()); });
 }
 
 void Form2::openPage(const QString &path)
@@ -290,10 +289,8 @@ void Form2::imageFailed()
 void Form2::Command4_Click()
 {
     General::runHandler([this] {
-        auto entry = std::make_shared<DecObj2>();
-        entry->init(objMediator->GetSourceFile());
         try {
-            entry->Execute();
+            objMediator->addToSlideShow(txtCaption->text());
         } catch (const DocumentError &e) {
             // The image stays on show so the user can try again or skip it.
             Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
@@ -458,7 +455,11 @@ void Form2::closeEvent(QCloseEvent *event)
 void Form2::stopBatch()
 {
     try {
-        StopSlideShow();
+        if (objMediator) {
+            // The name is read only when there is a page to complete with it.
+            SlideShow &show = objMediator->slideShow();
+            show.stop(show.isOpen() ? instance()->txtSlideShowName->text() : QString());
+        }
     } catch (const DocumentError &e) {
         Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
     }

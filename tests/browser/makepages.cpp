@@ -34,20 +34,18 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
     objMediator->SetTgtFolder(folder);
     objMediator->StartStateTwo();
     WebCopy::shared().begin(webSized, photos, folder);
-    CreateSlideShow(*objMediator);
+    objMediator->createSlideShow();
     QJsonArray expected;
     for (int index = 0; index < slides.size(); ++index) {
         const auto &[file, caption] = slides[index];
         const QString path = photos + QLatin1Char('/') + file;
         writeImage(path, QSize(320 + 40 * (index % 8), 200 + 30 * (index % 2)), QColor::fromHsv(index * 47 % 360, 200, 200));
-        Form2::instance()->txtCaption->setText(caption);
         DecObj2 entry;
-        entry.init(path);
+        entry.init(path, caption, objMediator->slideShow());
         entry.Execute();
         expected.append(QJsonObject{{QStringLiteral("file"), file}, {QStringLiteral("caption"), caption}});
     }
-    Form2::instance()->txtSlideShowName->setText(showName);
-    CompleteSlideShow();
+    objMediator->slideShow().complete(showName);
 
     QFile manifest(folder + QStringLiteral("/manifest.json"));
     return manifest.open(QIODevice::WriteOnly)
