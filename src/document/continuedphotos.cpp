@@ -55,9 +55,9 @@ QString freeName(const QString &name, const QString &targetFolder, QSet<QString>
 }
 }
 
-bool ContinuedPhotos::needsReading(const std::vector<ImageFolder::Entry> &photos, const QList<Held> &held, bool webSized)
+bool ContinuedPhotos::needsReading(const std::vector<Photo> &photos, const QList<Held> &held, bool webSized)
 {
-    for (const ImageFolder::Entry &photo : photos) {
+    for (const Photo &photo : photos) {
         const Held *slide = find(held, photo.name);
         if (slide && !comparedByName(*slide, webSized))
             return true;
@@ -65,7 +65,7 @@ bool ContinuedPhotos::needsReading(const std::vector<ImageFolder::Entry> &photos
     return false;
 }
 
-ContinuedPhotos::Decision ContinuedPhotos::decide(const std::vector<ImageFolder::Entry> &photos, const QList<Held> &held,
+ContinuedPhotos::Decision ContinuedPhotos::decide(const std::vector<Photo> &photos, const QList<Held> &held,
                                                   const QString &targetFolder, bool webSized)
 {
     Decision decision;
@@ -73,10 +73,10 @@ ContinuedPhotos::Decision ContinuedPhotos::decide(const std::vector<ImageFolder:
     QSet<QString> taken;
     for (const Held &slide : held)
         taken.insert(slide.name.toLower());
-    for (const ImageFolder::Entry &photo : photos)
+    for (const Photo &photo : photos)
         taken.insert(photo.name.toLower());
 
-    for (const ImageFolder::Entry &photo : photos) {
+    for (const Photo &photo : photos) {
         const Held *slide = find(held, photo.name);
         if (!slide)
             continue;

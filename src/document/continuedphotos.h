@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/imagefolder.h"
-
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 
@@ -20,6 +19,11 @@
 class ContinuedPhotos
 {
 public:
+    /** A photo of the source: its full path and its file name. */
+    struct Photo {
+        QString path;
+        QString name;
+    };
     /** A slide the show held before this batch: its copy's name, and whether it is web-sized. */
     struct Held {
         QString name;
@@ -31,8 +35,8 @@ public:
     };
 
     /** True when deciding needs the photos' bytes, so it should run off the window's thread. */
-    static bool needsReading(const std::vector<ImageFolder::Entry> &photos, const QList<Held> &held, bool webSized);
+    static bool needsReading(const std::vector<Photo> &photos, const QList<Held> &held, bool webSized);
     /** Decides for each photo; webSized: this batch writes web-sized copies, whose names alone tell. Any thread. */
-    static Decision decide(const std::vector<ImageFolder::Entry> &photos, const QList<Held> &held,
+    static Decision decide(const std::vector<Photo> &photos, const QList<Held> &held,
                            const QString &targetFolder, bool webSized);
 };

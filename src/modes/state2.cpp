@@ -73,8 +73,12 @@ void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &fi
     const QList<ContinuedPhotos::Held> held = md->slideShow().held();
     const bool webSized = WebCopy::shared().isOn();
     const QString target = md->slideShow().folder();
-    if (!ContinuedPhotos::needsReading(files, held, webSized)) {
-        queueImages(files, ContinuedPhotos::decide(files, held, target, webSized));
+    std::vector<ContinuedPhotos::Photo> photos;
+    photos.reserve(files.size());
+    for (const ImageFolder::Entry &file : files)
+        photos.push_back({file.path, file.name});
+    if (!ContinuedPhotos::needsReading(photos, held, webSized)) {
+        queueImages(files, ContinuedPhotos::decide(photos, held, target, webSized));
         return;
     }
     // Photos named like slides of the show are compared with its copies, which
@@ -86,8 +90,8 @@ void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &fi
         if (scan == m_scan && md->stateManager()->current() == this) // not replaced or closed meanwhile
             queueImages(files, watcher->result());
     });
-    watcher->setFuture(QtConcurrent::run([files, held, target, webSized] {
-        return ContinuedPhotos::decide(files, held, target, webSized);
+    watcher->setFuture(QtConcurrent::run([photos, held, target, webSized] {
+        return ContinuedPhotos::decide(photos, held, target, webSized);
     }));
 }
 
