@@ -264,6 +264,34 @@ private slots:
         QCOMPARE(QDir(p->target()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"SlideShow.htm", "a.jpg", "b.jpg"}));
     }
 
+    // The show driven on its own, with no window and no batch: a new page in
+    // another folder completes the page left open under the name it is given,
+    // not under one the show would find for itself.
+    void aPageLeftOpenElsewhereIsCompletedWithTheNameGiven()
+    {
+        QTemporaryDir other;
+        QVERIFY2(other.isValid(), "no temporary folder");
+        const QString photo = p->source(QStringLiteral("a.jpg"));
+        writeFile(photo, "photo a");
+        SlideShow show;
+        show.create(other.path(), QStringLiteral("unused"));
+        DecObj2 entry;
+        entry.init(photo, QStringLiteral("It's one"), show);
+        entry.Execute();
+        QCOMPARE(entry.added().offset, qint64(8));
+        QCOMPARE(entry.added().createdCopies, QStringList{other.filePath(QStringLiteral("a.jpg"))});
+
+        show.create(p->target(), QStringLiteral("Our trip"));
+        QCOMPARE(readFile(other.filePath(QStringLiteral("SlideShow.htm"))),
+                 QByteArray("<head>\r\n\r\n\r\nPicture[1]  = 'a.jpg'; \r\nCaption[1] = 'It\\'s one' ;\r\n<middle>\r\n\r\n"
+                            "<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' WIDTH='350' "
+                            "HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
+                            "COLSPAN='3'> Our trip </TD></TR>\r\n\r\n\r\n<end>\r\n\r\n"));
+        QCOMPARE(p->page(), QByteArray("<head>\r\n"));
+        QVERIFY(show.isOpen());
+        QCOMPARE(show.path(), p->pagePath());
+    }
+
     void aCopyOntoItselfLeavesTheOriginalAlone()
     {
         create(p->source() + QStringLiteral("/."));
