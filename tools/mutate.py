@@ -115,6 +115,7 @@ FAULTS = [
     ("answer-swapped", "src/document/slideshowstart.cpp", [("            if (answer == 0)\n                plan.continued", "            if (answer == 1)\n                plan.continued")], "Continue replaces and Replace continues"),
     ("cancel-replaces", "src/document/slideshowstart.cpp", [("            if (answer == 2)\n                return false;\n", "")], "Cancel replaces the show"),
     ("continue-renumbers", "src/document/slideshow.cpp", [("        m_slideCount = qint32(slides.size());\n", "")], "a continued show's new slides numbered from 1"),
+    ("stop-name-lost", "src/document/slideshow.cpp", [("        stop(stoppedName);\n", "        stop(QString());\n")], "a page left open in another folder is completed without its name"),
     ("continue-name-lost", "src/core/mediator.cpp", [("    if (const std::optional<QString> &name = m_slideShow->continuedName())\n        Form2::instance()->txtSlideShowName->setText(*name);\n", "")], "a continued show's name not put back in the box"),
     ("continue-offers-held", "src/modes/state2.cpp", [(" && !decision.leftOut.contains(file.path)", "")], "photos already in a continued show offered again"),
     ("held-by-name", "src/document/continuedphotos.cpp", [("    return webSized || slide.webSized;", "    return true;")], "another photo of a slide's name is dropped unseen"),
