@@ -4,6 +4,9 @@
 // a naive full decode plus scale, interleaved round by round in one process; and
 // the real window: Start to first paint, bursts of Skips, hostile files. Each
 // figure comes from a child process of its own, so peaks cannot hide each other.
+// Exits 0 only when every run succeeded; a run that failed is named on stderr.
+// --short runs the same code on tiny images with few rounds, in seconds: its
+// figures mean nothing, it only shows that every run still works.
 #include "gifwriter.h"
 #include "core/general.h"
 #include "imaging/parseobject.h"
@@ -42,7 +45,53 @@
 #include <unistd.h>
 
 namespace {
-constexpr int Runs = 15;
+/** How much each run does: the full figures, or the short run's tiny images and few rounds. */
+struct Scale {
+    QSize photo{6000, 4000};
+    QSize bmp{4000, 3000};
+    QSize gif{2000, 2000};
+    int rounds = 15;            // timed rounds of a preview line
+    int firstPreviewRounds = 5; // timed rounds of a first_preview line
+    QList<int> folderSizes{1000, 100'000};
+    int nextImages = 20;
+    int dwellMs = 500;          // the user's look at a photo before moving on
+    int webCopies = 12;
+    int hugeCopies = 4;
+    int batchImages = 1000;
+};
+
+Scale shortScale()
+{
+    Scale scale;
+    scale.photo = QSize(480, 320);
+    scale.bmp = QSize(320, 240);
+    scale.gif = QSize(160, 160);
+    scale.rounds = 2;
+    scale.firstPreviewRounds = 1;
+    scale.folderSizes = {50};
+    scale.nextImages = 3;
+    scale.dwellMs = 20;
+    scale.webCopies = 2;
+    scale.hugeCopies = 2;
+    scale.batchImages = 6;
+    return scale;
+}
+
+// Set once in main, before anything runs; every child process gets the same.
+bool s_short = false;
+Scale s_scale;
+
+/** Says on stderr why this run failed; returns the failing exit status. */
+int failure(const QString &why)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(why));
+    return 1;
+}
+
+QString sizeName(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+}
 
 double peakRssMiB()
 {
@@ -125,15 +174,15 @@ QByteArray hugeProgressive()
 }
 bool makeImages(const QString &folder)
 {
-    const QImage photo = photoLike(QSize(6000, 4000));
+    const QImage photo = photoLike(s_scale.photo);
     QImageWriter baseline(folder + QStringLiteral("/baseline.jpg"));
     baseline.setQuality(90);
     QImageWriter progressive(folder + QStringLiteral("/progressive.jpg"));
     progressive.setQuality(90);
     progressive.setProgressiveScanWrite(true);
     if (!baseline.write(photo) || !progressive.write(photo)
-        || !photo.copy(0, 0, 4000, 3000).save(folder + QStringLiteral("/large.bmp"), "BMP")
-        || !writeGif(folder + QStringLiteral("/large.gif"), QSize(2000, 2000)))
+        || !photo.copy(QRect(QPoint(0, 0), s_scale.bmp)).save(folder + QStringLiteral("/large.bmp"), "BMP")
+        || !writeGif(folder + QStringLiteral("/large.gif"), s_scale.gif))
         return false;
     progressive.device()->close();
     QFile written(folder + QStringLiteral("/progressive.jpg"));
@@ -194,15 +243,15 @@ double spread(std::vector<double> values)
 int runChild(const QString &path)
 {
     std::vector<double> real, floor, naive;
-    for (int run = 0; run <= Runs; ++run) {
+    for (int run = 0; run <= s_scale.rounds; ++run) {
         QElapsedTimer timer;
         timer.start();
         if (!PreviewLoader::load(path))
-            return 1;
+            return failure(QStringLiteral("the preview's decode of %1 failed").arg(path));
         const double realMs = timer.nsecsElapsed() / 1e6;
         timer.restart();
         if (!floorDecode(path))
-            return 1;
+            return failure(QStringLiteral("the floor's decode of %1 failed").arg(path));
         const double floorMs = timer.nsecsElapsed() / 1e6;
         if (run > 0) { // the first round only warms the caches
             real.push_back(realMs);
@@ -210,14 +259,14 @@ int runChild(const QString &path)
         }
     }
     const double peak = peakRssMiB(); // before the naive decode, which holds the whole image
-    for (int run = 0; run <= Runs / 3; ++run) {
+    for (int run = 0; run <= std::max(1, s_scale.rounds / 3); ++run) {
         QElapsedTimer timer;
         timer.start();
         const QImage full(path);
         const QSizeF fitted = PreviewLoader::fittedSize(QSizeF(full.size()) * PreviewLoader::TwipsPerPixel)
             / PreviewLoader::TwipsPerPixel;
         if (full.scaled(fitted.toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation).isNull())
-            return 1;
+            return failure(QStringLiteral("the naive decode of %1 failed").arg(path));
         if (run > 0)
             naive.push_back(timer.nsecsElapsed() / 1e6);
     }
@@ -273,7 +322,7 @@ int runNextImage(const QString &image, int dwell, bool prefetch, int images)
 {
     QTemporaryDir dir;
     if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
-        return 1;
+        return failure(QStringLiteral("cannot fill %1").arg(dir.filePath(QStringLiteral("photos"))));
     Prefetcher::shared().setEnabled(prefetch);
     ScriptedPlatform *script = startBatch(dir.filePath(QStringLiteral("photos")));
     std::vector<double> times;
@@ -285,10 +334,12 @@ int runNextImage(const QString &image, int dwell, bool prefetch, int images)
         waitForPreview();
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
-    const bool ok = script->messages.isEmpty();
+    const QStringList messages = script->messages;
     Form2::unload();
+    if (!messages.isEmpty())
+        return failure(QStringLiteral("the batch showed messages: ") + messages.join(QStringLiteral(" | ")));
     std::printf("%.1f %.1f\n", median(times), percentile(times, 0.95));
-    return ok ? 0 : 1;
+    return 0;
 }
 
 /**
@@ -300,7 +351,7 @@ int runWebCopy(const QString &image, int dwell, int images)
 {
     QTemporaryDir dir;
     if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
-        return 1;
+        return failure(QStringLiteral("cannot fill %1").arg(dir.filePath(QStringLiteral("photos"))));
     QDir().mkpath(dir.filePath(QStringLiteral("web")));
     auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
     ScriptedPlatform *script = platform.get();
@@ -326,10 +377,16 @@ int runWebCopy(const QString &image, int dwell, int images)
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     const double seconds = total.nsecsElapsed() / 1e9;
-    const bool ok = script->messages.size() == 1 && QFileInfo::exists(dir.filePath(QStringLiteral("web/photo00000.jpg")));
+    const QStringList messages = script->messages;
+    const bool copied = QFileInfo::exists(dir.filePath(QStringLiteral("web/photo00000.jpg")));
     Form2::unload();
+    // The one message is the end of the batch.
+    if (messages.size() != 1 || !messages[0].startsWith(QLatin1String("Last image reached.\n")))
+        return failure(QStringLiteral("the batch showed messages: ") + messages.join(QStringLiteral(" | ")));
+    if (!copied)
+        return failure(QStringLiteral("no web-sized copy of photo00000.jpg was written"));
     std::printf("%.1f %.1f %.2f\n", median(times), percentile(times, 0.95), images / seconds);
-    return ok ? 0 : 1;
+    return 0;
 }
 
 /** The same resize by vipsthumbnail, in images per second; 0 when it is not installed. */
@@ -349,48 +406,38 @@ double vipsThroughput(const QString &image, int images)
     return images / (timer.nsecsElapsed() / 1e9);
 }
 
-/** One web_copy line per dwell: Add to next image, and throughput against vipsthumbnail. */
-bool benchWebCopy(const QString &self, const QString &image)
-{
-    constexpr int Images = 12;
-    const double vips = vipsThroughput(image, Images);
-    for (int dwell : {0, 500}) {
-        QProcess child;
-        child.start(self, {QStringLiteral("--web-copy"), image, QString::number(dwell), QString::number(Images)});
-        if (!child.waitForFinished(600'000) || child.exitCode() != 0) {
-            std::fprintf(stderr, "web-copy run failed: %s\n", child.readAllStandardError().constData());
-            return false;
-        }
-        const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-        std::printf("web_copy jpeg_6000x4000 dwell_ms=%d add_to_next_median_ms=%s p95_ms=%s images_per_s=%s "
-                    "vipsthumbnail_images_per_s=%.2f vips_ratio=%.2f\n",
-                    dwell, figures[0].constData(), figures[1].constData(), figures[2].constData(), vips,
-                    vips > 0 ? vips / figures[2].toDouble() : 0.0);
-        std::fflush(stdout);
-    }
-    return true;
-}
-
 /** Runs a whole batch of many photos and reports the memory it took. */
 int runBatchMemory(const QString &image, int images)
 {
     QTemporaryDir dir;
     if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
-        return 1;
+        return failure(QStringLiteral("cannot fill %1").arg(dir.filePath(QStringLiteral("photos"))));
     ScriptedPlatform *script = startBatch(dir.filePath(QStringLiteral("photos")));
     const double start = currentRssMiB();
+    int added = 0;
     for (int i = 1; i < images; ++i) {
-        if (i % 2)
+        if (i % 2) {
             Form2::instance()->Command4->click();
-        else
+            ++added;
+        } else {
             Form2::instance()->Next->click();
+        }
         waitForPreview();
     }
     Form2::instance()->Next->click();
-    const bool ok = script->messages == QStringList{QStringLiteral("Last image reached.")};
-    std::printf("batch_memory images=%d peak_rss_mib=%.1f start_rss_mib=%.1f\n", images, peakRssMiB(), start);
+    // The end of the batch names how many photos went into which page.
+    const QString expected = QStringLiteral("Last image reached.\n%1 of %2 added to %3")
+                                 .arg(added)
+                                 .arg(images)
+                                 .arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("photos/SlideShow.htm"))));
+    const QStringList messages = script->messages;
+    const double peak = peakRssMiB();
     Form2::unload();
-    return ok ? 0 : 1;
+    if (messages != QStringList{expected})
+        return failure(QStringLiteral("expected the one message \"%1\", the batch showed: %2")
+                           .arg(expected, messages.join(QStringLiteral(" | "))));
+    std::printf("batch_memory images=%d peak_rss_mib=%.1f start_rss_mib=%.1f\n", images, peak, start);
+    return 0;
 }
 
 /** A folder of files names: the first is the photo, the rest small JPEGs. Links where it can. */
@@ -424,17 +471,15 @@ int runFirstPreview(const QString &photo, int files)
 {
     QTemporaryDir dir;
     const QString photos = dir.filePath(QStringLiteral("photos"));
-    if (!bigFolder(photos, photo, files)) {
-        std::fprintf(stderr, "cannot fill %s\n", qPrintable(photos));
-        return 1;
-    }
+    if (!bigFolder(photos, photo, files))
+        return failure(QStringLiteral("cannot fill %1").arg(photos));
     auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
     ScriptedPlatform *script = platform.get();
     Platform::install(std::move(platform));
     General::Main();
 
     std::vector<double> times, floors, lists;
-    for (int round = 0; round <= 5; ++round) {
+    for (int round = 0; round <= s_scale.firstPreviewRounds; ++round) {
         Form2::instance()->mnuOpen->trigger();
         QApplication::processEvents();
         // A fresh target each round, so that no earlier page is asked about.
@@ -456,8 +501,7 @@ int runFirstPreview(const QString &photo, int files)
 
         timer.restart();
         if (ImageFolder::list(photos).size() != std::size_t(files) || !floorDecode(photos + QStringLiteral("/a_first.jpg"))) {
-            std::fprintf(stderr, "the floor's listing or decode failed\n");
-            return 1;
+            return failure(QStringLiteral("the floor's listing or decode failed"));
         }
         if (round > 0) {
             times.push_back(startToPaint);
@@ -465,11 +509,16 @@ int runFirstPreview(const QString &photo, int files)
             lists.push_back(listing);
         }
     }
-    const bool ok = Form1::instance()->List1->count() == files && script->messages.isEmpty();
+    const int listed = Form1::instance()->List1->count();
+    const QStringList messages = script->messages;
     Form2::unload();
+    if (listed != files)
+        return failure(QStringLiteral("the Images window listed %1 of %2 files").arg(listed).arg(files));
+    if (!messages.isEmpty())
+        return failure(QStringLiteral("the batch showed messages: ") + messages.join(QStringLiteral(" | ")));
     std::printf("first_preview files=%d start_to_paint_ms=%.0f floor_ms=%.0f ratio=%.2f spread_ms=%.0f floor_spread_ms=%.0f\n",
                 files, median(times), median(floors), median(times) / median(floors), spread(times), spread(floors));
-    return ok ? 0 : 1;
+    return 0;
 }
 
 /** Shows a folder of hostile files, then skips through it, while a 1 ms timer watches the window. */
@@ -480,12 +529,12 @@ int runHostile(const QString &kind, const QString &file, int copies)
     QDir().mkpath(photos);
     for (int i = 0; i < copies; ++i) {
         if (!QFile::copy(file, photos + QStringLiteral("/%1_%2.jpg").arg(kind).arg(i)))
-            return 1;
+            return failure(QStringLiteral("cannot copy %1 into %2").arg(file, photos));
     }
     QImage after(QSize(64, 48), QImage::Format_RGB32);
     after.fill(Qt::darkGreen);
     if (!after.save(photos + QStringLiteral("/z_after.jpg")))
-        return 1;
+        return failure(QStringLiteral("cannot write %1/z_after.jpg").arg(photos));
 
     double stall = 0;
     QElapsedTimer sinceTick;
@@ -516,25 +565,114 @@ int runHostile(const QString &kind, const QString &file, int copies)
     waitForPreview();
     sinceTick.restart();
     watch.stop();
-    const bool ok = objMediator->GetSourceFile().endsWith(QLatin1String("z_after.jpg"));
+    const QString shown = objMediator->GetSourceFile();
     Form2::unload();
+    if (!shown.endsWith(QLatin1String("z_after.jpg")))
+        return failure(QStringLiteral("the batch ended on \"%1\", not on z_after.jpg").arg(shown));
     std::printf("hostile file=%s max_event_loop_stall_ms=%.0f peak_rss_mib=%.1f files=%d\n", qPrintable(kind), stall,
                 peakRssMiB(), copies);
-    return ok ? 0 : 1;
+    return 0;
 }
 
-bool measure(const QString &self, const QString &path, QList<double> &figures)
+
+/** Runs each measurement in a child of this program and keeps the names of the runs that failed. */
+class Driver
 {
-    QProcess child;
-    child.start(self, {QStringLiteral("--child"), path});
-    if (!child.waitForFinished(600'000) || child.exitCode() != 0) {
-        std::fprintf(stderr, "preview run on %s failed: %s\n", qPrintable(path), child.readAllStandardError().constData());
+public:
+    /**
+     * Runs this program with arguments (and --short in the short run) and gives
+     * what it printed; a run that fails is named on stderr with the child's reason.
+     */
+    bool run(const QString &name, const QStringList &arguments, QByteArray *out = nullptr)
+    {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(),
+                      s_short ? QStringList{QStringLiteral("--short")} + arguments : arguments);
+        const bool finished = process.waitForFinished(900'000);
+        QString how;
+        if (!finished) {
+            how = QStringLiteral("did not finish: ") + process.errorString();
+            process.kill();
+            process.waitForFinished();
+        } else if (process.exitStatus() != QProcess::NormalExit) {
+            how = QStringLiteral("crashed");
+        } else if (process.exitCode() != 0) {
+            how = QStringLiteral("exited with status %1").arg(process.exitCode());
+        }
+        if (how.isEmpty()) {
+            if (out)
+                *out = process.readAllStandardOutput();
+            return true;
+        }
+        return failed(name, how + QStringLiteral("\n") + QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+    }
+
+    /** Runs a child that prints count figures on one line. */
+    bool figures(const QString &name, const QStringList &arguments, qsizetype count, QList<QByteArray> &figures)
+    {
+        QByteArray out;
+        if (!run(name, arguments, &out))
+            return false;
+        const QList<QByteArray> printed = out.trimmed().split(' ');
+        if (printed.size() != count)
+            return failed(name, QStringLiteral("printed \"%1\", not %2 figures").arg(QString::fromLocal8Bit(out.trimmed())).arg(count));
+        figures += printed;
+        return true;
+    }
+
+    /** Runs a child that prints its own lines, and passes them on. */
+    void lines(const QString &name, const QStringList &arguments)
+    {
+        QByteArray out;
+        if (run(name, arguments, &out)) {
+            std::printf("%s", out.constData());
+            std::fflush(stdout);
+        }
+    }
+
+    bool failed(const QString &name, const QString &why)
+    {
+        std::fprintf(stderr, "fotoweave-bench: %s failed: %s\n", qPrintable(name), qPrintable(why));
+        m_failed << name;
         return false;
     }
-    figures.clear();
-    for (const QByteArray &field : child.readAllStandardOutput().trimmed().split(' '))
-        figures << field.toDouble();
-    return figures.size() == 6;
+
+    /** 0 when every run succeeded; otherwise names them all once more. */
+    int exitCode() const
+    {
+        if (m_failed.isEmpty())
+            return 0;
+        std::fprintf(stderr, "fotoweave-bench: %d run(s) failed: %s\n", int(m_failed.size()),
+                     qPrintable(m_failed.join(QStringLiteral("; "))));
+        return 1;
+    }
+
+private:
+    QStringList m_failed;
+};
+
+/** One web_copy line per dwell: Add to next image, and throughput against vipsthumbnail. */
+void benchWebCopy(Driver &driver, const QString &image)
+{
+    const int images = s_scale.webCopies;
+    const double vips = vipsThroughput(image, images);
+    for (int dwell : {0, s_scale.dwellMs}) {
+        const QString name = QStringLiteral("web_copy jpeg_%1 dwell_ms=%2").arg(sizeName(s_scale.photo)).arg(dwell);
+        QList<QByteArray> f;
+        if (!driver.figures(name, {QStringLiteral("--web-copy"), image, QString::number(dwell), QString::number(images)}, 3, f))
+            continue;
+        std::printf("%s add_to_next_median_ms=%s p95_ms=%s images_per_s=%s vipsthumbnail_images_per_s=%.2f vips_ratio=%.2f\n",
+                    qPrintable(name), f[0].constData(), f[1].constData(), f[2].constData(), vips,
+                    vips > 0 ? vips / f[2].toDouble() : 0.0);
+        std::fflush(stdout);
+    }
+}
+
+int usage()
+{
+    std::fprintf(stderr, "usage: fotoweave-bench [--short] [--web-copy-only FOLDER]\n"
+                         "  --short  tiny images and few rounds: checks that every run works, in seconds\n");
+    return 2;
 }
 
 } // namespace
@@ -543,19 +681,19 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QStringList args = app.arguments();
+    QStringList args = app.arguments();
+    if (args.size() > 1 && args[1] == QLatin1String("--short")) {
+        s_short = true;
+        s_scale = shortScale();
+        args.removeAt(1);
+    }
+    // The runs, each in a child process of its own.
     if (args.size() == 3 && args[1] == QLatin1String("--child"))
         return runChild(args[2]);
     if (args.size() == 6 && args[1] == QLatin1String("--next-image"))
         return runNextImage(args[2], args[3].toInt(), args[4] == QLatin1String("1"), args[5].toInt());
     if (args.size() == 5 && args[1] == QLatin1String("--web-copy"))
         return runWebCopy(args[2], args[3].toInt(), args[4].toInt());
-    if (args.size() == 3 && args[1] == QLatin1String("--web-copy-only")) {
-        // Only the web_copy lines, on images made for the purpose.
-        if (QProcess::execute(args[0], {QStringLiteral("--make"), args[2]}) != 0)
-            return 1;
-        return benchWebCopy(args[0], args[2] + QStringLiteral("/baseline.jpg")) ? 0 : 1;
-    }
     if (args.size() == 4 && args[1] == QLatin1String("--batch-memory"))
         return runBatchMemory(args[2], args[3].toInt());
     if (args.size() == 4 && args[1] == QLatin1String("--first-preview"))
@@ -563,68 +701,68 @@ int main(int argc, char *argv[])
     if (args.size() == 5 && args[1] == QLatin1String("--hostile"))
         return runHostile(args[2], args[3], args[4].toInt());
     if (args.size() == 3 && args[1] == QLatin1String("--make"))
-        return makeImages(args[2]) ? 0 : 1;
+        return makeImages(args[2]) ? 0 : failure(QStringLiteral("cannot write the benchmark images to ") + args[2]);
+
+    Driver driver;
+    if (args.size() == 3 && args[1] == QLatin1String("--web-copy-only")) {
+        // Only the web_copy lines, on images made for the purpose.
+        if (driver.run(QStringLiteral("making the images"), {QStringLiteral("--make"), args[2]}))
+            benchWebCopy(driver, args[2] + QStringLiteral("/baseline.jpg"));
+        return driver.exitCode();
+    }
+    if (args.size() != 1)
+        return usage();
 
     QTemporaryDir dir;
     if (!dir.isValid())
-        return 1;
+        return failure(QStringLiteral("fotoweave-bench: cannot make a temporary folder: ") + dir.errorString());
     // Made in a child too: a peak in this process would be inherited by every child.
-    if (QProcess::execute(args[0], {QStringLiteral("--make"), dir.path()}) != 0) {
-        std::fprintf(stderr, "cannot write the benchmark images\n");
-        return 1;
-    }
+    if (!driver.run(QStringLiteral("making the images"), {QStringLiteral("--make"), dir.path()}))
+        return driver.exitCode();
     const QString bombPath = dir.filePath(QStringLiteral("scanbomb.jpg"));
     const QString hugePath = dir.filePath(QStringLiteral("huge_progressive.jpg"));
     struct Case {
         QString name;
         QString path;
     };
+    const QString photo = sizeName(s_scale.photo);
     const QList<Case> cases = {
-        {QStringLiteral("jpeg_6000x4000_baseline"), dir.filePath(QStringLiteral("baseline.jpg"))},
-        {QStringLiteral("jpeg_6000x4000_progressive"), dir.filePath(QStringLiteral("progressive.jpg"))},
-        {QStringLiteral("bmp_4000x3000"), dir.filePath(QStringLiteral("large.bmp"))},
-        {QStringLiteral("gif_2000x2000"), dir.filePath(QStringLiteral("large.gif"))},
+        {QStringLiteral("jpeg_%1_baseline").arg(photo), dir.filePath(QStringLiteral("baseline.jpg"))},
+        {QStringLiteral("jpeg_%1_progressive").arg(photo), dir.filePath(QStringLiteral("progressive.jpg"))},
+        {QStringLiteral("bmp_") + sizeName(s_scale.bmp), dir.filePath(QStringLiteral("large.bmp"))},
+        {QStringLiteral("gif_") + sizeName(s_scale.gif), dir.filePath(QStringLiteral("large.gif"))},
     };
 
     for (const Case &c : cases) {
-        QList<double> f; // median, floor median, peak, naive median, spread, floor spread
-        if (!measure(args[0], c.path, f))
-            return 1;
+        QList<QByteArray> figures; // median, floor median, peak, naive median, spread, floor spread
+        if (!driver.figures(QStringLiteral("preview ") + c.name, {QStringLiteral("--child"), c.path}, 6, figures))
+            continue;
+        QList<double> f;
+        for (const QByteArray &figure : std::as_const(figures))
+            f << figure.toDouble();
         std::printf("preview %s median_ms=%.1f floor_median_ms=%.1f floor_ratio=%.2f peak_rss_mib=%.1f "
                     "spread_ms=%.1f floor_spread_ms=%.1f naive_median_ms=%.1f naive_ratio=%.2f\n",
                     qPrintable(c.name), f[0], f[1], f[0] / f[1], f[2], f[4], f[5], f[3], f[3] / f[0]);
         std::fflush(stdout);
     }
-    const auto child = [&args](const QStringList &arguments, QList<QByteArray> *figures) {
-        QProcess process;
-        process.start(args[0], arguments);
-        if (!process.waitForFinished(900'000) || process.exitCode() != 0) {
-            std::fprintf(stderr, "%s failed: %s\n", qPrintable(arguments.join(QLatin1Char(' '))),
-                         process.readAllStandardError().constData());
-            return false;
-        }
-        const QByteArray out = process.readAllStandardOutput();
-        if (figures)
-            *figures += out.trimmed().split(' ');
-        else
-            std::printf("%s", out.constData());
-        std::fflush(stdout);
-        return true;
-    };
-    for (int files : {1000, 100'000}) {
-        if (!child({QStringLiteral("--first-preview"), cases[0].path, QString::number(files)}, nullptr))
-            return 1;
+    for (int files : s_scale.folderSizes) {
+        driver.lines(QStringLiteral("first_preview files=%1").arg(files),
+                     {QStringLiteral("--first-preview"), cases[0].path, QString::number(files)});
     }
     for (const Case &c : cases.mid(0, 2)) {
         const QString kind = c.name.endsWith(QLatin1String("progressive")) ? QStringLiteral("progressive")
                                                                            : QStringLiteral("baseline");
-        for (int dwell : {0, 500}) {
+        for (int dwell : {0, s_scale.dwellMs}) {
             QList<QByteArray> figures;
+            bool ok = true;
             for (const char *prefetch : {"1", "0"}) {
-                if (!child({QStringLiteral("--next-image"), c.path, QString::number(dwell), QLatin1String(prefetch),
-                            QStringLiteral("20")}, &figures))
-                    return 1;
+                ok = driver.figures(QStringLiteral("next_image %1 dwell_ms=%2 prefetch=%3").arg(kind).arg(dwell).arg(QLatin1String(prefetch)),
+                                    {QStringLiteral("--next-image"), c.path, QString::number(dwell), QLatin1String(prefetch),
+                                     QString::number(s_scale.nextImages)}, 2, figures)
+                    && ok;
             }
+            if (!ok)
+                continue;
             if (dwell == 0)
                 std::printf("skip_burst kind=%s median_ms=%s p95_ms=%s without_lookahead_median_ms=%s "
                             "without_lookahead_p95_ms=%s\n",
@@ -636,10 +774,13 @@ int main(int argc, char *argv[])
             std::fflush(stdout);
         }
     }
-    if (!benchWebCopy(args[0], cases[0].path))
-        return 1;
-    if (!child({QStringLiteral("--hostile"), QStringLiteral("scanbomb"), bombPath, QStringLiteral("1")}, nullptr)
-        || !child({QStringLiteral("--hostile"), QStringLiteral("huge_progressive"), hugePath, QStringLiteral("4")}, nullptr))
-        return 1;
-    return QProcess::execute(args[0], {QStringLiteral("--batch-memory"), cases[0].path, QStringLiteral("1000")});
+    benchWebCopy(driver, cases[0].path);
+    driver.lines(QStringLiteral("hostile file=scanbomb"),
+                 {QStringLiteral("--hostile"), QStringLiteral("scanbomb"), bombPath, QStringLiteral("1")});
+    driver.lines(QStringLiteral("hostile file=huge_progressive"),
+                 {QStringLiteral("--hostile"), QStringLiteral("huge_progressive"), hugePath,
+                  QString::number(s_scale.hugeCopies)});
+    driver.lines(QStringLiteral("batch_memory images=%1").arg(s_scale.batchImages),
+                 {QStringLiteral("--batch-memory"), cases[0].path, QString::number(s_scale.batchImages)});
+    return driver.exitCode();
 }
