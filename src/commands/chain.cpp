@@ -18,3 +18,11 @@ std::shared_ptr<Chain> Chain::makeFileTypeChain()
     third->addChain(std::make_shared<NoCmd>());
     return first;
 }
+
+bool Chain::acceptsExtension(QString ext)
+{
+    // The links lower-case the extension themselves.
+    fileTypeAccepted = false;
+    makeFileTypeChain()->sendToChain(ext);
+    return fileTypeAccepted;
+}

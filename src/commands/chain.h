@@ -25,4 +25,6 @@ public:
 
     /** A new chain Chain1 -> Chain2 -> Chain3 -> NoCmd; returns its first link. */
     static std::shared_ptr<Chain> makeFileTypeChain();
+    /** Sends ext through a fresh file-type chain; true when a link accepted it. */
+    static bool acceptsExtension(QString ext);
 };

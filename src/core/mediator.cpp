@@ -40,12 +40,7 @@ QString fromBuffer(const QString &buffer)
 /** True when the file-type chain accepts the name's extension. */
 bool offered(const QString &name)
 {
-    // A fresh chain per file; the links lower-case the extension themselves.
-    const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
-    QString ext = ImageFolder::extensionName(name);
-    fileTypeAccepted = false;
-    chain->sendToChain(ext);
-    return fileTypeAccepted;
+    return Chain::acceptsExtension(ImageFolder::extensionName(name));
 }
 }
 

@@ -114,12 +114,8 @@ void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const Con
             delete list->takeItem(row);
     }
 
-    const std::shared_ptr<Chain> chain = Chain::makeFileTypeChain();
     for (const ImageFolder::Entry &file : files) {
-        QString ext = ImageFolder::extensionName(file.name).toLower();
-        fileTypeAccepted = false;
-        chain->sendToChain(ext);
-        if (fileTypeAccepted && !decision.leftOut.contains(file.path)) {
+        if (Chain::acceptsExtension(ImageFolder::extensionName(file.name)) && !decision.leftOut.contains(file.path)) {
             auto item = std::make_shared<ParseObject>();
             item->init(file.path);
             imageStack->add(item);
