@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "testsupport.h"
 
-#include "core/folderlisting.h"
+#include "imaging/folderlisting.h"
 #include "core/general.h"
 #include "imaging/prefetcher.h"
 #include "imaging/previewstatus.h"

@@ -3,9 +3,9 @@
 // listed once, and a slow decode cannot hold up the batch.
 #include "testsupport.h"
 
-#include "core/folderlisting.h"
+#include "imaging/folderlisting.h"
 #include "core/general.h"
-#include "core/imagefolder.h"
+#include "imaging/imagefolder.h"
 #include "imaging/prefetcher.h"
 #include "imaging/previewloader.h"
 #include "imaging/previewstatus.h"

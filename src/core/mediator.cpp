@@ -3,8 +3,8 @@
 
 #include "commands/chain.h"
 #include "commands/command.h"
-#include "core/folderlisting.h"
-#include "core/imagefolder.h"
+#include "imaging/folderlisting.h"
+#include "imaging/imagefolder.h"
 #include "core/source.h"
 #include "document/decobj2.h"
 #include "document/slideshow.h"

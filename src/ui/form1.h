@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/imagefolder.h"
+#include "imaging/imagefolder.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/imagefolder.h"
+#include "imaging/imagefolder.h"
 
 #include <QDir>
 #include <QFile>

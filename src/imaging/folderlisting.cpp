@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/folderlisting.h"
+#include "imaging/folderlisting.h"
 
 #include <QCoreApplication>
 #include <QtConcurrent>
