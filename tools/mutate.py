@@ -46,8 +46,8 @@ FAULTS = [
     ("caption-kept", "src/imaging/decobj.cpp", [("    form->txtCaption->setText(QString());\n", "")], "previous caption stays in the box"),
     ("source-late", "src/imaging/decobj.cpp", [("    objMediator->SetSourceFile(imagePath);\n", ""), ("    form->pichidden->setPicture(picture->image);", "    objMediator->SetSourceFile(PreviewStatus::instance()->path());\n    form->pichidden->setPicture(picture->image);")], "a failed image leaves the previous one to be added"),
     ("load-msg", "src/imaging/decobj.cpp", [('"Error loading image\\n"', '"Error loading image.\\n"')], "message text changed"),
-    ("centre-x", "src/imaging/previewpainter.cpp", [("QRectF(area.x() + (area.width() - size.width()) / 2", "QRectF(area.x() + (area.width() - size.height()) / 2")], "preview not centred across"),
-    ("no-wipe", "src/imaging/previewpainter.cpp", [("    m_box->fillBox(", "    if (false) m_box->fillBox(")], "a smaller image leaves the last one around it"),
+    ("centre-x", "src/ui/previewpainter.cpp", [("QRectF(area.x() + (area.width() - size.width()) / 2", "QRectF(area.x() + (area.width() - size.height()) / 2")], "preview not centred across"),
+    ("no-wipe", "src/ui/previewpainter.cpp", [("    m_box->fillBox(", "    if (false) m_box->fillBox(")], "a smaller image leaves the last one around it"),
     # Document
     ("esc-quote", "src/document/pagetext.cpp", [("        case '\\'': return \"\\\\'\";\n", "")], "quote in a caption not escaped"),
     ("esc-lt", "src/document/pagetext.cpp", [("        case '<': return \"\\\\x3C\";\n", "")], "</script> in a caption not escaped"),
@@ -169,8 +169,8 @@ FAULTS = [
     ("drop-photo", "src/ui/folderdrop.cpp", [("    if (info.isFile())\n        return info.absolutePath();\n", "")], "a photo dropped on a window does not open its folder"),
     ("junk-case", "src/imaging/photodescription.cpp", [("QRegularExpression::CaseInsensitiveOption", "QRegularExpression::NoPatternOption")], "'OLYMPUS DIGITAL CAMERA' suggested as the caption"),
     ("stretch-shortens", "src/ui/stretchlayout.cpp", [("std::min(0, dy)", "std::max(0, dy)")], "the film strip grows with a taller window instead of only shrinking"),
-    ("square-grown", "src/imaging/previewpainter.cpp", [("const float grown = std::min(grownWidth, grownHeight);", "const float grown = std::max(grownWidth, grownHeight);")], "in a wide window the preview runs out of its box"),
-    ("preview-dpr", "src/imaging/previewpainter.cpp", [("return {float(square(box).width()), box->devicePixelRatioF()};", "return {float(square(box).width()), 1.0};")], "preview decoded at half the pixels of a 2x screen"),
+    ("square-grown", "src/ui/previewpainter.cpp", [("const float grown = std::min(grownWidth, grownHeight);", "const float grown = std::max(grownWidth, grownHeight);")], "in a wide window the preview runs out of its box"),
+    ("preview-dpr", "src/ui/previewpainter.cpp", [("return {float(square(box).width()), box->devicePixelRatioF()};", "return {float(square(box).width()), 1.0};")], "preview decoded at half the pixels of a 2x screen"),
     ("browse-start", "src/core/mediator.cpp", [('"Select a Source Folder"), Form1::instance()->txtSrcFolder->text()', '"Select a Source Folder"), Form1::instance()->txtTgtFolder->text()')], "the source browser opens at the target folder"),
     # Checks that guard what no other fault reaches
     ("templates-late", "src/document/slideshowtemplates.cpp", [("    templates.end = readTemplate(QStringLiteral(\"End.txt\"));\n", ""), ("src/document/slideshow.cpp", "m_stream->Write(m_templates.end);", "m_stream->Write(SlideShowTemplates::read().end);")], "End.txt read only when the page is completed"),

@@ -3,7 +3,7 @@
 
 #include "core/general.h"
 #include "imaging/prefetcher.h"
-#include "imaging/previewpainter.h"
+#include "ui/previewpainter.h"
 #include "imaging/previewstatus.h"
 #include "imaging/webcopy.h"
 #include "platform/platform.h"

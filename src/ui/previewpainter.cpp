@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "imaging/previewpainter.h"
+#include "ui/previewpainter.h"
 
 #include "ui/picturebox.h"
 
