@@ -2,6 +2,7 @@
 #include "core/general.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
+#include "ui/form2.h"
 
 #include <QApplication>
 
@@ -15,5 +16,6 @@ int main(int argc, char *argv[])
 
     Platform::install(std::make_unique<QtPlatform>());
     General::Main();
+    Form2::instance()->show();
     return app.exec();
 }

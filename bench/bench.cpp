@@ -197,7 +197,7 @@ bool makeImages(const QString &folder)
 /** Waits, without spinning, until the listing and the preview on their way have arrived. */
 void waitForPreview()
 {
-    while (FolderListing::shared().isBusy() || PreviewStatus::instance()->isLoading())
+    while (FolderListing::shared().isBusy() || (objMediator && objMediator->isLoading()))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 

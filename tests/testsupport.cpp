@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "testsupport.h"
 
-#include "imaging/folderlisting.h"
 #include "core/general.h"
+#include "imaging/folderlisting.h"
 #include "imaging/prefetcher.h"
-#include "imaging/previewstatus.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/picturebox.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 TestProgram::TestProgram()
@@ -28,13 +22,30 @@ TestProgram::TestProgram()
     m_platform = platform.get();
     Platform::install(std::move(platform));
     General::Main();
+
+    // What the windows would show, as they would show it.
+    Mediator *md = objMediator.get();
+    QObject::connect(md, &Mediator::listingCleared, [this] { m_listed.clear(); });
+    QObject::connect(md, &Mediator::listingReady, [this](const QStringList &names) { m_listed = names; });
+    QObject::connect(md, &Mediator::listingTrimmed, [this](const QSet<QString> &names) {
+        m_listed.removeIf([&](const QString &name) { return names.contains(name); });
+    });
+    QObject::connect(md, &Mediator::statusChanged, [this](const QString &text) { m_status = text; });
+    QObject::connect(md, &Mediator::imageLoading, [this] { m_caption.clear(); });
+    QObject::connect(md, &Mediator::imageShown, [this](const QString &path, const PreviewLoader::Picture &, QSize pixels) {
+        m_painted = QFileInfo(path).fileName();
+        m_paintedSize = pixels;
+    });
+    QObject::connect(md, &Mediator::imageFailed, [this] { m_painted.clear(); });
+    QObject::connect(md, &Mediator::pictureCleared, [this] { m_painted.clear(); });
+    QObject::connect(md, &Mediator::captionSuggested, [this](const QString &text) { m_caption = text; });
+    QObject::connect(md, &Mediator::captionRestored, [this](const QString &text) { m_caption = text; });
 }
 
 TestProgram::~TestProgram()
 {
     FolderListing::shared().drop();
-    Prefetcher::shared().drop();
-    Form2::unload();
+    Prefetcher::shared().finish(); // nothing may report to the coordinator once it is gone
     objMediator.reset(); // and with it the slide show, its stream, counter and lock
     Platform::install(nullptr);
 }
@@ -46,12 +57,11 @@ bool waitForPreview(int timeoutMs)
         return objMediator && static_cast<State2 *>(objMediator->stateManager()->two())->isScanning();
     };
     return QTest::qWaitFor([&] { return !FolderListing::shared().isBusy() && !comparing()
-                                        && !PreviewStatus::instance()->isLoading(); },
+                                        && !(objMediator && objMediator->isLoading()); },
                            timeoutMs);
 }
 
-Form2 *TestProgram::form() const { return Form2::instance(); }
-Form1 *TestProgram::dialog() const { return Form1::instance(); }
+void TestProgram::run(const std::function<void()> &step) { General::runHandler(step); }
 
 void TestProgram::setTemplate(const char *name, const QByteArray &text)
 {
@@ -63,27 +73,20 @@ void TestProgram::setTemplate(const char *name, const QByteArray &text)
 
 void TestProgram::chooseFolders(const QString &source, const QString &target)
 {
-    form()->mnuOpen->trigger();
     m_platform->folderAnswers.enqueue(source);
-    QTest::mouseClick(dialog()->btnSource, Qt::LeftButton);
+    run([] { objMediator->SourceFolder(); });
     QVERIFY(waitForPreview());
     if (!target.isEmpty()) {
         m_platform->folderAnswers.enqueue(target);
-        QTest::mouseClick(dialog()->btnTarget, Qt::LeftButton);
+        run([] { objMediator->TargetFolder(); });
     }
 }
 
 void TestProgram::start()
 {
-    QTest::mouseClick(dialog()->Command1, Qt::LeftButton);
+    m_started = false;
+    run([this] { m_started = objMediator->startBatch(m_webSized); });
     QVERIFY(waitForPreview());
-    if (!dialog()->isVisible()) {
-        // As a window manager would once the Images window has closed (after
-        // what the platform still has to say about the window that closed).
-        QCoreApplication::processEvents();
-        QApplication::setActiveWindow(form());
-        QVERIFY(QTest::qWaitForWindowActive(form()));
-    }
 }
 
 void TestProgram::startBatch()
@@ -94,22 +97,33 @@ void TestProgram::startBatch()
 
 void TestProgram::add(const QString &caption)
 {
-    QTest::keyClicks(form()->txtCaption, caption);
-    QTest::mouseClick(form()->Command4, Qt::LeftButton);
+    m_caption = caption; // typed into the caption box
+    run([&caption] { objMediator->add(caption); });
     QVERIFY(waitForPreview());
 }
 
 void TestProgram::skip()
 {
-    QTest::mouseClick(form()->Next, Qt::LeftButton);
+    run([] { objMediator->skip(); });
     QVERIFY(waitForPreview());
 }
+
+void TestProgram::back()
+{
+    run([] { objMediator->Back(); });
+    QVERIFY(waitForPreview());
+}
+
+void TestProgram::close()
+{
+    run([] { objMediator->close(); });
+}
+
+bool TestProgram::canAdd() const { return objMediator->buttons().addEnabled; }
 
 QByteArray TestProgram::page() const { return readFile(pagePath()); }
 
 QString TestProgram::shown() const { return QFileInfo(objMediator->GetSourceFile()).fileName(); }
-
-QRgb TestProgram::centre() const { return form()->PicBox->drawing().pixel(116, 116); }
 
 QByteArray entry(int n, const QByteArray &file, const QByteArray &caption)
 {

@@ -11,13 +11,15 @@
 #include <QString>
 #include <QTemporaryDir>
 
-class Form1;
-class Form2;
+#include <functional>
 
 /**
- * The program started for one test: a scripted platform, a program folder with
- * the small templates below, and the main window shown. Destroying it leaves no
- * window, document or counter behind. Batches are driven through the real widgets.
+ * The program started for one test, with no window: a scripted platform, a
+ * program folder with the small templates below, and the coordinator. The
+ * user's steps go to the coordinator as the windows would send them, and what
+ * the windows would show is recorded from its signals. Destroying it leaves no
+ * document, counter or coordinator behind. WindowProgram drives the same steps
+ * through the real windows.
  */
 class TestProgram
 {
@@ -26,7 +28,9 @@ public:
     static constexpr char Head[] = "<head>", Middle[] = "<middle>", End[] = "<end>";
 
     TestProgram();
-    ~TestProgram();
+    virtual ~TestProgram();
+    TestProgram(const TestProgram &) = delete;
+    TestProgram &operator=(const TestProgram &) = delete;
 
     /** The scripted platform: queue folder answers, read what was opened or ended. */
     ScriptedPlatform &platform() { return *m_platform; }
@@ -41,31 +45,55 @@ public:
     /** The path and the bytes of SlideShow.htm in target(). */
     QString pagePath() const { return target(QStringLiteral("SlideShow.htm")); }
     QByteArray page() const;
-    /** The main window. */
-    Form2 *form() const;
-    /** The Images window (the batch dialog). */
-    Form1 *dialog() const;
 
     /** Replaces a template beside the program; a null text removes it. */
     void setTemplate(const char *name, const QByteArray &text);
-    /** Opens the Images window and picks source (and target, unless empty) through the folder browser. */
-    void chooseFolders(const QString &source, const QString &target = QString());
-    /** Presses Start in the Images window. */
-    void start();
+    /** Picks source (and target, unless empty) through the folder browser, as the Images window does. */
+    virtual void chooseFolders(const QString &source, const QString &target = QString());
+    /** Ticks or clears the web-sized option for the next start(). */
+    virtual void setWebSized(bool on) { m_webSized = on; }
+    /** Start in the Images window; started() tells whether the batch began. */
+    virtual void start();
     /** chooseFolders(source(), target()) then start(). */
     void startBatch();
-    /** Types caption into the caption box and presses "Add to SlideShow". */
-    void add(const QString &caption = QString());
-    /** Presses "Skip". */
-    void skip();
+    /** "Add to SlideShow" with caption. */
+    virtual void add(const QString &caption = QString());
+    /** "Skip". */
+    virtual void skip();
+    /** "Back". */
+    virtual void back();
+    /** File > Close. */
+    virtual void close();
+
     /** The file name of the image on show. */
     QString shown() const;
-    /** The colour at the centre of the preview box. */
-    QRgb centre() const;
+    /** True when the last start() began a batch (the Images window closed). */
+    bool started() const { return m_started; }
+    /** What the Images window lists. */
+    const QStringList &listed() const { return m_listed; }
+    /** The status bar's text. */
+    const QString &status() const { return m_status; }
+    /** What the caption box holds: emptied for each image, a suggestion or a caption restored by Back. */
+    const QString &caption() const { return m_caption; }
+    /** True when "Add to SlideShow" can be pressed. */
+    bool canAdd() const;
+    /** The file name of the photo the preview shows; empty when it shows none. */
+    const QString &painted() const { return m_painted; }
+    /** Its size as the size label gives it: upright, in pixels. */
+    QSize paintedSize() const { return m_paintedSize; }
+
+protected:
+    /** Runs a step as a window's handler does: an uncaught failure is shown and ends the program. */
+    static void run(const std::function<void()> &step);
+    bool m_started = false;
+    bool m_webSized = false;
 
 private:
     QTemporaryDir m_programDir, m_source, m_target;
     ScriptedPlatform *m_platform = nullptr;
+    QStringList m_listed;
+    QString m_status, m_caption, m_painted;
+    QSize m_paintedSize;
 };
 
 /**

@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Going back in a batch and knowing where one is, through the real widgets:
-// the document on disk after every step, the copies Back removes (and the ones
-// it must never touch), and the texts of the status bar, size label and title.
+// Going back in a batch and knowing where one is, with no window: the
+// document on disk after every step, the copies Back removes (and the ones it
+// must never touch), and what the status bar and caption box are given.
 #include "testsupport.h"
 
 #include "core/general.h"
-#include "ui/form2.h"
 
-#include <QAction>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QtTest>
 
 #include <cstdio>
@@ -26,10 +20,6 @@ class TestBack : public QObject
 
     std::unique_ptr<TestProgram> p;
     static QByteArray end(const QByteArray &first) { return pageEnd(first, "My Slide Show"); }
-    QString status() const
-    {
-        return p->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text();
-    }
 
 private slots:
     void init()
@@ -97,9 +87,8 @@ private slots:
 
         p->chooseFolders(p->source(), folder);
         p->start();
-        Form2 *form = p->form();
-        QCOMPARE(status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
-        QVERIFY(!form->btnBack->isEnabled()); // nothing passed yet
+        QCOMPARE(p->status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
+        QVERIFY(!objMediator->buttons().backEnabled); // nothing passed yet
         for (int i = 0; i < steps.size(); ++i) {
             const QString &step = steps[i];
             if (step.startsWith(QLatin1String("fail:")))
@@ -114,18 +103,16 @@ private slots:
             } else if (step == QLatin1String("replace"))
                 QVERIFY(QFile::copy(page, page + ".new") && ::rename(qPrintable(page + ".new"), qPrintable(page)) == 0);
             else
-                QTest::mouseClick(form->btnBack, Qt::LeftButton);
+                p->back();
             QVERIFY(waitForPreview());
             const QByteArray where = QStringLiteral("after step %1 (%2)").arg(i + 1).arg(step).toUtf8();
             QVERIFY2(readFile(page) == documents[i], where + ":\n" + readFile(page));
-            QCOMPARE(status(), QString(statuses[i]).replace(QStringLiteral("<page>"), page));
-            QCOMPARE(form->txtCaption->text(), captions[i]);
-            if (step == QLatin1String("back"))
-                QCOMPARE(form->txtCaption->selectedText(), captions[i]); // ready to be corrected
+            QCOMPARE(p->status(), QString(statuses[i]).replace(QStringLiteral("<page>"), page));
+            QCOMPARE(p->caption(), captions[i]);
             const QStringList inTarget = QDir(folder).entryList({QStringLiteral("*.bmp")}, QDir::Files);
             QCOMPARE(inTarget.join(QLatin1Char(' ')), copies[i]);
             const bool ended = !statuses[i].contains(QStringLiteral(" · "));
-            QCOMPARE(form->btnBack->isEnabled(), !ended && !statuses[i].startsWith(QLatin1String("1 of")));
+            QCOMPARE(objMediator->buttons().backEnabled, !ended && !statuses[i].startsWith(QLatin1String("1 of")));
         }
         QCOMPARE(readFile(p->source(QStringLiteral("a.bmp"))), photoA);
         QCOMPARE(p->messages().filter(QStringLiteral("taken back")), refused.isEmpty() ? QStringList()
@@ -135,55 +122,10 @@ private slots:
             const QString last = QString(statuses.last()).replace(QStringLiteral("<page>"), page);
             QCOMPARE(p->messages().last(), QStringLiteral("Last image reached.\n") + last.mid(last.startsWith("Finished: ") ? 10 : 0));
             const qsizetype told = p->messages().size();
-            form->mnuExit->trigger();
+            objMediator->exit();
             QCOMPARE(p->messages().size(), told);
             QCOMPARE(readFile(page), documents.last());
         }
-    }
-
-    // The title, size label, keys and undo around one batch of a strangely named photo.
-    void whereAmI()
-    {
-        Form2 *form = p->form();
-        form->activateWindow(); // shortcuts reach the active window only
-        QVERIFY(QTest::qWaitForWindowActive(form));
-        QVERIFY(QFile::rename(p->source(QStringLiteral("b.bmp")), p->source(QStringLiteral("b Café à Noël %1.bmp"))));
-
-        p->startBatch();
-        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
-        form->txtSlideShowName->setText(QStringLiteral("Noël"));
-        QCOMPARE(form->windowTitle(), QStringLiteral("Noël – Fotoweave"));
-        QCOMPARE(form->lblSizeBefore->text(), QStringLiteral("40 × 30 px, 3.7 kB"));
-
-        QTest::keyClicks(form->txtCaption, QStringLiteral("red"));
-        QTest::keyClick(form->txtCaption, Qt::Key_Return);
-        QVERIFY(waitForPreview());
-        QCOMPARE(status(), QStringLiteral("2 of 3 · b Café à Noël %1.bmp · 1 added"));
-        QCOMPARE(form->lblSizeBefore->text(), QStringLiteral("30 × 40 px, 3.7 kB"));
-        QTest::keyClick(form->txtCaption, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(form->txtCaption->text(), QString()); // the last photo's caption stays with it
-
-        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier);
-        QVERIFY(waitForPreview());
-        QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
-        QCOMPARE(form->txtCaption->text(), QStringLiteral("red"));
-        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // first image: nowhere to go
-        QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
-
-        form->txtSlideShowName->setText(QStringLiteral("My Slide Show"));
-        for (int i = 0; i < 3; ++i)
-            p->skip();
-        QCOMPARE(status(), QStringLiteral("Finished: 0 of 3 added to ") + p->target(QStringLiteral("SlideShow.htm")));
-        QTest::keyClick(form->txtCaption, Qt::Key_Left, Qt::AltModifier); // the page is complete
-        QCOMPARE(p->page(), "<head>\r\n" + end(""));
-        form->txtSlideShowName->setText(QStringLiteral("Later")); // the page is made: the title stays
-        QCOMPARE(form->windowTitle(), QStringLiteral("My Slide Show – Fotoweave"));
-
-        form->mnuClose->trigger();
-        QCOMPARE(form->windowTitle(), QStringLiteral("Fotoweave"));
-        QCOMPARE(status(), QString());
-        QCOMPARE(form->lblSizeBefore->text(), QString());
-        QVERIFY(!form->btnBack->isVisible());
     }
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Whole batches driven through the real widgets: the folders, the order, the
-// captions, the finished page, and what bad files and failures leave behind;
-// and the page and the copies byte for byte.
+// Whole batches driven through the coordinator with no window: the folders,
+// the order, the captions, the finished page, and what bad files and failures
+// leave behind; and the page and the copies byte for byte.
 #include "testsupport.h"
 
 #include "core/general.h"
@@ -9,15 +9,9 @@
 #include "document/documenterror.h"
 #include "document/slideshow.h"
 #include "imaging/previewloader.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -67,10 +61,8 @@ private slots:
         p->chooseFolders(p->source(), p->target());
         p->chooseFolders(QString()); // cancelled: the choice stays
         const QStringList order{".hidden.jpg", "c.GIF", "Case.jpg", "case.jpg", "img2.jpg", "IMG3.BMP", "img10.jpg"};
-        QStringList listed, shown;
-        for (int i = 0; i < p->dialog()->List1->count(); ++i)
-            listed << p->dialog()->List1->item(i)->text();
-        QCOMPARE(listed, order);
+        QStringList shown;
+        QCOMPARE(p->listed(), order);
         p->start();
         for (qsizetype i = 0; i < order.size(); ++i, p->skip())
             shown << p->shown();
@@ -83,31 +75,30 @@ private slots:
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(80, 60), Qt::red);
         writeImage(p->source(QStringLiteral("b.bmp")));
         writeImage(p->source(QStringLiteral("c.gif")));
-        Form2 *form = p->form();
-        form->txtSlideShowName->setText(QStringLiteral("Our <trip> & more"));
+        objMediator->setShowName(QStringLiteral("Our <trip> & more"));
         p->startBatch();
         QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
-        QCOMPARE(form->focusWidget(), form->txtCaption);
 
-        QTest::keyClicks(form->txtCaption, QStringLiteral("Red, it's mine"));
-        QTest::keyClick(form->txtCaption, Qt::Key_Return);
+        p->add(QStringLiteral("Red, it's mine"));
         const QByteArray first = "<head>\r\n" + entry(1, "a.jpg", "Red, it\\'s mine");
         QCOMPARE(p->page(), first); // on disk as soon as it is added
-        QTest::keyClicks(form->txtCaption, QStringLiteral("typed, then skipped"));
         p->skip();
         p->add(QStringLiteral("Blue </script>"));
         QCOMPARE(p->messages(), QStringList{last("2 of 3")});
         QCOMPARE(p->page(), first + entry(2, "c.gif", "Blue \\x3C/script>") + pageEnd("a.jpg", "Our &lt;trip&gt; &amp; more"));
-        QVERIFY(!form->Next->isEnabled() && !form->Command4->isEnabled() && form->btnView->isVisible());
+        const Mediator::Buttons ended{.skipVisible = true, .skipEnabled = false, .addEnabled = false, .viewVisible = true,
+                                      .viewEnabled = true, .backVisible = true, .backEnabled = false};
+        QVERIFY(objMediator->buttons() == ended);
         const QByteArray done = p->page();
-        QTest::keyClick(form->txtCaption, Qt::Key_Return); // the batch has ended: Enter adds nothing
+        p->add(QStringLiteral("late")); // the batch has ended: nothing is added or skipped
+        p->skip();
         QCOMPARE(p->messages().size(), 1);
         QCOMPARE(p->page(), done);
 
         // A second batch into the same folder, told to replace it, starts a fresh page.
         p->platform().questionAnswers.enqueue(QStringLiteral("Replace"));
         p->startBatch();
-        QVERIFY(!form->btnView->isVisible() && form->Next->isEnabled());
+        QVERIFY(!objMediator->buttons().viewVisible && objMediator->batchRuns());
         QCOMPARE(p->page(), QByteArray("<head>\r\n"));
     }
 
@@ -157,14 +148,15 @@ private slots:
         }
         writeImage(p->source(QStringLiteral("z.bmp")), QSize(30, 30), Qt::green);
         p->startBatch();
-        QCOMPARE(p->dialog()->List1->count(), listed ? 3 : 2);
+        QCOMPARE(p->listed().size(), listed ? 3 : 2);
         if (listed) {
             p->skip();
             QCOMPARE(p->messages(), fails ? QStringList{QStringLiteral("Error loading image\n") + name} : QStringList());
-            QVERIFY(fails == (p->centre() == qRgb(192, 192, 192))); // a failed image leaves the preview empty
+            QCOMPARE(p->painted(), fails ? QString() : name); // a failed image leaves the preview empty
+            QCOMPARE(p->canAdd(), !fails);
         }
         p->skip();
-        QCOMPARE(p->centre(), QColor(Qt::green).rgb());
+        QCOMPARE(p->painted(), QStringLiteral("z.bmp"));
         p->add();
         QCOMPARE(p->messages().size(), fails ? 2 : 1);
         QCOMPARE(p->messages().last(), last(listed ? "1 of 3" : "1 of 2"));
@@ -187,8 +179,7 @@ private slots:
         writeImage(p->source(QStringLiteral("a.jpg")));
         writeFile(p->target(QStringLiteral("file")), "a file");
         if (problem == "no target") {
-            p->form()->mnuOpen->trigger();
-            QTest::mouseClick(p->dialog()->btnTarget, Qt::LeftButton); // cancelled
+            objMediator->TargetFolder(); // cancelled
         } else {
             p->chooseFolders(p->source(), p->target(problem == "target is a file" ? QStringLiteral("file") : QString()));
         }
@@ -196,8 +187,8 @@ private slots:
             QVERIFY(QDir(p->source()).removeRecursively());
         p->start();
         QVERIFY2(p->messages().value(0).contains(message), qPrintable(p->messages().join(QLatin1Char('\n'))));
-        QCOMPARE(p->dialog()->isVisible(), !starts);
-        QCOMPARE(p->form()->Command4->isEnabled(), starts);
+        QCOMPARE(p->started(), starts);
+        QCOMPARE(p->canAdd(), starts);
         if (starts) {
             p->skip();
             QCOMPARE(p->messages().last(), last("0 of 0"));
@@ -213,7 +204,7 @@ private slots:
         p->startBatch();
         writeImage(p->source(QStringLiteral("b.bmp")), QSize(60, 40), Qt::blue);
         p->skip();
-        QCOMPARE(p->centre(), QColor(Qt::blue).rgb());
+        QCOMPARE(p->paintedSize(), QSize(60, 40));
     }
 
     void byteForByte_data()

@@ -6,17 +6,12 @@
 
 #include "document/slideshowreader.h"
 #include "document/slideshowtemplates.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "core/general.h"
 
-#include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QLockFile>
-#include <QPushButton>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -99,9 +94,9 @@ private slots:
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{ContinueReplaceCancel});
         QVERIFY2(p->platform().questions[0].startsWith(QString(show.asked).replace(QStringLiteral("<page>"), p->pagePath())), qPrintable(p->platform().questions[0]));
         QCOMPARE(p->page(), show.kept); // rewritten without its closing part, nothing else
-        QCOMPARE(p->dialog()->List1->count(), 1);
+        QCOMPARE(p->listed().size(), 1);
         QCOMPARE(p->shown(), QStringLiteral("c.jpg"));
-        QCOMPARE(p->form()->txtSlideShowName->text(), show.name);
+        QCOMPARE(objMediator->showName(), show.name);
 
         p->add(QStringLiteral("new"));
         QCOMPARE(p->messages().size(), 1);
@@ -147,9 +142,9 @@ private slots:
         p->chooseFolders(p->source(), p->target());
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
         p->start();
-        QCOMPARE(p->dialog()->List1->count(), newName.isEmpty() ? 1 : 2);
+        QCOMPARE(p->listed().size(), newName.isEmpty() ? 1 : 2);
         QStringList shown;
-        while (p->form()->Command4->isEnabled()) {
+        while (p->canAdd()) {
             shown << p->shown();
             p->add(p->shown());
         }
@@ -226,7 +221,7 @@ private slots:
             QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
         } else {
             QCOMPARE(p->page(), page);
-            QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
+            QVERIFY(!p->started() && !p->canAdd());
             QVERIFY(targetHoldsOnly({QStringLiteral("SlideShow.htm")})); // no lock or temporary file left
         }
     }
@@ -251,7 +246,7 @@ private slots:
         QVERIFY2(p->messages()[0].contains(QLatin1String(missing)), qPrintable(p->messages()[0]));
         QVERIFY(p->platform().questions.isEmpty());
         QCOMPARE(p->page(), page);
-        QVERIFY(p->dialog()->isVisible() && !p->form()->Command4->isEnabled());
+        QVERIFY(!p->started() && !p->canAdd());
     }
 
     void somethingHoldsTheLock_data()
@@ -361,11 +356,9 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("add");
-        QTest::newRow("Exit button") << "button" << true;
-        QTest::newRow("File > Exit") << "menu" << true;
-        QTest::newRow("closing the window") << "window" << true;
+        QTest::newRow("Exit") << "exit" << true;
         QTest::newRow("File > Close") << "close" << true;
-        QTest::newRow("Exit button, no slide") << "button" << false;
+        QTest::newRow("Exit, no slide") << "exit" << false;
         QTest::newRow("File > Close, no slide") << "close" << false;
     }
 
@@ -381,21 +374,16 @@ private slots:
         if (add)
             p->add(QStringLiteral("kept"));
 
-        Form2 *form = p->form();
-        if (way == QLatin1String("button"))
-            QTest::mouseClick(form->Command1, Qt::LeftButton);
-        else if (way == QLatin1String("menu"))
-            form->mnuExit->trigger();
-        else if (way == QLatin1String("window"))
-            form->close();
+        if (way == QLatin1String("exit"))
+            objMediator->exit();
         else
-            form->mnuClose->trigger();
+            p->close();
 
         QCOMPARE(p->platform().programEnds, way == QLatin1String("close") ? 0 : 1);
         QVERIFY(p->messages().isEmpty());
         QCOMPARE(p->page(), page);
         QVERIFY(QLockFile(p->target(QStringLiteral(".SlideShow.htm.lock"))).tryLock(0)); // the target is free again
-        form->mnuExit->trigger(); // nothing more is written
+        objMediator->exit(); // nothing more is written
         QCOMPARE(p->page(), page);
     }
 };

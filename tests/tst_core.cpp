@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Failures no handler expected, the about box, the windows' controls and
 // texts, and the real desktop platform.
-#include "testsupport.h"
+#include "windowprogram.h"
 
 #include "core/general.h"
 #include "document/slideshow.h"
@@ -35,14 +35,14 @@ class TestCore : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<TestProgram> p;
+    std::unique_ptr<WindowProgram> p;
     QList<QUrl> opened;
 
 public slots:
     void open(const QUrl &url) { opened << url; }
 
 private slots:
-    void init() { p = std::make_unique<TestProgram>(); }
+    void init() { p = std::make_unique<WindowProgram>(); }
     void cleanup() { p.reset(); }
 
     void anUncaughtFailureIsShownAndEndsTheProgram_data()

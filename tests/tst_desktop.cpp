@@ -2,7 +2,7 @@
 // Desktop habits: shortcuts and keys, typed and dropped folders, captions
 // from the photo's own description, and a preview that fits the photo to its square, the window
 // and the screen.
-#include "testsupport.h"
+#include "windowprogram.h"
 
 #include "core/general.h"
 #include "document/slideshow.h"
@@ -38,7 +38,7 @@ class TestDesktop : public QObject
 private slots:
     void init()
     {
-        p = std::make_unique<TestProgram>();
+        p = std::make_unique<WindowProgram>();
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(40, 30));
         writeImage(p->source(QStringLiteral("b.bmp")), QSize(40, 30));
     }
@@ -300,7 +300,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<TestProgram> p;
+    std::unique_ptr<WindowProgram> p;
 };
 
 QTEST_MAIN(TestDesktop)

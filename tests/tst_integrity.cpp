@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: MIT
 // A batch keeps the folders it started with, takes folders exactly as chosen,
-// adds only what the user saw, and tells every failure with its true reason.
+// and tells every failure with its true reason; with no window.
 #include "testsupport.h"
 
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "core/general.h"
 
-#include <QAction>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QtTest>
 
 #include <csignal>
@@ -24,17 +17,6 @@
 
 namespace {
 bool isPlainFile(const QString &path) { return QFileInfo(path).isFile() && !QFileInfo(path).isSymLink(); }
-
-/** A mouse event as the window system delivers it, made at a time of the monotonic clock. */
-void mouse(QWidget *widget, QEvent::Type type, qint64 at)
-{
-    const QPoint middle = widget->rect().center();
-    const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
-    QMouseEvent event(type, middle, widget->mapToGlobal(middle), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
-                      Qt::NoModifier);
-    event.setTimestamp(quint64(at));
-    QApplication::sendEvent(widget, &event);
-}
 }
 
 class TestIntegrity : public QObject
@@ -66,19 +48,15 @@ private slots:
         writeFile(other + QStringLiteral("/b.bmp"), "someone else's");
         p->startBatch();
         p->add();
-        p->form()->mnuOpen->trigger();
-        p->platform().folderAnswers.enqueue(other);
-        QTest::mouseClick(p->dialog()->btnSource, Qt::LeftButton);
-        QTest::mouseClick(p->dialog()->Command2, Qt::LeftButton);
-        QCOMPARE(p->centre(), QColor(Qt::green).rgb()); // still on show
+        p->chooseFolders(other); // then Cancel
+        QCOMPARE(p->painted(), QStringLiteral("b.bmp")); // still on show
         p->add();
 
         QCOMPARE(readFile(other + QStringLiteral("/b.bmp")), QByteArray("someone else's"));
         QCOMPARE(readFile(p->target(QStringLiteral("b.bmp"))), readFile(p->source(QStringLiteral("b.bmp"))));
         QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "") + entry(2, "b.bmp", "") + pageEnd("a.bmp", "My Slide Show"));
-        QTest::mouseClick(p->form()->btnView, Qt::LeftButton);
+        objMediator->viewSlideShow();
         QCOMPARE(p->platform().openedDocuments, QStringList{p->pagePath()});
-        p->form()->mnuOpen->trigger();
         p->start();
         QVERIFY(QFile::exists(other + QStringLiteral("/SlideShow.htm")));
     }
@@ -92,74 +70,13 @@ private slots:
         writeFile(p->source(QStringLiteral("photos/SlideShow.htm")), "the other folder's show");
         writeImage(exact + QStringLiteral("/a.bmp"));
         p->chooseFolders(exact + QStringLiteral("\u0000   ")); // padding after the path, as a fixed buffer has
-        QTest::mouseClick(p->dialog()->btnTarget, Qt::LeftButton); // cancelled: the target stays
-        QCOMPARE(p->dialog()->txtTgtFolder->text(), exact);
+        objMediator->TargetFolder(); // cancelled: the target stays
+        QCOMPARE(objMediator->GetTgtFolder(), exact);
         p->start();
         p->add();
         QCOMPARE(readFile(p->source(QStringLiteral("photos/SlideShow.htm"))), QByteArray("the other folder's show"));
         QCOMPARE(readFile(exact + QStringLiteral("/SlideShow.htm")),
                  "<head>\r\n" + entry(1, "a.bmp", "") + pageEnd("a.bmp", "My Slide Show"));
-    }
-
-    // "Add to SlideShow" and "Skip" act on the image the user saw; captions are never cut.
-    void addWhatYouSee_data()
-    {
-        QTest::addColumn<QString>("press");
-        QTest::addColumn<QByteArray>("added"); // the one file added, if any
-        QTest::addColumn<QString>("onShow");
-        QTest::newRow("Enter held down") << "held enter" << QByteArray("a.bmp") << "b.bmp";
-        QTest::newRow("double-click on Add") << "double add" << QByteArray("a.bmp") << "b.bmp";
-        QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
-        QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
-        QTest::newRow("image that failed to load") << "failed" << QByteArray("c.bmp") << "c.bmp";
-        QTest::newRow("caption of 100,000 characters") << "long caption" << QByteArray("a.bmp") << "b.bmp";
-    }
-
-    void addWhatYouSee()
-    {
-        QFETCH(QString, press);
-        QFETCH(QByteArray, added);
-        QFETCH(QString, onShow);
-        writeImage(p->source(QStringLiteral("a.bmp")));
-        writeImage(p->source(QStringLiteral("b.bmp")));
-        writeImage(p->source(QStringLiteral("c.bmp")));
-        if (press == QLatin1String("failed"))
-            writeFile(p->source(QStringLiteral("a.bmp")), "not a picture");
-        p->startBatch();
-        QPushButton *add = p->form()->Command4;
-        const qint64 t = QDeadlineTimer::current().deadline();
-        QByteArray caption;
-        if (press == QLatin1String("held enter")) {
-            QTest::keyClick(p->form()->txtCaption, Qt::Key_Return);
-            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-            QApplication::sendEvent(p->form()->txtCaption, &repeat);
-        } else if (press.startsWith(QLatin1String("double"))) {
-            QPushButton *button = press == QLatin1String("double add") ? add : p->form()->Next;
-            mouse(button, QEvent::MouseButtonPress, t);
-            mouse(button, QEvent::MouseButtonRelease, t + 60);
-            mouse(button, QEvent::MouseButtonPress, t + 150);
-            mouse(button, QEvent::MouseButtonDblClick, t + 150);
-            mouse(button, QEvent::MouseButtonRelease, t + 210);
-        } else if (press == QLatin1String("early")) {
-            mouse(add, QEvent::MouseButtonPress, t - 500);
-            mouse(add, QEvent::MouseButtonRelease, t - 440);
-        } else if (press == QLatin1String("failed")) {
-            QCOMPARE(p->messages(), QStringList{QStringLiteral("Error loading image\na.bmp")});
-            QVERIFY(!add->isEnabled());
-            p->add();
-            QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
-            p->skip();
-            p->skip();
-            p->add();
-        } else if (press == QLatin1String("long caption")) {
-            caption = QByteArray(99'999, 'x') + '!';
-            p->form()->txtCaption->insert(QString::fromLatin1(caption)); // as a paste does
-            QTest::mouseClick(add, Qt::LeftButton);
-        }
-        const QByteArray expected = "<head>\r\n" + (added.isEmpty() ? QByteArray() : entry(1, added, caption));
-        QCOMPARE(p->page().left(expected.size()), expected);
-        QVERIFY(!p->page().contains(added.isEmpty() ? "Picture[1]" : "Picture[2]"));
-        QCOMPARE(p->shown(), onShow);
     }
 
     // Every failure is told with the system's reason; the page holds exactly the slides reported as added.
@@ -241,8 +158,7 @@ private slots:
             const rlimit unlimited{RLIM_INFINITY, RLIM_INFINITY}, tight{rlim_t(p->page().size() + 20), RLIM_INFINITY};
             if (is("too large"))
                 QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tight), 0);
-            p->form()->txtCaption->setText(QString::fromLatin1(bCaption));
-            QTest::mouseClick(p->form()->Command4, Qt::LeftButton);
+            p->add(QString::fromLatin1(bCaption));
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
             if (!bAdded)
                 QCOMPARE(p->shown(), QString::fromLatin1(b)); // a refused image stays on show
@@ -255,10 +171,9 @@ private slots:
         const QString notCompleted = QStringLiteral("The slide show \"%1\" could not be written: No such file or directory.").arg(page);
         QCOMPARE(p->messages().count(QStringLiteral("Last image reached.\n") + (gone ? notCompleted : finished)), 1);
         QCOMPARE(p->messages().filter(QStringLiteral(" added to ")).size(), gone ? 0 : 1);
-        QCOMPARE(p->form()->StatusBar1->findChild<QLabel *>(QStringLiteral("StatusBar1_Panel1"))->text(),
-                 gone ? notCompleted : QStringLiteral("Finished: ") + finished);
-        QTest::mouseClick(p->form()->btnView, Qt::LeftButton);
-        p->form()->mnuUserGuide->trigger();
+        QCOMPARE(p->status(), gone ? notCompleted : QStringLiteral("Finished: ") + finished);
+        objMediator->viewSlideShow();
+        objMediator->openUserGuide();
         const QStringList told = p->messages().filter(QRegularExpression(QStringLiteral("^(?!Last image reached)")));
         if (!message.isEmpty()) {
             QCOMPARE(told.size(), 1);
@@ -268,7 +183,7 @@ private slots:
             QCOMPARE(told, is("no browser") ? QStringList({none.arg(page), none.arg(p->programFolder() + "/UsersGuide.htm")}) : QStringList());
         }
         if (gone) {
-            QVERIFY(!p->form()->btnView->isVisible()); // no page to view
+            QVERIFY(!objMediator->buttons().viewVisible); // no page to view
             // Nothing of a photo without an entry, and what was there stays.
             QCOMPARE(readFile(p->target(QStringLiteral("b.bmp"))), is("deleted") ? QByteArray() : "the user's own b.bmp");
             return;

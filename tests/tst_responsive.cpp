@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window never waits: decodes and listings run off its thread, a folder is
 // listed once, and a slow decode cannot hold up the batch.
-#include "testsupport.h"
+#include "windowprogram.h"
 
 #include "imaging/folderlisting.h"
 #include "core/general.h"
@@ -30,7 +30,7 @@ class TestResponsive : public QObject
 private slots:
     void init()
     {
-        m_program = std::make_unique<TestProgram>();
+        m_program = std::make_unique<WindowProgram>();
     }
 
     void cleanup()
@@ -57,7 +57,7 @@ private slots:
         writeImage(photo("b.bmp"), QSize(30, 30), Qt::green);
         writeImage(photo("c.bmp"), QSize(30, 30), Qt::blue);
         holdBack(photo("a.jpg"));
-        QSignalSpy painted(PreviewStatus::instance(), &PreviewStatus::painted);
+        QSignalSpy painted(objMediator.get(), &Mediator::imageShown);
         startBatch();
         QCOMPARE(m_program->form()->PicBox->loadingText(), QStringLiteral("Loading a.jpg…"));
         int ticks = 0;
@@ -153,7 +153,7 @@ private:
 
     std::atomic_bool m_release{false};
     std::atomic_bool m_finished{false};
-    std::unique_ptr<TestProgram> m_program;
+    std::unique_ptr<WindowProgram> m_program;
 };
 
 QTEST_MAIN(TestResponsive)

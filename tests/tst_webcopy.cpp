@@ -6,17 +6,12 @@
 
 #include "document/documenterror.h"
 #include "imaging/webcopy.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
+#include "core/general.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QDir>
 #include <QColorSpace>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include <exiv2/exiv2.hpp>
@@ -88,7 +83,7 @@ private slots:
         const QByteArray original = readFile(source);
 
         startWebSized();
-        while (m_program->form()->Command4->isEnabled())
+        while (m_program->canAdd())
             m_program->shown() == file ? m_program->add(QStringLiteral("it's here")) : m_program->skip();
 
         const QString copy = m_program->target(written);
@@ -145,40 +140,26 @@ private slots:
         m_program->add();
         const QString copy = m_program->target(QStringLiteral("a.jpg")), thumbnail = m_program->target(QStringLiteral("SlideShow-thumbnails/a.jpg"));
         QVERIFY(QFileInfo::exists(copy) && QFileInfo::exists(thumbnail));
-        QTest::mouseClick(m_program->form()->btnBack, Qt::LeftButton);
+        m_program->back();
         QVERIFY(!QFileInfo::exists(copy));
         QVERIFY(!QFileInfo::exists(thumbnail));
     }
 
-    // Catches a web-sized copy written over the original: the box is off
-    // while the target is the source, and Start refuses when the two are one
-    // folder under two names.
+    // Catches a web-sized copy written over the original: Start refuses when
+    // the target, chosen as another folder, has become the source under another name.
     void optionNeedsAFolderOfItsOwn()
     {
         writeImage(m_program->source(QStringLiteral("a.jpg")));
-        Form1 *dialog = m_program->dialog();
-        m_program->chooseFolders(m_program->source());
-        QVERIFY(!dialog->chkWebSized->isChecked() && !dialog->chkWebSized->isEnabled());
-        QVERIFY2(dialog->chkWebSized->toolTip().contains(QStringLiteral("other than the source folder")), qPrintable(dialog->chkWebSized->toolTip()));
-        m_program->chooseFolders(m_program->source(), m_program->target());
-        QCOMPARE(dialog->chkWebSized->isEnabled(), true);
-        const QString link = m_program->target(QStringLiteral("link"));
-        QVERIFY(QFile::link(m_program->source(), link));
-        m_program->chooseFolders(m_program->source(), link);
-        QCOMPARE(dialog->chkWebSized->isEnabled(), false);
-
-        // Chosen as another folder, then made the same one before Start.
         const QString later = m_program->target(QStringLiteral("later"));
         QVERIFY(QDir().mkdir(later));
         m_program->chooseFolders(m_program->source(), later);
-        QTest::mouseClick(dialog->chkWebSized, Qt::LeftButton);
-        QCOMPARE(dialog->chkWebSized->isChecked(), true);
+        m_program->setWebSized(true);
         QVERIFY(QDir(later).removeRecursively() && QFile::link(m_program->source(), later));
         m_program->start();
-        QCOMPARE(m_program->messages().size(), 1);
-        QVERIFY2(m_program->messages()[0].contains(QStringLiteral("replace the originals")), qPrintable(m_program->messages()[0]));
+        QCOMPARE(m_program->messages(), QStringList{"The target folder is the source folder, so web-sized photos would "
+                                                    "replace the originals. Choose another target folder."});
         QVERIFY(!QFileInfo::exists(m_program->source(QStringLiteral("SlideShow.htm"))));
-        QCOMPARE(dialog->isVisible(), true);
+        QVERIFY(!m_program->started());
     }
 
     // Catches an entry that names the web-sized copy before the copy is in
@@ -367,7 +348,7 @@ private:
     void startWebSized()
     {
         m_program->chooseFolders(m_program->source(), m_program->target());
-        m_program->dialog()->chkWebSized->setChecked(true);
+        m_program->setWebSized(true);
         m_program->start();
     }
 

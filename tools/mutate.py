@@ -105,7 +105,7 @@ FAULTS = [
     ("back-key", "src/ui/form2.cpp", [("QKeySequence(Qt::ALT | Qt::Key_Left)", "QKeySequence(Qt::ALT | Qt::Key_Right)")], "Alt+Right goes back, Alt+Left does nothing"),
     # Where am I
     ("where-number", "src/modes/state2.cpp", [("StatusTexts::position(m_steps.count() + 1,", "StatusTexts::position(m_steps.count(),")], "position in the batch counted from 0"),
-    ("where-percent", "src/ui/statustexts.cpp", [("fileName, QString::number(added));", "fileName).arg(QString::number(added));")], "a %1 in a file name is filled in"),
+    ("where-percent", "src/modes/statustexts.cpp", [("fileName, QString::number(added));", "fileName).arg(QString::number(added));")], "a %1 in a file name is filled in"),
     ("size-of-preview", "src/imaging/decobj.cpp", [("(picture->naturalTwips / PreviewLoader::TwipsPerPixel)", "(picture->fittedTwips / PreviewLoader::TwipsPerPixel)")], "size label gives the preview's size, not the photo's"),
     ("title-stale", "src/ui/form2.cpp", [("    connect(txtSlideShowName, &QLineEdit::textChanged, this, &Form2::showTitle);\n", "")], "window title does not follow the show name"),
     ("summary-skipped", "src/modes/state2.cpp", [("const int added = m_steps.addedCount();", "const int added = m_steps.count();")], "'Last image reached.' counts skipped images as added"),

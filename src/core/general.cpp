@@ -3,7 +3,6 @@
 
 #include "document/slideshow.h"
 #include "platform/platform.h"
-#include "ui/form2.h"
 
 #include <exception>
 
@@ -15,7 +14,6 @@ void Main()
 {
     objMediator = std::make_unique<Mediator>();
     objMediator->init();
-    Form2::instance()->show();
 }
 
 void runHandler(const std::function<void()> &handler)

@@ -12,7 +12,7 @@ extern std::unique_ptr<Mediator> objMediator;
 /** Start-up and the program's default handling of failures. */
 namespace General {
 
-/** Creates the coordinator, initialises it and shows the main window. */
+/** Creates the coordinator and initialises it; the windows then attach to it. */
 void Main();
 
 /**

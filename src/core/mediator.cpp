@@ -2,26 +2,25 @@
 #include "core/mediator.h"
 
 #include "commands/chain.h"
-#include "commands/command.h"
-#include "imaging/folderlisting.h"
-#include "imaging/imagefolder.h"
+#include "commands/cmd1.h"
+#include "commands/cmd2.h"
 #include "core/source.h"
 #include "document/decobj2.h"
+#include "document/documenterror.h"
+#include "document/imagecopy.h"
 #include "document/slideshow.h"
+#include "document/slideshowstart.h"
+#include "imaging/folderlisting.h"
 #include "imaging/prefetcher.h"
+#include "imaging/previewstatus.h"
 #include "imaging/webcopy.h"
 #include "modes/batchsteps.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 #include "platform/platform.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/picturebox.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QDir>
+#include <QFileInfo>
 
 namespace {
 /**
@@ -42,9 +41,18 @@ bool offered(const QString &name)
 {
     return Chain::acceptsExtension(ImageFolder::extensionName(name));
 }
+
+QString failureText(const std::exception &e) { return QString::fromLocal8Bit(e.what()); }
 }
 
-Mediator::Mediator() : m_slideShow(std::make_unique<SlideShow>()) {}
+Mediator::Mediator()
+    : m_slideShow(std::make_unique<SlideShow>())
+    , m_preview(new PreviewStatus(this))
+{
+    connect(m_preview, &PreviewStatus::loading, this, &Mediator::previewLoading);
+    connect(m_preview, &PreviewStatus::arrived, this, &Mediator::previewArrived);
+}
+
 Mediator::~Mediator() = default;
 
 void Mediator::init()
@@ -58,47 +66,47 @@ void Mediator::init()
     StartStateThree();
 }
 
+void Mediator::setButtons(const Buttons &buttons)
+{
+    if (buttons == m_buttons)
+        return;
+    m_buttons = buttons;
+    emit buttonsChanged(m_buttons);
+}
+
 void Mediator::startStateOne()
 {
     // Single-image mode: no window leads here.
     m_slideShow->resetCount();
-    Form2::instance()->PicBox->clearPicture();
+    emit pictureCleared();
     StateMgr->setStateOne();
 }
 
 void Mediator::StartStateTwo()
 {
-    Form2 *form = Form2::instance();
     m_slideShow->resetCount();
-    form->PicBox->clearPicture();
-    form->Next->setVisible(true);
-    form->Next->setEnabled(true);
-    form->Command4->setEnabled(true);
-    form->btnView->setVisible(false);
-    form->btnView->setEnabled(false);
-    form->btnBack->setVisible(true); // beside "Skip", shown and hidden with it
-    form->btnBack->setEnabled(false);
-    form->showStatus(QString());
-    form->followShowName(true);
+    emit pictureCleared();
+    Buttons buttons = m_buttons;
+    buttons.skipVisible = buttons.skipEnabled = true;
+    buttons.addEnabled = true;
+    buttons.viewVisible = buttons.viewEnabled = false;
+    buttons.backVisible = true; // beside "Skip", shown and hidden with it
+    buttons.backEnabled = false;
+    setButtons(buttons);
+    emit statusChanged(QString());
+    emit titleFollowsName(true);
     StateMgr->SetStateTwo();
 }
 
 void Mediator::StartStateThree()
 {
-    Form2 *form = Form2::instance();
-    form->PicBox->clearPicture();
-    form->Next->setVisible(true);
-    form->Next->setEnabled(true);
-    form->btnView->setVisible(false);
-    form->btnView->setEnabled(false);
-    form->Next->setVisible(false);
-    form->Command4->setEnabled(false);
-    form->btnBack->setVisible(false);
-    form->btnBack->setEnabled(false);
-    form->lblSizeBefore->clear();
-    form->showStatus(QString());
-    form->followShowName(false);
-    form->setWindowTitle(QStringLiteral("Fotoweave"));
+    emit pictureCleared();
+    setButtons({.skipVisible = false, .skipEnabled = true, .addEnabled = false, .viewVisible = false,
+                .viewEnabled = false, .backVisible = false, .backEnabled = false});
+    emit sizeCleared();
+    emit statusChanged(QString());
+    emit titleFollowsName(false);
+    emit titleReset();
     batchSteps().clear(); // a batch set aside cannot be gone back into
     m_slideShow->resetCount();
     Prefetcher::shared().drop(); // the batch is set aside
@@ -107,18 +115,76 @@ void Mediator::StartStateThree()
 
 void Mediator::StartStateFour()
 {
-    Form2 *form = Form2::instance();
-    form->Next->setEnabled(false);
-    form->Command4->setEnabled(false);
-    form->btnView->setVisible(true);
-    form->btnView->setEnabled(true);
-    form->btnBack->setEnabled(false); // the page is complete
-    form->followShowName(false);
+    Buttons buttons = m_buttons;
+    buttons.skipEnabled = false;
+    buttons.addEnabled = false;
+    buttons.viewVisible = buttons.viewEnabled = true;
+    buttons.backEnabled = false; // the page is complete
+    setButtons(buttons);
+    emit titleFollowsName(false);
+}
+
+void Mediator::setMovesEnabled(bool enabled)
+{
+    Buttons buttons = m_buttons;
+    buttons.skipEnabled = buttons.addEnabled = enabled;
+    setButtons(buttons);
+}
+
+void Mediator::showPosition(const QString &text, bool canGoBack)
+{
+    emit statusChanged(text);
+    Buttons buttons = m_buttons;
+    buttons.backEnabled = canGoBack;
+    setButtons(buttons);
+}
+
+void Mediator::showStatus(const QString &text) { emit statusChanged(text); }
+void Mediator::restoreCaption(const QString &caption) { emit captionRestored(caption); }
+void Mediator::leaveOutOfListing(const QSet<QString> &names) { emit listingTrimmed(names); }
+
+void Mediator::withdrawView()
+{
+    Buttons buttons = m_buttons;
+    buttons.viewVisible = buttons.viewEnabled = false;
+    setButtons(buttons);
+    emit viewWithdrawn();
+}
+
+bool Mediator::isLoading() const { return m_preview->isLoading(); }
+
+void Mediator::previewLoading(const QString &path)
+{
+    SetSourceFile(path);
+    emit imageLoading(path);
+    if (batchRuns()) {
+        Buttons buttons = m_buttons;
+        buttons.addEnabled = true;
+        setButtons(buttons);
+    }
+}
+
+void Mediator::previewArrived(const QString &path, const std::optional<PreviewLoader::Picture> &picture)
+{
+    if (!picture) {
+        // Nothing of another image may stand for it, and what was not seen cannot be added.
+        Buttons buttons = m_buttons;
+        buttons.addEnabled = false;
+        setButtons(buttons);
+        emit imageFailed(path);
+        Platform::instance().messageBox(QStringLiteral("Error loading image\n") + QFileInfo(path).fileName());
+        return;
+    }
+    emit imageShown(path, *picture, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
+    // Only a photo the preview could show is decoded for its web-sized copy.
+    WebCopy::shared().previewed(path);
+    if (!picture->description.isEmpty())
+        emit captionSuggested(picture->description); // the photo's own description
 }
 
 void Mediator::Back()
 {
-    if (StateMgr->current() == StateMgr->two())
+    if (m_buttons.backEnabled && StateMgr->current() == StateMgr->two())
         static_cast<State2 *>(StateMgr->two())->Back();
 }
 
@@ -129,9 +195,11 @@ BatchSteps &Mediator::batchSteps() const
 
 void Mediator::createSlideShow()
 {
-    m_slideShow->create(GetTgtFolder(), Form2::instance()->txtSlideShowName->text());
-    if (const std::optional<QString> &name = m_slideShow->continuedName())
-        Form2::instance()->txtSlideShowName->setText(*name);
+    m_slideShow->create(GetTgtFolder(), m_showName);
+    if (const std::optional<QString> &name = m_slideShow->continuedName()) {
+        m_showName = *name;
+        emit showNameRestored(*name);
+    }
 }
 
 void Mediator::addToSlideShow(const QString &caption)
@@ -140,6 +208,95 @@ void Mediator::addToSlideShow(const QString &caption)
     entry->init(GetSourceFile(), caption, *m_slideShow);
     entry->Execute();
     batchSteps().added(entry->added().offset, caption, entry->added().createdCopies);
+}
+
+bool Mediator::startBatch(bool webSized)
+{
+    if (webSized && ImageCopy::sameFile(GetSourceFolder(), GetTgtFolder())) {
+        Platform::instance().messageBox(QStringLiteral("The target folder is the source folder, so web-sized "
+                                                       "photos would replace the originals. Choose another "
+                                                       "target folder."));
+        return false;
+    }
+    // An existing slide show, a missing template or another batch in the
+    // target is settled first; until then nothing changes.
+    if (!SlideShowStart::prepare(GetTgtFolder(), *m_slideShow))
+        return false;
+    StartStateTwo();
+    WebCopy::shared().begin(webSized, GetSourceFolder(), GetTgtFolder());
+    auto start = std::make_shared<cmd1>();
+    try {
+        start->init(this);
+    } catch (const DocumentError &e) {
+        // No batch without a document: back to idle, and the Images window
+        // stays open so another folder can be chosen.
+        Platform::instance().messageBox(failureText(e));
+        StartStateThree();
+        return false;
+    }
+    static_cast<Command &>(*start).Execute();
+    return true;
+}
+
+void Mediator::add(const QString &caption)
+{
+    if (!m_buttons.addEnabled)
+        return; // nothing on show to add
+    try {
+        addToSlideShow(caption);
+    } catch (const DocumentError &e) {
+        // The image stays on show so the user can try again or skip it.
+        Platform::instance().messageBox(failureText(e));
+        return;
+    }
+    moveOn();
+}
+
+void Mediator::skip()
+{
+    if (batchRuns())
+        moveOn();
+}
+
+void Mediator::moveOn()
+{
+    auto next = std::make_shared<Cmd2>();
+    next->init(this);
+    static_cast<Command &>(*next).Execute();
+}
+
+void Mediator::stopBatch()
+{
+    try {
+        // The name is given only when there is a page to complete with it.
+        m_slideShow->stop(m_slideShow->isOpen() ? m_showName : QString());
+    } catch (const DocumentError &e) {
+        Platform::instance().messageBox(failureText(e));
+    }
+}
+
+void Mediator::close()
+{
+    stopBatch();
+    StartStateThree();
+}
+
+void Mediator::exit()
+{
+    // A batch still running leaves a page that plays with what was added.
+    stopBatch();
+    Platform::instance().endProgram();
+}
+
+void Mediator::viewSlideShow() { openPage(m_slideShow->path()); }
+
+void Mediator::openUserGuide() { openPage(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm")); }
+
+void Mediator::openPage(const QString &path)
+{
+    if (!Platform::instance().openDocument(path))
+        Platform::instance().messageBox(QStringLiteral("No program could be found to open the page \"%1\".")
+                                            .arg(QDir::toNativeSeparators(path)));
 }
 
 void Mediator::registerCmd1(std::shared_ptr<Command> c) { RegCmd1 = std::move(c); }
@@ -175,10 +332,10 @@ QString Mediator::BrowseForFolder(const QString &szPrompt, const QString &startF
     return fromBuffer(Platform::instance().browseForFolder(szPrompt, startFolder));
 }
 
-void Mediator::TargetFolder()
+void Mediator::TargetFolder(const QString &startFolder)
 {
-    const QString folder
-        = BrowseForFolder(QStringLiteral("Select a Target Folder"), Form1::instance()->txtTgtFolder->text());
+    const QString folder = BrowseForFolder(QStringLiteral("Select a Target Folder"),
+                                           startFolder.isEmpty() ? GetTgtFolder() : startFolder);
     if (folder.isEmpty())
         return; // cancelled: the target stays as it was
     takeTargetFolder(folder);
@@ -186,17 +343,17 @@ void Mediator::TargetFolder()
 
 void Mediator::takeTargetFolder(const QString &folder)
 {
-    Form1::instance()->txtTgtFolder->setText(folder);
     SetTgtFolder(folder);
+    emit targetFolderChanged(folder);
 }
 
-void Mediator::SourceFolder()
+void Mediator::SourceFolder(const QString &startFolder)
 {
     // The image of a running batch stays on show: the folder is for the next batch.
-    if (!Form2::instance()->showsBatch())
-        Form2::instance()->PicBox->clearPicture();
-    const QString folder
-        = BrowseForFolder(QStringLiteral("Select a Source Folder"), Form1::instance()->txtSrcFolder->text());
+    if (!batchRuns())
+        emit pictureCleared();
+    const QString folder = BrowseForFolder(QStringLiteral("Select a Source Folder"),
+                                           startFolder.isEmpty() ? GetSourceFolder() : startFolder);
     if (folder.isEmpty())
         return;
     takeSourceFolder(folder);
@@ -204,18 +361,16 @@ void Mediator::SourceFolder()
 
 void Mediator::takeSourceFolder(const QString &folder)
 {
-    if (!Form2::instance()->showsBatch())
-        Form2::instance()->PicBox->clearPicture();
-    Form1 *dialog = Form1::instance();
-    dialog->List1->clear();
-    dialog->showLeftOut({});
-    dialog->txtSrcFolder->setText(folder);
-    dialog->txtTgtFolder->setText(folder);
+    if (!batchRuns())
+        emit pictureCleared();
+    emit listingCleared();
     SetTgtFolder(folder);
     SetSourceFolder(folder);
+    emit sourceFolderChanged(folder);
+    emit targetFolderChanged(folder);
 
-    // Listed off the window's thread; the list fills when the listing is ready.
-    FolderListing::shared().whenReady(folder, dialog, [dialog](const FolderListing::Result &listing) {
+    // Listed off the window's thread; the listing is shown when it is ready.
+    FolderListing::shared().whenReady(folder, this, [this](const FolderListing::Result &listing) {
         if (!listing.error.isEmpty()) {
             Platform::instance().messageBox(listing.error);
             return;
@@ -225,13 +380,12 @@ void Mediator::takeSourceFolder(const QString &folder)
             if (offered(file.name))
                 names.append(file.name);
         }
-        dialog->List1->addItems(names);
         // Only photos count: a FIFO named like a photo, or a photo whose name cannot be read.
         std::vector<ImageFolder::LeftOut> photos;
         for (const ImageFolder::LeftOut &file : listing.leftOut) {
             if (offered(file.name))
                 photos.push_back(file);
         }
-        dialog->showLeftOut(photos);
+        emit listingReady(names, photos);
     });
 }

@@ -2,27 +2,30 @@
 #pragma once
 
 #include "imaging/executable.h"
-#include "imaging/previewloader.h"
+#include "imaging/previewstatus.h"
 
+#include <QPointer>
 #include <QString>
 
-#include <optional>
 
 /**
- * The preview worker: records its image as the current source file, empties
- * the caption box and starts loading the image off the window's thread; when
- * it arrives it is fitted into the 3500 x 3500 twip square and painted
- * centred into the main window's preview box. PreviewStatus tells when.
+ * The preview worker: says its image is loading and starts decoding it off
+ * the window's thread, for the preview's square at the screen's pixel
+ * density; when the picture arrives, or cannot be read, it says so through
+ * status. Whoever shows the preview listens there.
  */
 class DecObj : public Executable
 {
 public:
-    void init(const QString &str) { imagePath = str; }
+    void init(const QString &str, PreviewStatus *status)
+    {
+        imagePath = str;
+        m_status = status;
+    }
     /** Returns as soon as the decode has started. */
     void Execute() override;
 
 private:
-    static void paint(const std::optional<PreviewLoader::Picture> &picture);
-
     QString imagePath;
+    QPointer<PreviewStatus> m_status;
 };

@@ -3,12 +3,13 @@
 
 #include "imaging/decobj.h"
 #include "imaging/decorator.h"
+#include "imaging/previewstatus.h"
 
 void ParseObject::Execute()
 {
     std::shared_ptr<AbstractDecorator> decorator = std::make_shared<Decorator>();
     auto worker = std::make_shared<DecObj>();
-    worker->init(imagePath);
+    worker->init(imagePath, m_status);
     decorator->init(worker);
     decorator->ShowIt();
 }

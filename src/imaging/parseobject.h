@@ -2,14 +2,21 @@
 #pragma once
 
 #include "commands/workitem.h"
+#include "imaging/previewstatus.h"
 
+#include <QPointer>
 #include <QString>
 
-/** The work item for one image: running it previews the image in the main window. */
+
+/** The work item for one image: running it previews the image, reporting to status. */
 class ParseObject : public WorkItem
 {
 public:
-    void init(const QString &str) { imagePath = str; }
+    void init(const QString &str, PreviewStatus *status = nullptr)
+    {
+        imagePath = str;
+        m_status = status;
+    }
     /** Previews the image through a fresh decorator and preview worker. */
     void Execute();
 
@@ -17,4 +24,5 @@ public:
 
 private:
     QString imagePath;
+    QPointer<PreviewStatus> m_status;
 };

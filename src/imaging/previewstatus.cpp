@@ -3,12 +3,6 @@
 
 #include "imaging/prefetcher.h"
 
-PreviewStatus *PreviewStatus::instance()
-{
-    static PreviewStatus status;
-    return &status;
-}
-
 bool PreviewStatus::isLoading() const
 {
     return m_loading && Prefetcher::shared().isBusy();
@@ -21,14 +15,8 @@ void PreviewStatus::setLoading(const QString &path)
     emit loading(path);
 }
 
-void PreviewStatus::setPainted(const PreviewLoader::Picture &picture)
+void PreviewStatus::setArrived(const std::optional<PreviewLoader::Picture> &picture)
 {
     m_loading = false;
-    emit painted(m_path, picture);
-}
-
-void PreviewStatus::setFailed()
-{
-    m_loading = false;
-    emit failed(m_path);
+    emit arrived(m_path, picture);
 }

@@ -4,25 +4,20 @@
 #include "commands/chain.h"
 #include "commands/cmd2.h"
 #include "commands/stack.h"
-#include "imaging/folderlisting.h"
-#include "imaging/imagefolder.h"
 #include "core/mediator.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
+#include "imaging/folderlisting.h"
+#include "imaging/imagefolder.h"
 #include "imaging/parseobject.h"
 #include "imaging/prefetcher.h"
 #include "imaging/webcopy.h"
 #include "modes/statemanager.h"
+#include "modes/statustexts.h"
 #include "platform/platform.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/statustexts.h"
 
 #include <QFileInfo>
 #include <QFutureWatcher>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtConcurrent>
 
 void State2::init(Mediator *md)
@@ -50,17 +45,14 @@ void State2::Command1(QString &)
     // Nothing to add or skip until then.
     const quint64 scan = ++m_scan;
     m_scanning = true;
-    Form2 *form = Form2::instance();
-    form->Command4->setEnabled(false);
-    form->Next->setEnabled(false);
-    FolderListing::shared().whenReady(folder, form, [this, scan, form](const FolderListing::Result &listing) {
+    md->setMovesEnabled(false);
+    FolderListing::shared().whenReady(folder, md, [this, scan](const FolderListing::Result &listing) {
         if (scan != m_scan)
             return; // a newer batch has started
         if (!listing.error.isEmpty()) {
             // Like a missing folder: nothing is queued and no image is shown.
             m_scanning = false;
-            form->Command4->setEnabled(true);
-            form->Next->setEnabled(true);
+            md->setMovesEnabled(true);
             Platform::instance().messageBox(listing.error);
             return;
         }
@@ -83,9 +75,8 @@ void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &fi
     }
     // Photos named like slides of the show are compared with its copies, which
     // reads them: off the window's thread, while the batch waits to begin.
-    Form2 *form = Form2::instance();
-    auto *watcher = new QFutureWatcher<ContinuedPhotos::Decision>(form);
-    QObject::connect(watcher, &QFutureWatcherBase::finished, form, [this, watcher, scan, files] {
+    auto *watcher = new QFutureWatcher<ContinuedPhotos::Decision>(md);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, md, [this, watcher, scan, files] {
         watcher->deleteLater();
         if (scan == m_scan && md->stateManager()->current() == this) // not replaced or closed meanwhile
             queueImages(files, watcher->result());
@@ -98,9 +89,7 @@ void State2::sortOutHeld(quint64 scan, const std::vector<ImageFolder::Entry> &fi
 void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const ContinuedPhotos::Decision &decision)
 {
     m_scanning = false;
-    Form2 *form = Form2::instance();
-    form->Command4->setEnabled(true);
-    form->Next->setEnabled(true);
+    md->setMovesEnabled(true);
     md->slideShow().setRenamed(decision.renamed);
     // The Images window lists what this batch shows: not the photos the show already holds.
     QSet<QString> leftOut;
@@ -108,16 +97,13 @@ void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const Con
         if (decision.leftOut.contains(file.path))
             leftOut.insert(file.name);
     }
-    QListWidget *list = Form1::instance()->List1;
-    for (int row = list->count() - 1; row >= 0; --row) {
-        if (leftOut.contains(list->item(row)->text()))
-            delete list->takeItem(row);
-    }
+    if (!leftOut.isEmpty())
+        md->leaveOutOfListing(leftOut);
 
     for (const ImageFolder::Entry &file : files) {
         if (Chain::acceptsExtension(ImageFolder::extensionName(file.name)) && !decision.leftOut.contains(file.path)) {
             auto item = std::make_shared<ParseObject>();
-            item->init(file.path);
+            item->init(file.path, md->preview());
             imageStack->add(item);
         }
     }
@@ -156,11 +142,8 @@ void State2::Back()
     imageStack->putBack(current);
     imageStack->putBack(step.item);
     showNext();
-    if (step.added) {
-        Form2 *form = Form2::instance();
-        form->txtCaption->setText(step.caption);
-        form->txtCaption->selectAll(); // ready to be corrected
-    }
+    if (step.added)
+        md->restoreCaption(step.caption);
 }
 
 void State2::showNext()
@@ -180,11 +163,10 @@ void State2::showNext()
 
 void State2::showWhereAmI()
 {
-    Form2 *form = Form2::instance();
     const auto item = std::static_pointer_cast<ParseObject>(m_steps.current());
-    form->showStatus(StatusTexts::position(m_steps.count() + 1, m_count, QFileInfo(item->path()).fileName(),
-                                           m_steps.addedCount()));
-    form->btnBack->setEnabled(m_steps.canGoBack());
+    md->showPosition(StatusTexts::position(m_steps.count() + 1, m_count, QFileInfo(item->path()).fileName(),
+                                           m_steps.addedCount()),
+                     m_steps.canGoBack());
 }
 
 void State2::finish()
@@ -198,7 +180,7 @@ void State2::finish()
     // could not be completed (deleted, a full disk) is never announced.
     QString failure;
     try {
-        show.complete(Form2::instance()->txtSlideShowName->text());
+        show.complete(md->showName());
     } catch (const DocumentError &e) {
         // What was written stays; the batch still ends, and nothing writes to that page again.
         failure = QString::fromLocal8Bit(e.what());
@@ -207,7 +189,7 @@ void State2::finish()
     Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
                                     + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
     md->StartStateFour();
-    Form2::instance()->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
+    md->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
     if (!show.ready())
-        Form2::instance()->withdrawView(); // no page to view
+        md->withdrawView(); // no page to view
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "imaging/imagefolder.h"
 #include "document/continuedphotos.h"
+#include "imaging/imagefolder.h"
 #include "modes/batchsteps.h"
 #include "modes/state.h"
 

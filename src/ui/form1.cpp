@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form1.h"
 
-#include "commands/cmd1.h"
 #include "core/general.h"
-#include "document/documenterror.h"
 #include "document/imagecopy.h"
-#include "document/slideshowstart.h"
-#include "imaging/webcopy.h"
-#include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
 #include "ui/folderdrop.h"
@@ -95,6 +90,15 @@ Form1::Form1(QWidget *parent)
         General::runHandler([&folder] { objMediator->takeTargetFolder(folder); });
     });
     new FolderDrop(this, [this](const QString &folder) { takeSource(folder); });
+
+    Mediator *md = objMediator.get();
+    txtSrcFolder->setText(md->GetSourceFolder());
+    txtTgtFolder->setText(md->GetTgtFolder());
+    connect(md, &Mediator::sourceFolderChanged, txtSrcFolder, &QLineEdit::setText);
+    connect(md, &Mediator::targetFolderChanged, txtTgtFolder, &QLineEdit::setText);
+    connect(md, &Mediator::listingCleared, this, [this] { showListing({}, {}); });
+    connect(md, &Mediator::listingReady, this, &Form1::showListing);
+    connect(md, &Mediator::listingTrimmed, this, &Form1::trimListing);
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -114,7 +118,7 @@ void chooseSource(const std::function<void()> &choice)
 
 void Form1::btnSource_Click()
 {
-    chooseSource([] { objMediator->SourceFolder(); });
+    chooseSource([this] { objMediator->SourceFolder(txtSrcFolder->text()); });
 }
 
 void Form1::takeSource(const QString &folder)
@@ -124,7 +128,7 @@ void Form1::takeSource(const QString &folder)
 
 void Form1::btnTarget_Click()
 {
-    General::runHandler([] { objMediator->TargetFolder(); });
+    General::runHandler([this] { objMediator->TargetFolder(txtTgtFolder->text()); });
     Command1->setFocus();
 }
 
@@ -143,31 +147,9 @@ void Form1::updateWebSized()
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
-        const bool webSized = chkWebSized->isChecked() && chkWebSized->isEnabled();
-        if (webSized && ImageCopy::sameFile(objMediator->GetSourceFolder(), objMediator->GetTgtFolder())) {
-            Platform::instance().messageBox(QStringLiteral("The target folder is the source folder, so web-sized "
-                                                           "photos would replace the originals. Choose another "
-                                                           "target folder."));
-            return;
-        }
-        // An existing slide show, a missing template or another batch in the
-        // target is settled first; until then nothing changes.
-        if (!SlideShowStart::prepare(objMediator->GetTgtFolder(), objMediator->slideShow()))
-            return;
-        objMediator->StartStateTwo();
-        WebCopy::shared().begin(webSized, objMediator->GetSourceFolder(), objMediator->GetTgtFolder());
-        batchCommand = std::make_shared<cmd1>();
-        try {
-            batchCommand->init(objMediator.get());
-        } catch (const DocumentError &e) {
-            // No batch without a document: back to idle, and the dialog stays
-            // open so another folder can be chosen.
-            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-            objMediator->StartStateThree();
-            return;
-        }
-        static_cast<Command &>(*batchCommand).Execute();
-        hide();
+        // Until the batch has started (questions answered, the page made) the dialog stays open.
+        if (objMediator->startBatch(chkWebSized->isChecked() && chkWebSized->isEnabled()))
+            hide();
     });
 }
 
@@ -194,6 +176,21 @@ void Form1::showLeftOut(const std::vector<ImageFolder::LeftOut> &leftOut)
     }
     lblLeftOut->setText(text);
     lblLeftOut->setToolTip(Controls::plainToolTip(lines.join(QLatin1Char('\n'))));
+}
+
+void Form1::showListing(const QStringList &names, const std::vector<ImageFolder::LeftOut> &leftOut)
+{
+    List1->clear();
+    List1->addItems(names);
+    showLeftOut(leftOut);
+}
+
+void Form1::trimListing(const QSet<QString> &names)
+{
+    for (int row = List1->count() - 1; row >= 0; --row) {
+        if (names.contains(List1->item(row)->text()))
+            delete List1->takeItem(row);
+    }
 }
 
 void Form1::Command2_Click()

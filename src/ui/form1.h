@@ -4,8 +4,8 @@
 #include "imaging/imagefolder.h"
 
 #include <QDialog>
+#include <QSet>
 
-#include <memory>
 #include <vector>
 
 class QCheckBox;
@@ -14,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class cmd1;
 
 /**
  * The batch dialog: shows the chosen source and target folders and the images
@@ -44,9 +43,6 @@ public:
     /** How many photos of the source are not offered, and why; empty when none. */
     QLabel *lblLeftOut = nullptr;
 
-    /** The cmd1 that "Start" made last. */
-    std::shared_ptr<cmd1> batchCommand;
-
     void btnSource_Click();
     void btnTarget_Click();
     void Command1_Click();
@@ -57,6 +53,10 @@ public:
      * and why; the tooltip names each. Nothing when leftOut is empty.
      */
     void showLeftOut(const std::vector<ImageFolder::LeftOut> &leftOut);
+    /** Fills the list with the photos the source offers, and says what is left out. */
+    void showListing(const QStringList &names, const std::vector<ImageFolder::LeftOut> &leftOut);
+    /** Takes names off the list: photos the batch does not show. */
+    void trimListing(const QSet<QString> &names);
 
     /** Takes folder as the source, as a choice with the source "Select..." does. */
     void takeSource(const QString &folder);

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ui/form2.h"
 
-#include "commands/cmd2.h"
 #include "core/general.h"
-#include "document/documenterror.h"
-#include "document/slideshow.h"
 #include "imaging/prefetcher.h"
-#include "imaging/previewstatus.h"
-#include "platform/platform.h"
+#include "modes/statustexts.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
 #include "ui/folderdrop.h"
@@ -17,12 +13,11 @@
 #include "ui/frmabout.h"
 #include "ui/picturebox.h"
 #include "ui/pressgate.h"
-#include "ui/statustexts.h"
+#include "ui/previewpainter.h"
 #include "ui/twips.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QTimer>
@@ -67,6 +62,7 @@ Form2::Form2()
     setFont(Fonts::dialog());
     buildControls();
     buildMenus();
+    connectToMediator();
     // Opens at the designed size; from there it can grow, be maximised, or
     // shrink to fit a small screen (see fitToScreen).
     const QSize designed = sizeHint();
@@ -167,19 +163,19 @@ void Form2::buildControls()
     m_fullScreen = new FullScreenPreview(this);
     connect(PicBox, &PictureBox::doubleClicked, this, &Form2::showPhotoFullScreen);
     connect(m_fullScreen, &FullScreenPreview::addRequested, this, [this] {
-        if (Command4->isEnabled()) {
+        if (objMediator->buttons().addEnabled) {
             Command4_Click();
             followInFullScreen();
         }
     });
     connect(m_fullScreen, &FullScreenPreview::backRequested, this, [this] {
-        if (btnBack->isEnabled()) {
+        if (objMediator->buttons().backEnabled) {
             btnBack_Click();
             followInFullScreen();
         }
     });
     connect(m_fullScreen, &FullScreenPreview::skipRequested, this, [this] {
-        if (Next->isVisible() && Next->isEnabled()) {
+        if (objMediator->batchRuns()) {
             Next_Click();
             followInFullScreen();
         }
@@ -189,9 +185,6 @@ void Form2::buildControls()
     m_pressGate->watch(Next, false);
     m_pressGate->watch(Command4, true);
     m_pressGate->watch(txtCaption, true);
-    connect(PreviewStatus::instance(), &PreviewStatus::loading, this, &Form2::imageLoading);
-    connect(PreviewStatus::instance(), &PreviewStatus::painted, this, &Form2::imageShown);
-    connect(PreviewStatus::instance(), &PreviewStatus::failed, this, &Form2::imageFailed);
 
     connect(btnView, &QPushButton::clicked, this, &Form2::btnView_Click);
     connect(Command4, &QPushButton::clicked, this, &Form2::Command4_Click);
@@ -201,13 +194,16 @@ void Form2::buildControls()
     // As in a web browser; the caption box does not use Alt+Left, so it works while typing too.
     auto *back = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Left), this);
     connect(back, &QShortcut::activated, this, [this] {
-        if (btnBack->isEnabled())
+        if (objMediator->buttons().backEnabled)
             btnBack_Click();
     });
-    connect(txtSlideShowName, &QLineEdit::textChanged, this, &Form2::showTitle);
+    connect(txtSlideShowName, &QLineEdit::textChanged, this, [this](const QString &name) {
+        objMediator->setShowName(name);
+        showTitle();
+    });
     // Enter after typing a caption adds the image, as the button would.
     connect(txtCaption, &QLineEdit::returnPressed, this, [this] {
-        if (Command4->isEnabled())
+        if (objMediator->buttons().addEnabled)
             Command4_Click();
     });
 }
@@ -241,75 +237,93 @@ void Form2::buildMenus()
     addAction(fullScreen);
 }
 
+void Form2::connectToMediator()
+{
+    Mediator *md = objMediator.get();
+    connect(md, &Mediator::buttonsChanged, this, &Form2::showButtons);
+    connect(md, &Mediator::pictureCleared, PicBox, &PictureBox::clearPicture);
+    connect(md, &Mediator::sizeCleared, lblSizeBefore, &QLabel::clear);
+    connect(md, &Mediator::statusChanged, this, &Form2::showStatus);
+    connect(md, &Mediator::titleFollowsName, this, &Form2::followShowName);
+    connect(md, &Mediator::titleReset, this, [this] { setWindowTitle(QStringLiteral("Fotoweave")); });
+    connect(md, &Mediator::imageLoading, this, &Form2::imageLoading);
+    connect(md, &Mediator::imageShown, this, &Form2::imageShown);
+    connect(md, &Mediator::imageFailed, this, &Form2::imageFailed);
+    connect(md, &Mediator::captionSuggested, this, &Form2::suggestCaption);
+    connect(md, &Mediator::captionRestored, this, &Form2::restoreCaption);
+    connect(md, &Mediator::showNameRestored, txtSlideShowName, &QLineEdit::setText);
+    md->setShowName(txtSlideShowName->text());
+    showButtons(md->buttons());
+}
+
+void Form2::showButtons(const Mediator::Buttons &buttons)
+{
+    Next->setVisible(buttons.skipVisible);
+    Next->setEnabled(buttons.skipEnabled);
+    Command4->setEnabled(buttons.addEnabled);
+    btnView->setVisible(buttons.viewVisible);
+    btnView->setEnabled(buttons.viewEnabled);
+    btnBack->setVisible(buttons.backVisible);
+    btnBack->setEnabled(buttons.backEnabled);
+}
+
 void Form2::btnView_Click()
 {
     // The page this batch wrote, wherever the dialog's folders point now.
-    General::runHandler([this] { openPage(objMediator->slideShow().path()); });
+    General::runHandler([] { objMediator->viewSlideShow(); });
 }
 
-void Form2::openPage(const QString &path)
+void Form2::imageLoading(const QString &path)
 {
-    if (!Platform::instance().openDocument(path))
-        Platform::instance().messageBox(QStringLiteral("No program could be found to open the page \"%1\".")
-                                            .arg(QDir::toNativeSeparators(path)));
-}
-
-bool Form2::showsBatch() const
-{
-    return !Next->isHidden() && Next->isEnabled();
-}
-
-void Form2::imageLoading()
-{
+    // Setting the text also forgets the undo history: Ctrl+Z must not bring back the previous image's caption.
+    txtCaption->setText(QString());
+    txtCaption->setFocus(); // ready for this image's caption, even while it loads
+    lblSizeBefore->clear();
+    PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(path).fileName()));
+    // Decoded for the preview box as it is now: its square and the screen's pixel density.
+    Prefetcher::shared().setTarget(PreviewPainter::target(PicBox));
     m_pressGate->imageLoading();
-    if (showsBatch())
-        Command4->setEnabled(true);
 }
 
-void Form2::imageShown()
+void Form2::imageShown(const QString &path, const PreviewLoader::Picture &picture, QSize pixels)
 {
+    PicBox->setLoadingText(QString());
+    pichidden->setPicture(picture.image);
+    PreviewPainter::of(PicBox)->show(picture, path);
+    PicBox->setVisible(true);
+    showImageSize(path, pixels);
     PicBox->repaint(); // on the screen before the moment is taken
     m_pressGate->imageShown();
 }
 
-void Form2::withdrawView()
-{
-    btnView->setVisible(false);
-    btnView->setEnabled(false);
-}
-
 void Form2::imageFailed()
 {
-    // Nothing of another image may stand for it, and what was not seen cannot be added.
+    // Nothing of another image may stand for it.
+    PicBox->setLoadingText(QString());
     PicBox->clearPicture();
-    Command4->setEnabled(false);
     m_pressGate->imageShown();
+}
+
+void Form2::suggestCaption(const QString &caption)
+{
+    restoreCaption(caption);
+    txtCaption->setProperty("suggestion", caption);
+}
+
+void Form2::restoreCaption(const QString &caption)
+{
+    txtCaption->setText(caption);
+    txtCaption->selectAll(); // typing replaces it
 }
 
 void Form2::Command4_Click()
 {
-    General::runHandler([this] {
-        try {
-            objMediator->addToSlideShow(txtCaption->text());
-        } catch (const DocumentError &e) {
-            // The image stays on show so the user can try again or skip it.
-            Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-            return;
-        }
-        moveOn();
-    });
+    General::runHandler([this] { objMediator->add(txtCaption->text()); });
 }
 
 void Form2::Next_Click()
 {
-    General::runHandler([this] { moveOn(); });
-}
-
-void Form2::moveOn()
-{
-    cmdNext = std::make_shared<Cmd2>();
-    cmdNext->init(objMediator.get());
-    static_cast<Command &>(*cmdNext).Execute();
+    General::runHandler([] { objMediator->skip(); });
 }
 
 void Form2::btnBack_Click()
@@ -341,7 +355,7 @@ void Form2::showTitle()
 
 void Form2::Command1_Click()
 {
-    endProgram();
+    objMediator->exit();
 }
 
 void Form2::mnuOpen_Click()
@@ -356,15 +370,12 @@ void Form2::mnuOpen_Click()
 
 void Form2::mnuClose_Click()
 {
-    General::runHandler([] {
-        stopBatch();
-        objMediator->StartStateThree();
-    });
+    General::runHandler([] { objMediator->close(); });
 }
 
 void Form2::mnuExit_Click()
 {
-    endProgram();
+    objMediator->exit();
 }
 
 void Form2::mnuAbout_Click()
@@ -378,7 +389,7 @@ void Form2::mnuAbout_Click()
 
 void Form2::mnuUserGuide_Click()
 {
-    General::runHandler([this] { openPage(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm")); });
+    General::runHandler([] { objMediator->openUserGuide(); });
 }
 
 void Form2::showPhotoFullScreen()
@@ -388,14 +399,14 @@ void Form2::showPhotoFullScreen()
         return;
     }
     const QString path = objMediator ? objMediator->GetSourceFile() : QString();
-    if (path.isEmpty() || !Command4->isEnabled())
+    if (path.isEmpty() || !objMediator->buttons().addEnabled)
         return; // nothing on show
     m_fullScreen->showPhoto(path);
 }
 
 void Form2::followInFullScreen()
 {
-    if (Command4->isEnabled())
+    if (objMediator->buttons().addEnabled)
         m_fullScreen->showPhoto(objMediator->GetSourceFile());
     else
         m_fullScreen->close(); // the batch is over
@@ -449,25 +460,5 @@ void Form2::fitToScreen()
 void Form2::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    endProgram();
-}
-
-void Form2::stopBatch()
-{
-    try {
-        if (objMediator) {
-            // The name is read only when there is a page to complete with it.
-            SlideShow &show = objMediator->slideShow();
-            show.stop(show.isOpen() ? instance()->txtSlideShowName->text() : QString());
-        }
-    } catch (const DocumentError &e) {
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-    }
-}
-
-void Form2::endProgram()
-{
-    // A batch still running leaves a page that plays with what was added.
-    stopBatch();
-    Platform::instance().endProgram();
+    objMediator->exit();
 }

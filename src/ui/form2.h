@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/mediator.h"
 #include "ui/stretchlayout.h"
 
 #include <QImage>
@@ -8,7 +9,6 @@
 
 #include <memory>
 
-class Cmd2;
 class FullScreenPreview;
 class PictureBox;
 class PressGate;
@@ -60,9 +60,6 @@ public:
     QAction *mnuAbout = nullptr;
     QAction *mnuUserGuide = nullptr;
 
-    /** The Cmd2 that "Skip" or "Add to SlideShow" made last. */
-    std::shared_ptr<Cmd2> cmdNext;
-
     void btnView_Click();
     void Command4_Click();
     void Next_Click();
@@ -80,18 +77,19 @@ public:
     void showStatus(const QString &text);
     /** While a batch runs the title names the show; stopping keeps the title as it is. */
     void followShowName(bool on);
+    /** Shows and enables the buttons as the coordinator says. */
+    void showButtons(const Mediator::Buttons &buttons);
 
     /** Shows the photo on show full screen (double-click on the preview, F11); F11 again returns. */
     void showPhotoFullScreen();
     FullScreenPreview *fullScreenPreview() const { return m_fullScreen; }
-    /** True while a batch shows its images: "Skip" is there and enabled. */
-    bool showsBatch() const;
-    /** The preview reports each image: on its way, on the screen, or not loadable. */
-    void imageLoading();
-    void imageShown();
+    /** The coordinator reports each image: on its way, arrived to be painted, or not loadable. */
+    void imageLoading(const QString &path);
+    void imageShown(const QString &path, const PreviewLoader::Picture &picture, QSize pixels);
     void imageFailed();
-    /** Takes "View SlideShow" away when the batch's page could not be completed. */
-    void withdrawView();
+    /** A caption offered or restored, selected so that typing replaces it. */
+    void suggestCaption(const QString &caption);
+    void restoreCaption(const QString &caption);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -102,7 +100,7 @@ private:
     Form2();
     void buildControls();
     void buildMenus();
-    void moveOn();
+    void connectToMediator();
     void showTitle();
 
     bool m_titleFollowsName = false;
@@ -116,9 +114,6 @@ private:
     QImage m_background;
     FullScreenPreview *m_fullScreen = nullptr;
     bool m_fitted = false;
-    static void stopBatch();
-    static void endProgram();
-    void openPage(const QString &path);
 
     PressGate *m_pressGate = nullptr;
 };

@@ -6,16 +6,15 @@
 #include "document/slideshow.h"
 #include "imaging/webcopy.h"
 #include "platform/scriptedplatform.h"
-#include "ui/form2.h"
+#include "imaging/prefetcher.h"
 #include "../testsupport.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
 
 #include <cstdio>
 
@@ -57,7 +56,7 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
         return 2;
@@ -85,6 +84,7 @@ int main(int argc, char *argv[])
         && writeCase(root, "thumbnails", "With thumbnails", {{"t1.jpg", "First"}, {"t2.jpg", "Second"}, {"t3.jpg", "Third"}},
                      /*webSized=*/true)
         && writeCase(root, "many", "Two thousand", many);
-    Form2::unload();
+    Prefetcher::shared().finish();
+    objMediator.reset();
     return ok ? 0 : 1;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/statustexts.h"
+#include "modes/statustexts.h"
 
 #include <QDir>
 #include <QLocale>
