@@ -17,6 +17,7 @@
 #include "modes/batchsteps.h"
 #include "modes/state2.h"
 #include "modes/statemanager.h"
+#include "modes/statustexts.h"
 #include "platform/platform.h"
 
 #include <QDir>
@@ -131,25 +132,29 @@ void Mediator::setMovesEnabled(bool enabled)
     setButtons(buttons);
 }
 
-void Mediator::showPosition(const QString &text, bool canGoBack)
+void Mediator::showPosition(int number, int count, const QString &path, int added, bool canGoBack)
 {
-    emit statusChanged(text);
+    emit positionChanged(number, count, path, added);
+    emit statusChanged(StatusTexts::position(number, count, QFileInfo(path).fileName(), added));
     Buttons buttons = m_buttons;
     buttons.backEnabled = canGoBack;
     setButtons(buttons);
 }
 
-void Mediator::showStatus(const QString &text) { emit statusChanged(text); }
+void Mediator::endBatch(int added, int count, const QString &page, const QString &failure)
+{
+    if (!m_slideShow->ready()) {
+        // No page to view.
+        Buttons buttons = m_buttons;
+        buttons.viewVisible = buttons.viewEnabled = false;
+        setButtons(buttons);
+    }
+    emit batchEnded(added, count, page, failure);
+    emit statusChanged(failure.isEmpty() ? StatusTexts::finished(added, count, page) : failure);
+}
+
 void Mediator::restoreCaption(const QString &caption) { emit captionRestored(caption); }
 void Mediator::leaveOutOfListing(const QSet<QString> &names) { emit listingTrimmed(names); }
-
-void Mediator::withdrawView()
-{
-    Buttons buttons = m_buttons;
-    buttons.viewVisible = buttons.viewEnabled = false;
-    setButtons(buttons);
-    emit viewWithdrawn();
-}
 
 bool Mediator::isLoading() const { return m_preview->isLoading(); }
 

@@ -129,15 +129,14 @@ public:
     void addToSlideShow(const QString &caption);
     /** While the folder is being listed nothing can be added or skipped. */
     void setMovesEnabled(bool enabled);
-    /** Where the batch stands, and whether Back can be pressed. */
-    void showPosition(const QString &text, bool canGoBack);
-    void showStatus(const QString &text);
+    /** Where the batch stands: image number of count, the image on show, how many added; and whether Back can be pressed. */
+    void showPosition(int number, int count, const QString &path, int added, bool canGoBack);
+    /** The batch has ended: added of count went to page, or the page could not be completed (failure). */
+    void endBatch(int added, int count, const QString &page, const QString &failure);
     /** Back put an added image on show again: its caption, ready to be corrected. */
     void restoreCaption(const QString &caption);
     /** Names the batch does not show, taken off the listing. */
     void leaveOutOfListing(const QSet<QString> &names);
-    /** The batch's page could not be completed: there is nothing to view. */
-    void withdrawView();
 
     StateManager *stateManager() const { return StateMgr.get(); }
     const std::shared_ptr<Command> &registeredCmd1() const { return RegCmd1; }
@@ -149,7 +148,11 @@ signals:
     void pictureCleared();
     /** The size label is emptied. */
     void sizeCleared();
+    /** The status bar's text, for every change of position and at the end. */
     void statusChanged(const QString &text);
+    void positionChanged(int number, int count, const QString &path, int added);
+    /** The batch's end: failure is empty when the page was completed. */
+    void batchEnded(int added, int count, const QString &page, const QString &failure);
     /** While on, the window's title names the show; off keeps the title as it is. */
     void titleFollowsName(bool on);
     /** The title is the program's name again. */
@@ -171,8 +174,6 @@ signals:
     /** The photos the source offers, and those left out of it and why. */
     void listingReady(const QStringList &names, const std::vector<ImageFolder::LeftOut> &leftOut);
     void listingTrimmed(const QSet<QString> &names);
-    /** "View SlideShow" is taken away. */
-    void viewWithdrawn();
 
 private:
     void setButtons(const Buttons &buttons);

@@ -164,9 +164,7 @@ void State2::showNext()
 void State2::showWhereAmI()
 {
     const auto item = std::static_pointer_cast<ParseObject>(m_steps.current());
-    md->showPosition(StatusTexts::position(m_steps.count() + 1, m_count, QFileInfo(item->path()).fileName(),
-                                           m_steps.addedCount()),
-                     m_steps.canGoBack());
+    md->showPosition(m_steps.count() + 1, m_count, item->path(), m_steps.addedCount(), m_steps.canGoBack());
 }
 
 void State2::finish()
@@ -189,7 +187,5 @@ void State2::finish()
     Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
                                     + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
     md->StartStateFour();
-    md->showStatus(failure.isEmpty() ? StatusTexts::finished(added, m_count, page) : failure);
-    if (!show.ready())
-        md->withdrawView(); // no page to view
+    md->endBatch(added, m_count, page, failure);
 }
