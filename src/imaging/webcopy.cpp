@@ -369,7 +369,8 @@ void WebCopy::discard()
 
 WebCopy::Placed WebCopy::place(const QString &imagePath)
 {
-    std::shared_ptr<Job> job = m_job && m_job->source == imagePath ? m_job : start(imagePath);
+    // A copy the prefetcher has cancelled (it finished all its work) is made again.
+    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : start(imagePath);
     m_job.reset();
     job->future.waitForFinished();
     std::unique_ptr<ReplacingFile> copy, thumbnail;
