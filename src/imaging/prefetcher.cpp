@@ -2,6 +2,7 @@
 #include "imaging/prefetcher.h"
 
 #include <QFileInfo>
+#include <QPromise>
 #include <QThread>
 #include <QtConcurrent>
 
@@ -151,11 +152,18 @@ QFuture<void> Prefetcher::batch(std::shared_ptr<std::atomic_bool> cancelled,
         std::erase_if(m_batchWork, [](const std::weak_ptr<std::atomic_bool> &known) { return known.expired(); });
         m_batchWork.push_back(cancelled);
     }
-    return QtConcurrent::run(&m_batchPool, [this, cancelled, work = std::move(work)] {
+    // A promise, not QtConcurrent's own future: waiting for that one runs the
+    // work on the waiting thread, which may be the window's, past the batch's threads.
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> future = promise->future();
+    m_batchPool.start([this, promise, cancelled, work = std::move(work)] {
         work([this, cancelled](const QString &path, const PreviewLoader::Limits &limits) {
             return decodeInBatch(path, limits, *cancelled);
         });
+        promise->finish();
     });
+    return future;
 }
 
 void Prefetcher::setBatchMemory(qint64 bytes)
