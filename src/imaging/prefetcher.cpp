@@ -2,9 +2,12 @@
 #include "imaging/prefetcher.h"
 
 #include <QFileInfo>
+#include <QPromise>
+#include <QThread>
 #include <QtConcurrent>
 
 #include <algorithm>
+#include <chrono>
 
 Prefetcher &Prefetcher::shared()
 {
@@ -14,9 +17,28 @@ Prefetcher &Prefetcher::shared()
 
 Prefetcher::Prefetcher()
 {
-    // Room for a new image while a decode the user has left still winds down.
-    m_currentPool.setMaxThreadCount(3);
+    // Room for a new image, a full-screen view and a re-decoded preview while
+    // a decode the user has left still winds down.
+    m_currentPool.setMaxThreadCount(4);
     m_aheadPool.setMaxThreadCount(1);
+    m_batchPool.setMaxThreadCount(std::max(1, QThread::idealThreadCount()));
+}
+
+Prefetcher::~Prefetcher()
+{
+    finish();
+}
+
+void Prefetcher::setLoader(Loader loader)
+{
+    const std::lock_guard lock(m_mutex);
+    m_loader = std::move(loader);
+}
+
+Prefetcher::Loader Prefetcher::loader() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_loader;
 }
 
 std::optional<Prefetcher::Signature> Prefetcher::signatureOf(const QString &path)
@@ -40,6 +62,8 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
         m_currentCancelled->store(true);
     m_currentCancelled = std::make_shared<std::atomic_bool>(false);
     m_busy = true;
+    if (m_preview.path != path)
+        forget(m_preview); // the preview of a photo the user has left
 
     // A look-ahead that has started is further along than a new decode.
     std::optional<Signature> adopted;
@@ -64,7 +88,7 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
     m_ahead.clear();
     if (!adopted) {
         const PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_currentCancelled.get(), m_target, {}, nullptr};
-        future = QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_currentCancelled]() -> Result {
+        future = QtConcurrent::run(&m_currentPool, [path, limits, loader = loader(), keep = m_currentCancelled]() -> Result {
             return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
         });
     }
@@ -85,17 +109,96 @@ void Prefetcher::decodeCurrent(const QString &path, QObject *context, std::funct
 void Prefetcher::fit(const QString &path, QSize box, qreal ratio, QObject *context,
                      std::function<void(const Result &)> done)
 {
-    const quint64 generation = ++m_fitGeneration;
-    if (m_fitCancelled)
-        m_fitCancelled->store(true);
-    m_fitCancelled = std::make_shared<std::atomic_bool>(false);
-    PreviewLoader::Limits limits{PreviewLoader::MemoryBudget, m_fitCancelled.get(), PreviewTarget{PreviewLoader::Square, ratio}, box, nullptr};
-    QtConcurrent::run(&m_currentPool, [path, limits, loader = m_loader, keep = m_fitCancelled]() -> Result {
+    decodeFor(m_fit, path, {PreviewLoader::MemoryBudget, nullptr, PreviewTarget{PreviewLoader::Square, ratio}, box, nullptr},
+              context, std::move(done));
+}
+
+void Prefetcher::redecode(const QString &path, PreviewTarget target, QObject *context,
+                          std::function<void(const Result &)> done)
+{
+    decodeFor(m_preview, path, {PreviewLoader::MemoryBudget, nullptr, target, {}, nullptr}, context, std::move(done));
+}
+
+void Prefetcher::forget(Slot &slot)
+{
+    ++slot.generation;
+    if (slot.cancelled)
+        slot.cancelled->store(true);
+    slot.cancelled.reset();
+    slot.path.clear();
+}
+
+void Prefetcher::decodeFor(Slot &slot, const QString &path, PreviewLoader::Limits limits, QObject *context,
+                           std::function<void(const Result &)> done)
+{
+    forget(slot);
+    const quint64 generation = slot.generation;
+    slot.cancelled = std::make_shared<std::atomic_bool>(false);
+    slot.path = path;
+    limits.cancelled = slot.cancelled.get();
+    QtConcurrent::run(&m_currentPool, [path, limits, loader = loader(), keep = slot.cancelled]() -> Result {
         return loader ? loader(path, limits) : PreviewLoader::load(path, limits);
-    }).then(context, [this, generation, done = std::move(done)](const Result &result) {
-        if (generation == m_fitGeneration)
+    }).then(context, [&slot, generation, done = std::move(done)](const Result &result) {
+        if (generation == slot.generation)
             done(result);
     });
+}
+
+QFuture<void> Prefetcher::batch(std::shared_ptr<std::atomic_bool> cancelled,
+                                std::function<void(const BatchDecode &)> work)
+{
+    {
+        const std::lock_guard lock(m_mutex);
+        std::erase_if(m_batchWork, [](const std::weak_ptr<std::atomic_bool> &known) { return known.expired(); });
+        m_batchWork.push_back(cancelled);
+    }
+    // A promise, not QtConcurrent's own future: waiting for that one runs the
+    // work on the waiting thread, which may be the window's, past the batch's threads.
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> future = promise->future();
+    m_batchPool.start([this, promise, cancelled, work = std::move(work)] {
+        work([this, cancelled](const QString &path, const PreviewLoader::Limits &limits) {
+            return decodeInBatch(path, limits, *cancelled);
+        });
+        promise->finish();
+    });
+    return future;
+}
+
+void Prefetcher::setBatchMemory(qint64 bytes)
+{
+    const std::lock_guard lock(m_mutex);
+    m_batchMemory = bytes;
+    m_batchRoom.notify_all();
+}
+
+Prefetcher::Result Prefetcher::decodeInBatch(const QString &path, PreviewLoader::Limits limits,
+                                             const std::atomic_bool &cancelled)
+{
+    limits.cancelled = &cancelled;
+    if (limits.refusal)
+        *limits.refusal = PreviewLoader::Refusal::Unreadable;
+    // Read from the header before the decode; a file that cannot tell is counted at its budget.
+    const QSize stored = PreviewLoader::storedSize(path);
+    const qint64 whole = stored.isValid() ? qint64(stored.width()) * stored.height() * 4 : limits.memoryBytes;
+    std::unique_lock lock(m_mutex);
+    const qint64 need = std::min({whole, limits.memoryBytes, m_batchMemory});
+    while (m_batchHeld > 0 && m_batchHeld + need > m_batchMemory) {
+        if (cancelled)
+            return std::nullopt;
+        m_batchRoom.wait_for(lock, std::chrono::milliseconds(20)); // looks at cancelled now and then
+    }
+    if (cancelled)
+        return std::nullopt;
+    m_batchHeld += need;
+    const Loader load = m_loader;
+    lock.unlock();
+    Result result = load ? load(path, limits) : PreviewLoader::load(path, limits);
+    lock.lock();
+    m_batchHeld -= need;
+    m_batchRoom.notify_all();
+    return result;
 }
 
 void Prefetcher::request(const QStringList &paths)
@@ -128,7 +231,7 @@ void Prefetcher::startLookahead()
         job.path = path;
         job.signature = *signature;
         job.future = QtConcurrent::run(&m_aheadPool, [path, stage = job.stage, cancelled = job.cancelled,
-                                                      loader = m_loader, target = m_target]() -> Result {
+                                                      loader = loader(), target = m_target]() -> Result {
             int queued = Queued;
             if (!stage->compare_exchange_strong(queued, Running))
                 return std::nullopt; // taken over or stale before it started
@@ -143,12 +246,11 @@ void Prefetcher::startLookahead()
 void Prefetcher::drop()
 {
     ++m_generation;
-    ++m_fitGeneration;
     m_busy = false;
     if (m_currentCancelled)
         m_currentCancelled->store(true);
-    if (m_fitCancelled)
-        m_fitCancelled->store(true);
+    forget(m_fit);
+    forget(m_preview);
     for (Job &job : m_ahead) {
         job.stage->store(Cancelled);
         job.cancelled->store(true);
@@ -160,8 +262,17 @@ void Prefetcher::drop()
 void Prefetcher::finish()
 {
     drop();
+    {
+        const std::lock_guard lock(m_mutex);
+        for (const std::weak_ptr<std::atomic_bool> &known : m_batchWork) {
+            if (const auto cancelled = known.lock())
+                cancelled->store(true);
+        }
+        m_batchWork.clear();
+    }
     m_currentPool.waitForDone();
     m_aheadPool.waitForDone();
+    m_batchPool.waitForDone();
 }
 
 void Prefetcher::setEnabled(bool on)

@@ -73,25 +73,40 @@ QSizeF PreviewLoader::fittedSize(QSizeF twips, float square)
     return QSizeF(w, h);
 }
 
-std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, const Limits &limits)
+namespace {
+/**
+ * Opens path without waiting, and only when it is a regular file: a FIFO or a
+ * device named like a photo must not hold anything up.
+ */
+bool openRegular(const QString &path, QFile &file)
 {
-    // Opened without waiting, and only read when it is a regular file: a FIFO
-    // or a device named like a photo must not hold anything up.
-    if (limits.refusal)
-        *limits.refusal = Refusal::Unreadable;
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return false;
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+}
+
+QSize PreviewLoader::storedSize(const QString &path)
+{
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
+    if (!openRegular(path, file))
+        return QSize();
+    return QImageReader(&file).size();
+}
+
+std::optional<PreviewLoader::Picture> PreviewLoader::load(const QString &path, const Limits &limits)
+{
+    if (limits.refusal)
+        *limits.refusal = Refusal::Unreadable;
+    QFile file;
+    if (!openRegular(path, file))
         return std::nullopt;
-    }
     std::optional<Picture> picture = load(&file, limits);
     if (picture && !limits.box.isValid())
         picture->description = PhotoDescription::read(path);

@@ -66,6 +66,8 @@ public:
      * never in a way that can block.
      */
     static std::optional<Picture> load(const QString &path, const Limits &limits);
+    /** The size stored in the file's header, as carefully opened as by load; invalid when it cannot be read. */
+    static QSize storedSize(const QString &path);
     static std::optional<Picture> load(const QString &path) { return load(path, Limits()); }
     /** The same, reading from an open device. */
     static std::optional<Picture> load(QIODevice *device, const Limits &limits);

@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <exiv2/exiv2.hpp>
 
@@ -129,19 +128,18 @@ QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 }
 
 /**
- * Makes the web-sized copy and its thumbnail in temporary files; runs on a
- * worker thread. Both are decoded with the preview's budgets: a photo over
- * them is refused before anything is allocated for it.
+ * Makes the web-sized copy and its thumbnail in temporary files; runs as the
+ * prefetcher's batch work. Both are decoded with the preview's budgets: a
+ * photo over them is refused before anything is allocated for it.
  */
-void WebCopy::make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_ptr<ReplacingFile> &thumbnail,
-                   QString &error)
+void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_ptr<ReplacingFile> &copy,
+                   std::unique_ptr<ReplacingFile> &thumbnail, QString &error)
 {
     const QString &source = job.source;
     const QString destination = job.folder + QLatin1Char('/') + job.targetName;
     const QString suffix = QFileInfo(source).suffix().toLower();
     PreviewLoader::Refusal refusal = PreviewLoader::Refusal::None;
     PreviewLoader::Limits limits;
-    limits.cancelled = &job.cancelled;
     limits.refusal = &refusal;
     const auto refused = [&] {
         error = refusal == PreviewLoader::Refusal::OverBudget
@@ -155,7 +153,7 @@ void WebCopy::make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_p
     bool asIs = false;
     if (suffix == QLatin1String("gif") || isJpeg(suffix)) {
         limits.box = QSize(ThumbnailSide, ThumbnailSide);
-        picture = PreviewLoader::load(source, limits);
+        picture = decode(source, limits);
         if (!picture)
             return refused(); // what the preview could not show is not shared
         const QSize natural = (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize();
@@ -171,7 +169,7 @@ void WebCopy::make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_p
         }
     } else {
         limits.box = QSize(LongSide, LongSide);
-        picture = PreviewLoader::load(source, limits);
+        picture = decode(source, limits);
         if (!picture)
             return refused();
         QImage &image = picture->image;
@@ -220,7 +218,7 @@ WebCopy &WebCopy::shared()
 
 WebCopy::WebCopy()
 {
-    m_pool.setMaxThreadCount(1);
+    Prefetcher::shared(); // made first, so that it is still there when this goes
     // Set up once here, not on a worker thread in the middle of reading a photo.
     Exiv2::XmpParser::initialize();
     Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
@@ -234,7 +232,9 @@ WebCopy::~WebCopy()
 void WebCopy::finish()
 {
     discard();
-    m_pool.waitForDone();
+    for (QFuture<void> &running : m_running)
+        running.waitForFinished();
+    m_running.clear();
 }
 
 void WebCopy::begin(bool on, const QString &sourceFolder, const QString &targetFolder)
@@ -309,10 +309,12 @@ std::shared_ptr<WebCopy::Job> WebCopy::start(const QString &imagePath)
     job->targetName = targetName(imagePath);
     job->thumbnailName = thumbnailName(imagePath);
     job->folder = m_targetFolder;
-    job->future = QtConcurrent::run(&m_pool, [job] {
+    // The job's flag, kept alive by the job itself.
+    std::shared_ptr<std::atomic_bool> cancelled(job, &job->cancelled);
+    job->future = Prefetcher::shared().batch(std::move(cancelled), [job](const Prefetcher::BatchDecode &decode) {
         std::unique_ptr<ReplacingFile> copy, thumbnail;
         QString error;
-        make(*job, copy, thumbnail, error);
+        make(*job, decode, copy, thumbnail, error);
         const std::lock_guard lock(job->mutex);
         job->finished = true;
         if (job->dropped)
@@ -321,6 +323,8 @@ std::shared_ptr<WebCopy::Job> WebCopy::start(const QString &imagePath)
         job->thumbnail = std::move(thumbnail);
         job->error = error;
     });
+    m_running.removeIf([](const QFuture<void> &running) { return running.isFinished(); });
+    m_running << job->future;
     return job;
 }
 
@@ -365,7 +369,8 @@ void WebCopy::discard()
 
 WebCopy::Placed WebCopy::place(const QString &imagePath)
 {
-    std::shared_ptr<Job> job = m_job && m_job->source == imagePath ? m_job : start(imagePath);
+    // A copy the prefetcher has cancelled (it finished all its work) is made again.
+    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : start(imagePath);
     m_job.reset();
     job->future.waitForFinished();
     std::unique_ptr<ReplacingFile> copy, thumbnail;

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "imaging/prefetcher.h"
+
 #include <QFuture>
 #include <QHash>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-#include <QThreadPool>
 
 #include <memory>
 
@@ -18,8 +20,9 @@ class ReplacingFile;
  * thumbnail. The copy of the image on show is made in the background as soon
  * as its preview is painted, into hidden temporary files in the target, so
  * that Add only renames finished files into place and never waits for a
- * resize it could have had ready. Photos are decoded with the preview's
- * budgets, and a photo the preview could not show is never decoded here.
+ * resize it could have had ready. Copies are made as the prefetcher's batch
+ * work, whose decodes keep to the preview's budgets and share one memory
+ * budget; a photo the preview could not show is never decoded for them.
  * Every write is checked: a copy that cannot be written whole adds nothing.
  */
 class WebCopy
@@ -87,8 +90,8 @@ public:
 private:
     struct Job;
     std::shared_ptr<Job> start(const QString &imagePath);
-    static void make(Job &job, std::unique_ptr<ReplacingFile> &copy, std::unique_ptr<ReplacingFile> &thumbnail,
-                     QString &error);
+    static void make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_ptr<ReplacingFile> &copy,
+                     std::unique_ptr<ReplacingFile> &thumbnail, QString &error);
     static void drop(const std::shared_ptr<Job> &job);
 
     bool m_on = false;
@@ -100,5 +103,6 @@ private:
     QSet<QString> m_thumbnailsTaken;
     QString m_shown;
     std::shared_ptr<Job> m_job;
-    QThreadPool m_pool;
+    /** Every copy begun, dropped ones included, until it has finished. */
+    QList<QFuture<void>> m_running;
 };

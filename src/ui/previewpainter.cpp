@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/previewpainter.h"
 
+#include "imaging/prefetcher.h"
 #include "ui/picturebox.h"
-
-#include <QtConcurrent>
 
 #include <algorithm>
 
@@ -22,15 +21,6 @@ PreviewPainter::PreviewPainter(PictureBox *box)
     m_settle.setSingleShot(true);
     m_settle.setInterval(150);
     connect(&m_settle, &QTimer::timeout, this, &PreviewPainter::decodeAgain);
-    connect(&m_decode, &QFutureWatcher<std::optional<PreviewLoader::Picture>>::finished, this, [this] {
-        std::optional<PreviewLoader::Picture> fresh = m_decode.result();
-        // Only for the picture still on show, and only if the box has not moved on again.
-        if (fresh && m_picture && m_decode.property("path").toString() == m_path && fresh->target == target(m_box)) {
-            fresh->description = m_picture->description;
-            m_picture = std::move(fresh);
-            paint();
-        }
-    });
 }
 
 QRectF PreviewPainter::square(const PictureBox *box)
@@ -83,10 +73,13 @@ void PreviewPainter::decodeAgain()
     const PreviewTarget wanted = target(m_box);
     if (!m_picture || m_picture->target == wanted)
         return;
-    m_decode.setProperty("path", m_path);
-    m_decode.setFuture(QtConcurrent::run([path = m_path, wanted] {
-        PreviewLoader::Limits limits;
-        limits.target = wanted;
-        return PreviewLoader::load(path, limits);
-    }));
+    // Handed over only while the photo is on show and no newer re-decode was asked for.
+    Prefetcher::shared().redecode(m_path, wanted, this, [this](const Prefetcher::Result &fresh) {
+        if (!fresh || !m_picture || fresh->target != target(m_box))
+            return; // the box has changed size again
+        const QString description = m_picture->description;
+        m_picture = fresh;
+        m_picture->description = description;
+        paint();
+    });
 }

@@ -3,7 +3,6 @@
 
 #include "imaging/previewloader.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QRectF>
 #include <QTimer>
@@ -17,8 +16,8 @@ class PictureBox;
  * square, centred in it, never enlarged. At the designed size the square is
  * the 3500-twip square at the box's origin; when the box grows or shrinks the
  * square grows or shrinks with it. After a resize the picture is painted again
- * at once from what was decoded, then decoded afresh for the new square in the
- * background.
+ * at once from what was decoded, then decoded afresh for the new square by the
+ * prefetcher.
  */
 class PreviewPainter : public QObject
 {
@@ -50,5 +49,4 @@ private:
     std::optional<PreviewLoader::Picture> m_picture;
     QString m_path;
     QTimer m_settle;
-    QFutureWatcher<std::optional<PreviewLoader::Picture>> m_decode;
 };
