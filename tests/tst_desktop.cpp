@@ -8,6 +8,7 @@
 #include "core/general.h"
 #include "document/slideshow.h"
 #include "imaging/imagefolder.h"
+#include "imaging/photodescription.h"
 #include "imaging/prefetcher.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -28,12 +29,21 @@
 #include <mutex>
 
 namespace {
+struct Turned {
+    QSize stored;
+    int orientation; // 10 + n: written big-endian
+    QSize box;       // invalid: the preview's square
+    QSize upright, image;
+    QColor topLeft;
+};
+
 bool near(QRgb a, QColor b, int tolerance)
 {
     return std::abs(qRed(a) - b.red()) <= tolerance && std::abs(qGreen(a) - b.green()) <= tolerance
         && std::abs(qBlue(a) - b.blue()) <= tolerance;
 }
 }
+Q_DECLARE_METATYPE(Turned)
 
 class TestDesktop : public QObject
 {
@@ -178,31 +188,22 @@ private slots:
     // square and in a box such as the web-sized copy's.
     void photosStoodUpright_data()
     {
-        QTest::addColumn<QSize>("stored");
-        QTest::addColumn<int>("orientation"); // 10 + n: written big-endian
-        QTest::addColumn<QSize>("box");       // invalid: the preview's square
-        QTest::addColumn<QSize>("upright");
-        QTest::addColumn<QSize>("image");
-        QTest::addColumn<QColor>("topLeft");
+        QTest::addColumn<Turned>("row");
         const QSize wide(40, 20), tall(20, 40), preview;
         const QColor colours[]{Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::red, Qt::blue, Qt::yellow, Qt::green};
         for (int n = 1; n <= 8; ++n)
-            QTest::addRow("orientation %d", n) << wide << n << preview << (n < 5 ? wide : tall) << (n < 5 ? wide : tall) << colours[n - 1];
-        QTest::newRow("orientation 6, big-endian") << wide << 16 << preview << tall << tall << QColor(Qt::blue);
-        QTest::newRow("orientation 8, big-endian") << wide << 18 << preview << tall << tall << QColor(Qt::green);
-        QTest::newRow("preview of a turned photo") << QSize(600, 1200) << 6 << preview << QSize(1200, 600) << QSize(233, 117) << QColor(Qt::blue);
-        QTest::newRow("web copy, tall once turned") << QSize(3000, 1000) << 6 << QSize(2048, 2048) << QSize(1000, 3000) << QSize(682, 2048) << QColor(Qt::blue);
-        QTest::newRow("web copy, a thin line") << QSize(5000, 2) << 1 << QSize(2048, 2048) << QSize(5000, 2) << QSize(2048, 1) << QColor(); // red and blue run together
+            QTest::addRow("orientation %d", n) << Turned{wide, n, preview, n < 5 ? wide : tall, n < 5 ? wide : tall, colours[n - 1]};
+        QTest::newRow("orientation 6, big-endian") << Turned{wide, 16, preview, tall, tall, Qt::blue};
+        QTest::newRow("orientation 8, big-endian") << Turned{wide, 18, preview, tall, tall, Qt::green};
+        QTest::newRow("preview of a turned photo") << Turned{{600, 1200}, 6, preview, {1200, 600}, {233, 117}, Qt::blue};
+        QTest::newRow("web copy, tall once turned") << Turned{{3000, 1000}, 6, {2048, 2048}, {1000, 3000}, {682, 2048}, Qt::blue};
+        QTest::newRow("web copy, a thin line") << Turned{{5000, 2}, 1, {2048, 2048}, {5000, 2}, {2048, 1}, {}}; // red and blue run together
     }
 
     void photosStoodUpright()
     {
-        QFETCH(QSize, stored);
-        QFETCH(int, orientation);
-        QFETCH(QSize, box);
-        QFETCH(QSize, upright);
-        QFETCH(QSize, image);
-        QFETCH(QColor, topLeft);
+        QFETCH(Turned, row);
+        const auto &[stored, orientation, box, upright, image, topLeft] = row;
         QImage quarters(stored, QImage::Format_RGB32);
         const int w = stored.width() / 2, h = std::max(1, stored.height() / 2);
         QPainter paint(&quarters);
@@ -228,7 +229,7 @@ private slots:
     }
 
     // Each photo of tests/data carries one description, as photo managers write them.
-    void captionsFromThePhoto_data()
+    void photoCaptions_data()
     {
         QTest::addColumn<QString>("photo");
         QTest::addColumn<QString>("suggested");
@@ -242,17 +243,11 @@ private slots:
         QTest::newRow("a file name") << "described-filename.jpg" << "";    // "IMG_0042"
     }
 
-    void captionsFromThePhoto()
+    void photoCaptions()
     {
         QFETCH(QString, photo);
         QFETCH(QString, suggested);
-        QFile::remove(p->source(QStringLiteral("b.bmp")));
-        QVERIFY(QFile::remove(p->source(QStringLiteral("a.jpg"))) && QFile::copy(fixture(photo), p->source(QStringLiteral("a.jpg"))));
-        // In the window the suggestion stands selected, so typing replaces it.
-        p->startBatch();
-        QTRY_COMPARE(p->form()->txtCaption->selectedText(), suggested);
-        p->add(QStringLiteral("Mine"));
-        QVERIFY2(p->page().contains("Caption[1] = 'Mine'"), p->page().constData());
+        QCOMPARE(PhotoDescription::read(fixture(photo)), suggested);
     }
 
     // The photo is fitted into the preview's square, never enlarged, and centred
@@ -313,11 +308,16 @@ private slots:
         QCOMPARE(form->PicBox->drawing().size(), ratio == 2.0 ? QSize(482, 450) : QSize(241, 225));
     }
 
+    // A photo's own description stands selected in the caption box, so typing replaces it.
     // F11 fits the photo to the screen; Enter there adds it and shows the next one.
     void fullScreen()
     {
+        QVERIFY(QFile::copy(fixture(QStringLiteral("described-exif.jpg")), p->source(QStringLiteral("0.jpg"))));
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(3000, 1000));
         p->startBatch();
+        QTRY_COMPARE(p->form()->txtCaption->selectedText(), QStringLiteral("Harbour at dawn"));
+        p->add(QStringLiteral("Mine"));
+        QVERIFY2(p->page().contains("Caption[1] = 'Mine'"), p->page().constData());
         p->form()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(p->form()));
         QTest::keyClick(p->form(), Qt::Key_F11);
@@ -326,7 +326,7 @@ private slots:
         QTRY_COMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
         QTest::keyClick(full, Qt::Key_Return);
         QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
-        QCOMPARE(int(objMediator->slideShow().slideCount()), 1);
+        QCOMPARE(int(objMediator->slideShow().slideCount()), 2);
         QTRY_COMPARE(full->image().size(), QSize(40, 30));
         QTest::keyClick(full, Qt::Key_Escape);
         QVERIFY(!full->isVisible());
