@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Failures no handler expected, the about box, the windows' controls and
-// texts, and the real desktop platform.
+// Failures no handler expected, a page that cannot be completed, the about
+// box and its system information, the windows' controls and texts, and the
+// real desktop platform.
 #include "testsupport.h"
 
 #include "core/general.h"

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Desktop habits: shortcuts and keys, typed and dropped folders, captions
-// from the photo's own description, and a preview that fits the photo to its square, the window
-// and the screen.
+// Desktop habits: shortcuts and keys, typed and dropped folders, what a folder
+// offers and in which order, captions from the photo's own description, the
+// photo stood upright by its EXIF orientation, and a preview that fits the photo
+// to its square, the window and the screen.
 #include "testsupport.h"
 
 #include "commands/chain.h"
