@@ -284,6 +284,8 @@ def main():
 
     def applies(fault):
         for name, edits in by_file(fault).items():
+            if not os.path.exists(os.path.join(tree, name)):
+                return False  # the file moved or went: the fault is gone
             with open(os.path.join(tree, name), encoding="utf-8") as fh:
                 text = fh.read()
             if not all(text.count(old) == 1 for old, _ in edits):
