@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
-// Desktop habits: shortcuts and keys, typed and dropped folders, captions
-// from the photo's own description, and a preview that fits the photo to its square, the window
-// and the screen.
+// Desktop habits: shortcuts and keys, typed and dropped folders, what a folder
+// offers and in which order, captions from the photo's own description, the
+// photo stood upright by its EXIF orientation, and a preview that fits the photo
+// to its square, the window and the screen.
 #include "windowprogram.h"
 
+#include "commands/chain.h"
 #include "core/general.h"
 #include "document/slideshow.h"
+#include "imaging/imagefolder.h"
+#include "imaging/photodescription.h"
 #include "imaging/prefetcher.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
@@ -13,9 +17,11 @@
 #include "ui/picturebox.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QThread>
@@ -24,12 +30,21 @@
 #include <mutex>
 
 namespace {
+struct Turned {
+    QSize stored;
+    int orientation; // 10 + n: written big-endian
+    QSize box;       // invalid: the preview's square
+    QSize upright, image;
+    QColor topLeft;
+};
+
 bool near(QRgb a, QColor b, int tolerance)
 {
     return std::abs(qRed(a) - b.red()) <= tolerance && std::abs(qGreen(a) - b.green()) <= tolerance
         && std::abs(qBlue(a) - b.blue()) <= tolerance;
 }
 }
+Q_DECLARE_METATYPE(Turned)
 
 class TestDesktop : public QObject
 {
@@ -38,6 +53,8 @@ class TestDesktop : public QObject
 private slots:
     void init()
     {
+        if (QByteArray(QTest::currentTestFunction()).startsWith("photo")) // pure logic: no window, no program
+            return;
         p = std::make_unique<WindowProgram>();
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(40, 30));
         writeImage(p->source(QStringLiteral("b.bmp")), QSize(40, 30));
@@ -138,8 +155,82 @@ private slots:
         }
     }
 
+    // What a folder offers, in order: the extension after the last dot, any case, of jpg, bmp or gif;
+    // numbers compare by value, equal values by their text.
+    void photosAFolderOffers_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("offered");
+        QTest::newRow("extensions") << QStringList{"photo.JPEG", ".jpg", "jpg", "a.jpg.txt", "a.", "b.jpg.", "c.jpg ", "d.Gif", "e.bMp", "x.tar.jpg"}
+                                    << QStringList{".jpg", "d.Gif", "e.bMp", "x.tar.jpg"};
+        QTest::newRow("leading zeros") << QStringList{"img10.jpg", "img7.jpg", "img007.jpg", "img8.jpg", "img07.jpg"}
+                                       << QStringList{"img007.jpg", "img07.jpg", "img7.jpg", "img8.jpg", "img10.jpg"};
+        QTest::newRow("numbers first") << QStringList{"a.jpg", "10.jpg", "_.jpg", "9.jpg"} << QStringList{"9.jpg", "10.jpg", "_.jpg", "a.jpg"};
+        QTest::newRow("long numbers") << QStringList{"p99999999999999999999.jpg", "p12345678901.jpg", "p9999999999.jpg"}
+                                      << QStringList{"p9999999999.jpg", "p12345678901.jpg", "p99999999999999999999.jpg"};
+    }
+
+    void photosAFolderOffers()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, offered);
+        QTemporaryDir folder;
+        for (const QString &name : files)
+            writeFile(folder.filePath(name), "x");
+        QStringList listed;
+        for (const ImageFolder::Entry &file : ImageFolder::list(folder.path()))
+            if (Chain::acceptsExtension(ImageFolder::extensionName(file.name)))
+                listed << file.name;
+        QCOMPARE(listed, offered);
+    }
+
+    // A JPEG stored with red, green, blue and yellow quarters (from the top left, across) and an EXIF
+    // orientation: its size and pictures are those of the photo stood upright, in the preview's
+    // square and in a box such as the web-sized copy's.
+    void photosStoodUpright_data()
+    {
+        QTest::addColumn<Turned>("row");
+        const QSize wide(40, 20), tall(20, 40), preview;
+        const QColor colours[]{Qt::red, Qt::green, Qt::yellow, Qt::blue, Qt::red, Qt::blue, Qt::yellow, Qt::green};
+        for (int n = 1; n <= 8; ++n)
+            QTest::addRow("orientation %d", n) << Turned{wide, n, preview, n < 5 ? wide : tall, n < 5 ? wide : tall, colours[n - 1]};
+        QTest::newRow("orientation 6, big-endian") << Turned{wide, 16, preview, tall, tall, Qt::blue};
+        QTest::newRow("orientation 8, big-endian") << Turned{wide, 18, preview, tall, tall, Qt::green};
+        QTest::newRow("preview of a turned photo") << Turned{{600, 1200}, 6, preview, {1200, 600}, {233, 117}, Qt::blue};
+        QTest::newRow("web copy, tall once turned") << Turned{{3000, 1000}, 6, {2048, 2048}, {1000, 3000}, {682, 2048}, Qt::blue};
+        QTest::newRow("web copy, a thin line") << Turned{{5000, 2}, 1, {2048, 2048}, {5000, 2}, {2048, 1}, {}}; // red and blue run together
+    }
+
+    void photosStoodUpright()
+    {
+        QFETCH(Turned, row);
+        const auto &[stored, orientation, box, upright, image, topLeft] = row;
+        QImage quarters(stored, QImage::Format_RGB32);
+        const int w = stored.width() / 2, h = std::max(1, stored.height() / 2);
+        QPainter paint(&quarters);
+        for (const auto &[x, y, colour] : {std::tuple(0, 0, Qt::red), {w, 0, Qt::green}, {0, h, Qt::blue}, {w, h, Qt::yellow}})
+            paint.fillRect(x, y, w, h, colour);
+        paint.end();
+        QBuffer jpeg;
+        QVERIFY(jpeg.open(QIODevice::ReadWrite) && quarters.save(&jpeg, "JPG", 100));
+        // An APP1 segment with one IFD entry, Orientation (0x0112, SHORT, 1), put right after the start of image.
+        const bool mm = orientation > 10;
+        const char n = char(orientation % 10);
+        const QByteArray exif = mm ? QByteArray("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25) + n + QByteArray(6, 0)
+                                   : QByteArray("Exif\0\0II\x2A\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0", 24) + n + QByteArray(7, 0);
+        jpeg.buffer().insert(2, "\xFF\xE1" + QByteArray(1, 0) + char(exif.size() + 2) + exif);
+        jpeg.seek(0);
+        PreviewLoader::Limits limits;
+        limits.box = box;
+        const std::optional<PreviewLoader::Picture> picture = PreviewLoader::load(&jpeg, limits);
+        QVERIFY(picture);
+        QCOMPARE(picture->naturalTwips, QSizeF(upright * PreviewLoader::TwipsPerPixel));
+        QCOMPARE(picture->image.size(), image);
+        QVERIFY2(!topLeft.isValid() || near(picture->image.pixel(0, 0), topLeft, 60), qPrintable(QColor(picture->image.pixel(0, 0)).name()));
+    }
+
     // Each photo of tests/data carries one description, as photo managers write them.
-    void captionsFromThePhoto_data()
+    void photoCaptions_data()
     {
         QTest::addColumn<QString>("photo");
         QTest::addColumn<QString>("suggested");
@@ -153,30 +244,11 @@ private slots:
         QTest::newRow("a file name") << "described-filename.jpg" << "";    // "IMG_0042"
     }
 
-    void captionsFromThePhoto()
+    void photoCaptions()
     {
         QFETCH(QString, photo);
         QFETCH(QString, suggested);
-        QFile::remove(p->source(QStringLiteral("b.bmp")));
-        QVERIFY(QFile::remove(p->source(QStringLiteral("a.jpg"))) && QFile::copy(fixture(photo), p->source(QStringLiteral("a.jpg"))));
-        // In the window the suggestion stands selected, so typing replaces it.
-        p->startBatch();
-        QTRY_COMPARE(p->form()->txtCaption->selectedText(), suggested);
-        p->add(QStringLiteral("Mine"));
-        QVERIFY2(p->page().contains("Caption[1] = 'Mine'"), p->page().constData());
-    }
-
-    void exifOrientationStandsThePhotoUpright()
-    {
-        // Stored 200 x 100 with the left half red; turned upright, 100 x 200 with red on top.
-        QVERIFY(QFile::remove(p->source(QStringLiteral("a.jpg"))) && QFile::remove(p->source(QStringLiteral("b.bmp"))));
-        QVERIFY(QFile::copy(fixture(QStringLiteral("rotated.jpg")), p->source(QStringLiteral("r.jpg"))));
-        p->startBatch();
-        const QImage drawing = p->form()->PicBox->drawing();
-        QVERIFY(near(drawing.pixel(116, 30), Qt::red, 40));
-        QVERIFY(near(drawing.pixel(116, 200), Qt::blue, 40));
-        QCOMPARE(drawing.pixel(64, 116), qRgb(255, 255, 255));
-        QCOMPARE(drawing.pixel(168, 116), qRgb(255, 255, 255));
+        QCOMPARE(PhotoDescription::read(fixture(photo)), suggested);
     }
 
     // The photo is fitted into the preview's square, never enlarged, and centred
@@ -237,11 +309,16 @@ private slots:
         QCOMPARE(form->PicBox->drawing().size(), ratio == 2.0 ? QSize(482, 450) : QSize(241, 225));
     }
 
+    // A photo's own description stands selected in the caption box, so typing replaces it.
     // F11 fits the photo to the screen; Enter there adds it and shows the next one.
     void fullScreen()
     {
+        QVERIFY(QFile::copy(fixture(QStringLiteral("described-exif.jpg")), p->source(QStringLiteral("0.jpg"))));
         writeImage(p->source(QStringLiteral("a.jpg")), QSize(3000, 1000));
         p->startBatch();
+        QTRY_COMPARE(p->form()->txtCaption->selectedText(), QStringLiteral("Harbour at dawn"));
+        p->add(QStringLiteral("Mine"));
+        QVERIFY2(p->page().contains("Caption[1] = 'Mine'"), p->page().constData());
         p->form()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(p->form()));
         QTest::keyClick(p->form(), Qt::Key_F11);
@@ -250,7 +327,7 @@ private slots:
         QTRY_COMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
         QTest::keyClick(full, Qt::Key_Return);
         QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
-        QCOMPARE(int(objMediator->slideShow().slideCount()), 1);
+        QCOMPARE(int(objMediator->slideShow().slideCount()), 2);
         QTRY_COMPARE(full->image().size(), QSize(40, 30));
         QTest::keyClick(full, Qt::Key_Escape);
         QVERIFY(!full->isVisible());

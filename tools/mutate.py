@@ -104,7 +104,7 @@ FAULTS = [
     ("back-shows-current", "src/modes/state2.cpp", [("    imageStack->putBack(current);\n    imageStack->putBack(step.item);", "    imageStack->putBack(step.item);\n    imageStack->putBack(current);")], "Back shows the image on show again, not the previous one"),
     ("back-key", "src/ui/form2.cpp", [("QKeySequence(Qt::ALT | Qt::Key_Left)", "QKeySequence(Qt::ALT | Qt::Key_Right)")], "Alt+Right goes back, Alt+Left does nothing"),
     # Where am I
-    ("where-number", "src/modes/state2.cpp", [("StatusTexts::position(m_steps.count() + 1,", "StatusTexts::position(m_steps.count(),")], "position in the batch counted from 0"),
+    ("where-number", "src/modes/state2.cpp", [("md->showPosition(m_steps.count() + 1,", "md->showPosition(m_steps.count(),")], "position in the batch counted from 0"),
     ("where-percent", "src/modes/statustexts.cpp", [("fileName, QString::number(added));", "fileName).arg(QString::number(added));")], "a %1 in a file name is filled in"),
     ('size-of-preview', 'src/core/mediator.cpp', [('(picture->naturalTwips / PreviewLoader::TwipsPerPixel)', '(picture->fittedTwips / PreviewLoader::TwipsPerPixel)')], "size label gives the preview's size, not the photo's"),
     ('title-stale', 'src/ui/form2.cpp', [('        objMediator->setShowName(name);\n        showTitle();', '        objMediator->setShowName(name);')], 'window title does not follow the show name'),
@@ -160,7 +160,6 @@ FAULTS = [
     ("bmp-collides", "src/imaging/webcopy.cpp", [("return m_namesTaken.contains(name.toLower()) || QFileInfo::exists(m_sourceFolder + QLatin1Char('/') + name)\n            || ", "return m_namesTaken.contains(name.toLower())\n            || ")], "photo.bmp's copy takes the name of the source's photo.jpg"),
     ("long-side-min", "src/imaging/webcopy.cpp", [("std::max(natural.width(), natural.height()) <= LongSide", "std::min(natural.width(), natural.height()) <= LongSide")], "a wide JPEG over 2048 px copied as it is"),
     ("thumb-full", "src/imaging/webcopy.cpp", [("const QSize size = fitted(small.size(), ThumbnailSide);", "const QSize size = fitted(small.size(), LongSide);")], "thumbnails as large as the copy"),
-    ("copy-not-upright", "src/imaging/webcopy.cpp", [("    reader.setAutoTransform(true);\n", "")], "web-sized copy not turned upright"),
     ("exif-all-kept", "src/imaging/webcopy.cpp", [("out->setExifData(dates);", "out->setExifData(exif);")], "the copy keeps all EXIF: location, camera, the old orientation"),
     ("gif-reencoded", "src/imaging/webcopy.cpp", [('    if (suffix == QLatin1String("gif") || isJpeg(suffix)) {', "    if (isJpeg(suffix)) {")], "a GIF re-encoded as JPEG under its own name"),
     ("web-copy-late", "src/document/decobj2.cpp", [("        const WebCopy::Placed placed = WebCopy::shared().place(imagePath);\n        fileName = placed.fileName;\n        thumbnail = placed.thumbnail;\n        created = placed.created;\n", "        fileName = WebCopy::shared().targetName(imagePath);\n        thumbnail = WebCopy::thumbnailFolder() + QLatin1Char('/') + fileName\n            + (fileName.endsWith(QLatin1String(\".jpg\"), Qt::CaseInsensitive) ? QString() : QStringLiteral(\".jpg\"));\n"), ("    m_added = {offset, created};\n", "    if (WebCopy::shared().isOn())\n        created = WebCopy::shared().place(imagePath).created;\n    m_added = {offset, created};\n")], "entry names the web-sized copy before it is in place"),
@@ -190,6 +189,31 @@ FAULTS = [
     ("cmyk-refused", "src/imaging/jpegpreview.cpp", [("const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;", "const bool cmyk = false;")], "CMYK JPEGs cannot be previewed"),
     ('source-clears-show', 'src/core/mediator.cpp', [('    if (!batchRuns())\n        emit pictureCleared();\n    const QString folder', '    emit pictureCleared();\n    const QString folder')], 'choosing a source folder mid-batch empties the preview'),
     ('buttons-while-listing', 'src/modes/state2.cpp', [('    md->setMovesEnabled(false);\n    FolderListing', '    FolderListing')], 'Add and Skip usable before the listing arrives'),
+    # Held out: written before the tests that catch them, in the areas the tests above were weak in
+    ("ext-whole-name", "src/imaging/imagefolder.cpp", [("return dot < 0 ? QString() : name.mid(dot + 1);", "return dot < 0 ? name : name.mid(dot + 1);")], "a file named jpg, without a dot, is offered"),
+    ("ext-dotfile-none", "src/imaging/imagefolder.cpp", [("return dot < 0 ? QString() : name.mid(dot + 1);", "return dot <= 0 ? QString() : name.mid(dot + 1);")], "a file named .jpg is not offered"),
+    ("ext-trimmed", "src/commands/extensionlink.cpp", [("    mesg = mesg.toLower();\n", "    mesg = mesg.trimmed().toLower();\n")], "a.jpg with a trailing blank is offered"),
+    ("zeros-counted", "src/imaging/imagefolder.cpp", [("        while (start + 1 < end && folded[start] == QLatin1Char('0'))\n            ++start;\n", "")], "img007 sorted after img10"),
+    ("digits-after-letters", "src/imaging/imagefolder.cpp", [("        key += QChar(0x01);\n", "        key += QChar(0x7F);\n")], "numbers sorted after letters (1.jpg after a.jpg)"),
+    ("digits-capped", "src/imaging/imagefolder.cpp", [("std::min<qsizetype>(end - start, 0xFFFF)", "std::min<qsizetype>(end - start, 9)")], "numbers of ten digits and more compared as text"),
+    ("turn-five", "src/imaging/jpegpreview.cpp", [("const bool quarterTurn = orientation >= 5;", "const bool quarterTurn = orientation > 5;")], "orientation 5 measured unturned: wrong size, squashed preview"),
+    ("exif-big-endian", "src/imaging/jpegpreview.cpp", [("readNumber(tiff + entry + 8, 2, bigEndian)", "readNumber(tiff + entry + 8, 4, bigEndian)")], "big-endian (MM) EXIF orientation ignored"),
+    ("mirror-swapped", "src/imaging/jpegpreview.cpp", [("case 2: return stored.mirrored(true, false);", "case 2: return stored.mirrored(false, true);")], "orientation 2 flipped upside down instead of across"),
+    ("rotate-eight", "src/imaging/jpegpreview.cpp", [("case 8: return stored.transformed(QTransform().rotate(270));", "case 8: return stored.transformed(QTransform().rotate(90));")], "orientation 8 turned the wrong way"),
+    ("fit-zero-side", "src/imaging/previewloader.cpp", [("return size.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));", "return size.scaled(box, Qt::KeepAspectRatio);")], "a very thin photo reduced to no pixels"),
+    ("fit-one-side", "src/imaging/previewloader.cpp", [("if (size.width() <= box.width() && size.height() <= box.height())", "if (size.width() <= box.width() || size.height() <= box.height())")], "a photo over the box on one side only is not reduced"),
+    ("pixels-truncated", "src/imaging/previewloader.cpp", [("std::max(1, int(std::lround(twips.height() * scale)))", "std::max(1, int(twips.height() * scale))")], "preview height rounded down, not to the nearest pixel"),
+    ("sysinfo-start-unchecked", "src/ui/frmabout.cpp", [("        if (found && platform.startProgram(path))\n            return;", "        if (found) {\n            platform.startProgram(path);\n            return;\n        }")], "no message when the system information program does not start"),
+    ("sysinfo-exists-unchecked", "src/ui/frmabout.cpp", [("\n            && platform.fileExists(path + QStringLiteral(\"\\\\MSINFO32.EXE\"))) {", ") {")], "a system information program that is not there is started"),
+    ("sysinfo-second-key", "src/ui/frmabout.cpp", [("if (!found\n            && GetKeyValue(", "if (found\n            && GetKeyValue(")], "the second place of the system information program never looked at"),
+    ("regkey-nul-kept", "src/ui/frmabout.cpp", [("    if (!kept.isEmpty() && kept.back() == QChar(u'\\0'))\n        kept.chop(1);\n", "")], "a registry text's closing NUL kept in the path"),
+    ("qt-open-unchecked", "src/platform/qtplatform.cpp", [("    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));", "    QDesktopServices::openUrl(QUrl::fromLocalFile(path));\n    return true;")], "no program to open a page is not told"),
+    ("sysinfo-caption", "src/ui/frmabout.cpp", [('QStringLiteral("&System Info...")', 'QStringLiteral("&System Information...")')], "about box button caption changed"),
+    ("images-title", "src/ui/form1.cpp", [('setWindowTitle(QStringLiteral("Images"));', 'setWindowTitle(QStringLiteral("Image"));')], "Images window title changed"),
+    ("left-out-one", "src/ui/form1.cpp", [('QStringLiteral("1 photo left out")', 'QStringLiteral("1 photos left out")')], "one photo left out told in the plural"),
+    ("guide-menu-text", "src/ui/form2.cpp", [('QStringLiteral("UserGuide")', 'QStringLiteral("User Guide")')], "Help menu item text changed"),
+    ("completed-early", "src/document/slideshow.cpp", [("    m_stream->Write(m_templates.middle);\n    m_stream->WriteBlankLines(2);\n    m_stream->WriteLine(", "    m_completed = true;\n    m_stream->Write(m_templates.middle);\n    m_stream->WriteBlankLines(2);\n    m_stream->WriteLine("), ("    WebCopy::shared().discard(); // a last photo shown but skipped\n    m_completed = true;\n", "    WebCopy::shared().discard(); // a last photo shown but skipped\n")], "a page whose completion failed counts as ready to view"),
+    ("stop-swallows", "src/document/slideshow.cpp", [("            close();\n            throw;\n", "            close();\n")], "a page that could not be completed when another batch starts is not told"),
 ]
 
 # What a fault may leave outside the build (a page written with no target folder);
@@ -266,6 +290,8 @@ def main():
 
     def applies(fault):
         for name, edits in by_file(fault).items():
+            if not os.path.exists(os.path.join(tree, name)):
+                return False  # the file moved or went: the fault is gone
             with open(os.path.join(tree, name), encoding="utf-8") as fh:
                 text = fh.read()
             if not all(text.count(old) == 1 for old, _ in edits):
