@@ -26,6 +26,8 @@
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
+#include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -156,6 +158,11 @@ private slots:
                                                          : frmAbout::instance();
         if (control.isEmpty()) {
             QCOMPARE(shown->windowTitle(), text);
+            QStringList menus; // and the main window's menus, in order
+            for (QAction *menu : p->form()->menuBar()->actions())
+                for (QAction *item : QList<QAction *>{menu} + menu->menu()->actions())
+                    menus << item->text();
+            QCOMPARE(menus.join(QLatin1Char('|')), QStringLiteral("&File|Open|Close|Exit|Help|About|UserGuide"));
             return;
         }
         auto *widget = shown->findChild<QWidget *>(control);
