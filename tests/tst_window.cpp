@@ -149,6 +149,7 @@ private slots:
         QCOMPARE(form->lblSizeBefore->text(), QString());
         QVERIFY(!form->btnBack->isVisible());
     }
+
     // The web-sized option waits for a target of its own, and says why.
     void webSizedOption()
     {
