@@ -6,8 +6,6 @@
 #include "commands/chain3.h"
 #include "commands/nocmd.h"
 
-bool fileTypeAccepted = false;
-
 std::shared_ptr<Chain> Chain::makeFileTypeChain()
 {
     auto first = std::make_shared<Chain1>();
@@ -22,7 +20,5 @@ std::shared_ptr<Chain> Chain::makeFileTypeChain()
 bool Chain::acceptsExtension(QString ext)
 {
     // The links lower-case the extension themselves.
-    fileTypeAccepted = false;
-    makeFileTypeChain()->sendToChain(ext);
-    return fileTypeAccepted;
+    return makeFileTypeChain()->sendToChain(ext);
 }

@@ -11,10 +11,6 @@ bool ExtensionLink::sendToChain(QString &mesg)
 {
     mesg = mesg.toLower();
     if (mesg == m_extension)
-        fileTypeAccepted = true;
-    else if (nextChain)
-        nextChain->sendToChain(mesg);
-    else
-        fileTypeAccepted = false; // nobody further down could accept it
-    return false;
+        return true;
+    return nextChain && nextChain->sendToChain(mesg); // nobody further down: rejected
 }

@@ -8,11 +8,7 @@ class NoCmd : public Chain
 {
 public:
     void addChain(std::shared_ptr<Chain>) override {}
-    bool sendToChain(QString &) override
-    {
-        fileTypeAccepted = false;
-        return false;
-    }
+    bool sendToChain(QString &) override { return false; }
     std::shared_ptr<Chain> getChain() const override { return nullptr; }
     bool hasChain() const override { return false; }
 };
