@@ -75,8 +75,6 @@ private slots:
         writeImage(p->source(QStringLiteral("c.gif")));
         objMediator->setShowName(QStringLiteral("Our <trip> & more"));
         p->startBatch();
-        QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
-
         p->add(QStringLiteral("Red, it's mine"));
         const QByteArray first = "<head>\r\n" + entry(1, "a.jpg", "Red, it\\'s mine");
         QCOMPARE(p->page(), first); // on disk as soon as it is added
@@ -154,7 +152,7 @@ private slots:
         p->add();
         QCOMPARE(p->messages().size(), fails ? 2 : 1);
         QCOMPARE(p->messages().last(), last(listed ? "1 of 3" : "1 of 2"));
-        QVERIFY(p->page().startsWith("<head>\r\n\r\n\r\nPicture[1]  = 'z.bmp'; \r\nCaption[1] = '' ;\r\n<middle>"));
+        QVERIFY(p->page().startsWith("<head>\r\n" + entry(1, "z.bmp", "") + "<middle>"));
     }
 
     void folderProblems_data()

@@ -20,7 +20,6 @@ namespace {
 const QByteArray Head = "<head>\r\n";
 
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
-const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
 
 /** A page in the target, what Continue keeps of it, the photos beside it, its name, the page after adding c.jpg, and what the question says. */
 struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; QString asked = {}; };
@@ -200,7 +199,7 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, answer);
         QFETCH(QString, told);
-        const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ReplaceCancel;
+        const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ContinueReplaceCancel.mid(1);
         writeImage(p->source(QStringLiteral("a.jpg")));
         writeFile(p->pagePath(), page);
 
