@@ -20,7 +20,6 @@ namespace {
 const QByteArray Head = "<head>\r\n";
 
 const QStringList ContinueReplaceCancel{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
-const QStringList ReplaceCancel{QStringLiteral("Replace"), QStringLiteral("Cancel")};
 
 /** A page in the target, what Continue keeps of it, the photos beside it, its name, the page after adding c.jpg, and what the question says. */
 struct Show { QByteArray page, kept; QStringList photos; QString name; QByteArray continued; QString asked = {}; };
@@ -31,11 +30,7 @@ class TestContinue : public QObject
     Q_OBJECT
 
     std::unique_ptr<TestProgram> p;
-
-    bool targetHoldsOnly(const QStringList &files) const
-    {
-        return QDir(p->target()).entryList(QDir::Files | QDir::Hidden) == files;
-    }
+    QStringList targetFiles() const { return QDir(p->target()).entryList(QDir::Files | QDir::Hidden); }
 
 private slots:
     void init() { p = std::make_unique<TestProgram>(); }
@@ -102,7 +97,7 @@ private slots:
         QCOMPARE(p->messages().size(), 1);
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
-        QVERIFY(targetHoldsOnly({QStringLiteral("c.jpg"), QStringLiteral("SlideShow.htm")}));
+        QCOMPARE(targetFiles(), QStringList({"c.jpg", "SlideShow.htm"}));
     }
 
     // A photo named like a slide of the show is compared with the show's copy:
@@ -204,7 +199,7 @@ private slots:
         QFETCH(QByteArray, page);
         QFETCH(QString, answer);
         QFETCH(QString, told);
-        const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ReplaceCancel;
+        const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ContinueReplaceCancel.mid(1);
         writeImage(p->source(QStringLiteral("a.jpg")));
         writeFile(p->pagePath(), page);
 
@@ -222,37 +217,16 @@ private slots:
         } else {
             QCOMPARE(p->page(), page);
             QVERIFY(!p->started() && !p->canAdd());
-            QVERIFY(targetHoldsOnly({QStringLiteral("SlideShow.htm")})); // no lock or temporary file left
+            QCOMPARE(targetFiles(), QStringList{"SlideShow.htm"}); // no lock or temporary file left
         }
     }
 
-    void templatesAreReadBeforeThePageIsTouched_data()
-    {
-        QTest::addColumn<QByteArray>("missing");
-        QTest::newRow("middle") << QByteArray("Middle.txt");
-        QTest::newRow("end") << QByteArray("End.txt");
-    }
-
-    void templatesAreReadBeforeThePageIsTouched()
-    {
-        QFETCH(QByteArray, missing);
-        writeImage(p->source(QStringLiteral("a.jpg")));
-        const QByteArray page = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
-        writeFile(p->pagePath(), page);
-        p->setTemplate(missing.constData(), QByteArray());
-
-        p->startBatch();
-        QCOMPARE(p->messages().size(), 1);
-        QVERIFY2(p->messages()[0].contains(QLatin1String(missing)), qPrintable(p->messages()[0]));
-        QVERIFY(p->platform().questions.isEmpty());
-        QCOMPARE(p->page(), page);
-        QVERIFY(!p->started() && !p->canAdd());
-    }
-
-    void somethingHoldsTheLock_data()
+    // The lock, and the templates, come before the page: while either is
+    // missing, Start asks nothing and leaves the page as it is.
+    void theLockAndTemplatesComeFirst_data()
     {
         QTest::addColumn<QString>("what");
-        QTest::addColumn<QString>("told"); // <lock>, <target> and <pid> stand for themselves
+        QTest::addColumn<QString>("told"); // <lock>, <target>, <program> and <pid> stand for themselves
         const QString unknown = ", so it is not known whether another slide show batch is writing to the target folder "
                                 "\"<target>\". If none is, delete that file; or choose another target folder.";
         QTest::newRow("another batch") << "batch" << "Another slide show batch is writing to the target folder \"<target>\": "
@@ -262,13 +236,17 @@ private slots:
                           "target folder \"<target>\". Move or rename it, or choose another target folder.";
         QTest::newRow("a pipe in its place") << "pipe" << "\"<lock>\" is not an ordinary file, not a lock";
         QTest::newRow("garbled") << "garbled" << "\"<lock>\" does not hold what this program writes into its locks" + unknown;
+        QTest::newRow("no Middle.txt") << "Middle.txt" << "The template \"<program>/Middle.txt\" could not be read";
+        QTest::newRow("no End.txt") << "End.txt" << "The template \"<program>/End.txt\" could not be read";
     }
 
-    void somethingHoldsTheLock()
+    void theLockAndTemplatesComeFirst()
     {
         QFETCH(QString, what);
         QFETCH(QString, told);
         writeImage(p->source(QStringLiteral("a.jpg")));
+        const QByteArray page = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
+        writeFile(p->pagePath(), page);
         const QString lockPath = p->target(QStringLiteral(".SlideShow.htm.lock"));
         QLockFile other(lockPath);
         if (what == QLatin1String("batch"))
@@ -277,21 +255,29 @@ private slots:
             QVERIFY(QDir().mkdir(lockPath));
         else if (what == QLatin1String("pipe"))
             QCOMPARE(::mkfifo(QFile::encodeName(lockPath).constData(), 0644), 0); // never opened, so Start never waits
-        else
+        else if (what == QLatin1String("garbled"))
             writeFile(lockPath, "\x01\xff garbled");
+        else
+            p->setTemplate(what.toLatin1().constData(), QByteArray());
 
         p->startBatch();
         QCOMPARE(p->messages().size(), 1);
         told.replace(QStringLiteral("<lock>"), lockPath).replace(QStringLiteral("<target>"), p->target());
+        told.replace(QStringLiteral("<program>"), p->programFolder());
         told.replace(QStringLiteral("<pid>"), QString::number(QCoreApplication::applicationPid()));
         QVERIFY2(p->messages()[0].startsWith(told), qPrintable(p->messages()[0]));
-        QVERIFY(!QFile::exists(p->pagePath()));
+        QVERIFY(p->platform().questions.isEmpty());
+        QCOMPARE(p->page(), page);
+        QVERIFY(!p->started() && !p->canAdd());
 
         // Once it lets go the batch starts, and holds the target until it ends.
         if (what == QLatin1String("batch"))
             other.unlock();
+        else if (what.endsWith(QLatin1String(".txt")))
+            p->setTemplate(what.toLatin1().constData(), what == QLatin1String("End.txt") ? TestProgram::End : TestProgram::Middle);
         else
             QVERIFY(QDir().rmdir(lockPath) || QFile::remove(lockPath));
+        p->platform().questionAnswers.enqueue(QStringLiteral("Replace"));
         p->start();
         QCOMPARE(p->page(), Head);
         QVERIFY(!other.tryLock(0));
@@ -338,12 +324,11 @@ private slots:
         if (kind == QLatin1String("link"))
             QVERIFY(QFile::link(planted, path));
         QFile file(planted);
-        if (kind != QLatin1String("folder")) {
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(kind == QLatin1String("new") ? 3600 : -3600),
-                                     QFileDevice::FileModificationTime));
-            file.close();
-        }
+        if (kind != QLatin1String("folder"))
+            QVERIFY(file.open(QIODevice::ReadWrite)
+                    && file.setFileTime(QDateTime::currentDateTime().addSecs(kind == QLatin1String("new") ? 3600 : -3600),
+                                        QFileDevice::FileModificationTime));
+        file.close();
 
         p->startBatch();
         QCOMPARE(p->page(), Head);
@@ -356,10 +341,10 @@ private slots:
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<bool>("add");
-        QTest::newRow("Exit") << "exit" << true;
-        QTest::newRow("File > Close") << "close" << true;
-        QTest::newRow("Exit, no slide") << "exit" << false;
-        QTest::newRow("File > Close, no slide") << "close" << false;
+        for (const bool add : {true, false}) {
+            QTest::addRow("Exit%s", add ? "" : ", no slide") << "exit" << add;
+            QTest::addRow("File > Close%s", add ? "" : ", no slide") << "close" << add;
+        }
     }
 
     void stoppingCompletesThePage()
