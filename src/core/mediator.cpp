@@ -42,8 +42,6 @@ bool offered(const QString &name)
 {
     return Chain::acceptsExtension(ImageFolder::extensionName(name));
 }
-
-QString failureText(const std::exception &e) { return QString::fromLocal8Bit(e.what()); }
 }
 
 Mediator::Mediator()
@@ -235,7 +233,7 @@ bool Mediator::startBatch(bool webSized)
     } catch (const DocumentError &e) {
         // No batch without a document: back to idle, and the Images window
         // stays open so another folder can be chosen.
-        Platform::instance().messageBox(failureText(e));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
         StartStateThree();
         return false;
     }
@@ -251,7 +249,7 @@ void Mediator::add(const QString &caption)
         addToSlideShow(caption);
     } catch (const DocumentError &e) {
         // The image stays on show so the user can try again or skip it.
-        Platform::instance().messageBox(failureText(e));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
         return;
     }
     moveOn();
@@ -276,7 +274,7 @@ void Mediator::stopBatch()
         // The name is given only when there is a page to complete with it.
         m_slideShow->stop(m_slideShow->isOpen() ? m_showName : QString());
     } catch (const DocumentError &e) {
-        Platform::instance().messageBox(failureText(e));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QString>
 
-
 /**
  * The preview worker: says its image is loading and starts decoding it off
  * the window's thread, for the preview's square at the screen's pixel

@@ -3,7 +3,6 @@
 
 #include "imaging/decobj.h"
 #include "imaging/decorator.h"
-#include "imaging/previewstatus.h"
 
 void ParseObject::Execute()
 {

@@ -7,12 +7,11 @@
 #include <QPointer>
 #include <QString>
 
-
 /** The work item for one image: running it previews the image, reporting to status. */
 class ParseObject : public WorkItem
 {
 public:
-    void init(const QString &str, PreviewStatus *status = nullptr)
+    void init(const QString &str, PreviewStatus *status)
     {
         imagePath = str;
         m_status = status;
