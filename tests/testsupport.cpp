@@ -12,9 +12,11 @@
 #include <QImageWriter>
 #include <QtTest>
 
-TestProgram::TestProgram()
+TestProgram::TestProgram(const QString &configFolder)
 {
-    QVERIFY2(m_programDir.isValid() && m_source.isValid() && m_target.isValid(), "no temporary folders");
+    QVERIFY2(m_programDir.isValid() && m_source.isValid() && m_target.isValid() && m_config.isValid(), "no temporary folders");
+    // Never the settings of the user running the tests.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configFolder.isEmpty() ? m_config.path() : configFolder));
     setTemplate("Head.txt", Head);
     setTemplate("Middle.txt", Middle);
     setTemplate("End.txt", End);

@@ -27,7 +27,8 @@ public:
     /** The templates every test program starts with, so expected pages can be written out in full. */
     static constexpr char Head[] = "<head>", Middle[] = "<middle>", End[] = "<end>";
 
-    TestProgram();
+    /** Keeps its settings in configFolder; in a folder of its own, which starts empty, when none is given. */
+    explicit TestProgram(const QString &configFolder = QString());
     virtual ~TestProgram();
     TestProgram(const TestProgram &) = delete;
     TestProgram &operator=(const TestProgram &) = delete;
@@ -89,7 +90,7 @@ protected:
     bool m_webSized = false;
 
 private:
-    QTemporaryDir m_programDir, m_source, m_target;
+    QTemporaryDir m_programDir, m_source, m_target, m_config;
     ScriptedPlatform *m_platform = nullptr;
     QStringList m_listed;
     QString m_status, m_caption, m_painted;

@@ -98,6 +98,29 @@ private slots:
         QCOMPARE(p->page(), QByteArray("<head>\r\n"));
     }
 
+    // Catches a heavy page of originals that does not say what web-sized
+    // photos would save, figures worked out otherwise, and the line after a
+    // page that is web-sized already.
+    void aHeavyPageSuggestsWebSizedPhotos_data()
+    {
+        QTest::addColumn<bool>("webSized");
+        QTest::addColumn<QString>("nudge");
+        // 21,600,054 bytes; its 2048-px size is 2048 x 1638 px, at 0.35 bytes a pixel 1,174,118 bytes.
+        QTest::newRow("originals") << false << "\nThe page loads 22 MB of photos; with Web-sized photos it would be about 1 MB.";
+        QTest::newRow("web-sized") << true << "";
+    }
+
+    void aHeavyPageSuggestsWebSizedPhotos()
+    {
+        QFETCH(bool, webSized);
+        QFETCH(QString, nudge);
+        writeImage(p->source(QStringLiteral("big.bmp")), QSize(3000, 2400));
+        p->setWebSized(webSized);
+        p->startBatch();
+        p->add();
+        QCOMPARE(p->messages(), QStringList{last("1 of 1") + nudge});
+    }
+
     // A file that cannot be shown is told, and leaves the preview empty; a file
     // that could hold the batch up is left out. The batch goes on to z.bmp.
     void badFiles_data()

@@ -98,6 +98,11 @@ private slots:
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
         QCOMPARE(targetFiles(), QStringList({"c.jpg", "SlideShow.htm"}));
+        // Another target: the photos that show held are offered again.
+        p->platform().folderAnswers.enqueue(p->source());
+        objMediator->TargetFolder();
+        QVERIFY(waitForPreview());
+        QCOMPARE(p->listed().size(), show.photos.size());
     }
 
     // A photo named like a slide of the show is compared with the show's copy:

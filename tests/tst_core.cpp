@@ -5,6 +5,7 @@
 #include "windowprogram.h"
 
 #include "core/general.h"
+#include "core/settings.h"
 #include "document/documenterror.h"
 #include "document/slideshow.h"
 #include "platform/qtplatform.h"
@@ -305,6 +306,16 @@ private slots:
             QDirIterator it(qEnvironmentVariable(variable), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
             QVERIFY2(!it.hasNext(), qPrintable(it.hasNext() ? it.next() : QString()));
         }
+        // Settings written after a browse go to the program's own file, and only there.
+        Settings kept;
+        kept.sourceFolder = p->source();
+        QVERIFY(kept.write());
+        QStringList files;
+        for (const char *variable : {"HOME", "XDG_CONFIG_HOME"})
+            for (QDirIterator it(qEnvironmentVariable(variable), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+                files << QDir(qEnvironmentVariable(variable)).relativeFilePath(it.next());
+        QCOMPARE(files, QStringList(QStringLiteral("Fotoweave/Fotoweave.conf")));
+        QCOMPARE(Settings::read().sourceFolder, p->source());
     }
 };
 

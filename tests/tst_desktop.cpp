@@ -17,6 +17,8 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QDirIterator>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -244,8 +246,8 @@ private slots:
     }
 
     // The photo is fitted into the preview's square, never enlarged, and centred
-    // in it; the square grows with the window while the buttons keep to the
-    // bottom right. A larger photo is on show first: none of it may remain.
+    // in it; in a larger window it fits the whole preview box while the buttons
+    // keep to the bottom right. A larger photo is on show first: none of it may remain.
     void paintsThePhotoCentredInItsSquare_data()
     {
         QTest::addColumn<QString>("name");
@@ -258,8 +260,10 @@ private slots:
         QTest::newRow("small, unscaled") << "a.bmp" << QSize(100, 80) << QSize(0, 0) << QRectF(66.7, 76.7, 100, 80);
         QTest::newRow("just inside") << "a.bmp" << QSize(225, 225) << QSize(0, 0) << QRectF(4.2, 4.2, 225, 225);
         QTest::newRow("jpeg") << "a.jpg" << QSize(1200, 600) << QSize(0, 0) << QRectF(0, 58.3, 233.3, 116.7);
-        QTest::newRow("larger window") << "a.jpg" << QSize(600, 400) << QSize(300, 150) << QRectF(75, 63.9, 383.3, 255.6);
-        QTest::newRow("larger window, never enlarged") << "a.jpg" << QSize(60, 40) << QSize(300, 150) << QRectF(236.7, 171.7, 60, 40);
+        // Larger than designed, the photo fits the whole box, 541 x 375.
+        QTest::newRow("larger window") << "a.jpg" << QSize(600, 400) << QSize(300, 150) << QRectF(0, 7.2, 541, 360.7);
+        QTest::newRow("larger window, portrait") << "a.jpg" << QSize(400, 600) << QSize(300, 150) << QRectF(145.5, 0, 250, 375);
+        QTest::newRow("larger window, never enlarged") << "a.jpg" << QSize(60, 40) << QSize(300, 150) << QRectF(240.5, 167.5, 60, 40);
     }
 
     void paintsThePhotoCentredInItsSquare()
@@ -281,6 +285,69 @@ private slots:
         p->skip();
         QTRY_COMPARE(paintedAt(form->PicBox->drawing(), painted, QColor(20, 40, 220)), QString());
         QVERIFY(p->messages().isEmpty());
+    }
+
+    // Catches a choice forgotten between runs, the settings written anywhere
+    // but their one file or before the program ends, a damaged file taken for
+    // settings or as fatal, and a window restored off the screen.
+    void choicesAreRemembered_data()
+    {
+        QTest::addColumn<QRect>("kept"); // the window's geometry at the end
+        QTest::addColumn<bool>("maximised");
+        QTest::addColumn<QByteArray>("damage"); // written over the file before the next start
+        QTest::addColumn<QRect>("restored");
+        QTest::newRow("resized") << QRect(30, 40, 700, 500) << false << QByteArray() << QRect(30, 40, 700, 500);
+        QTest::newRow("maximised") << QRect(30, 40, 700, 500) << true << QByteArray() << QRect(30, 40, 700, 500);
+        QTest::newRow("on a screen that is gone") << QRect(2500, -900, 700, 500) << false << QByteArray() << QRect(100, 0, 700, 500);
+        QTest::newRow("damaged") << QRect(30, 40, 700, 500) << true << QByteArray("\0\xff[folders]\nsource=@Rect(1 2)\nwebSized=1\n[window]\ngeometry=x", 60) << QRect();
+    }
+
+    void choicesAreRemembered()
+    {
+        QFETCH(QRect, kept);
+        QFETCH(bool, maximised);
+        QFETCH(QByteArray, damage);
+        QFETCH(QRect, restored);
+        p.reset();
+        QTemporaryDir home, config, photos;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const auto written = [&] {
+            QStringList files;
+            for (const QTemporaryDir *dir : {&home, &config})
+                for (QDirIterator it(dir->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
+                    files << QDir(dir->path()).relativeFilePath(it.next());
+            return files;
+        };
+        writeImage(photos.filePath(QStringLiteral("a.jpg")));
+        QVERIFY(QDir(photos.path()).mkdir(QStringLiteral("out")));
+        p = std::make_unique<WindowProgram>(config.path());
+        p->chooseFolders(photos.path(), photos.filePath(QStringLiteral("out")));
+        p->setWebSized(true);
+        p->form()->setGeometry(kept);
+        if (maximised)
+            p->form()->showMaximized();
+        QCOMPARE(written(), QStringList());
+        p->form()->mnuExit->trigger();
+        QCOMPARE(written(), QStringList(QStringLiteral("Fotoweave/Fotoweave.conf")));
+        if (!damage.isNull())
+            writeFile(config.filePath(QStringLiteral("Fotoweave/Fotoweave.conf")), damage);
+
+        p.reset();
+        p = std::make_unique<WindowProgram>(config.path());
+        qputenv("HOME", realHome);
+        Form2 *form = p->form();
+        if (restored.isValid())
+            QCOMPARE(form->normalGeometry(), restored);
+        else
+            QCOMPARE(form->centralWidget()->size(), QSize(605, 462)); // as at a first start
+        QCOMPARE(form->isMaximized(), maximised && restored.isValid());
+        form->mnuOpen->trigger();
+        const QString source = restored.isValid() ? photos.path() : QString();
+        QCOMPARE(p->dialog()->txtSrcFolder->text(), source);
+        QCOMPARE(p->dialog()->txtTgtFolder->text(), restored.isValid() ? photos.filePath(QStringLiteral("out")) : QString());
+        QCOMPARE(p->dialog()->chkWebSized->isChecked(), restored.isValid());
+        QTRY_COMPARE(p->dialog()->List1->count(), restored.isValid() ? 1 : 0);
     }
 
     void decodesAtTheScreensPixels()

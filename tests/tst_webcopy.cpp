@@ -31,8 +31,8 @@ QString exifValue(const QString &path, const char *key)
 }
 }
 
-/** A photo added web-sized: its name and stored size (BMPs), the copy's name and size, the thumbnail's size, and whether the copy is the original's bytes. */
-struct WebSized { QString file; QSize stored; QString written; QSize size, thumbnail; bool sameBytes; };
+/** A photo added web-sized: its name and stored size (BMPs), the copy's path and size, the thumbnails' sizes (320 and 640 px), whether the copy is the original's bytes, and whether the target is the source. */
+struct WebSized { QString file; QSize stored; QString written; QSize size, thumbnail, thumbnail2x; bool sameBytes, besideOriginals = false; };
 
 class TestWebCopy : public QObject
 {
@@ -59,17 +59,21 @@ private slots:
     {
         QTest::addColumn<WebSized>("photo");
         // The JPEGs of tests/data are stored sideways (EXIF orientation 6), left half red, right half blue.
-        QTest::newRow("JPEG over 2048 px turned by EXIF") << WebSized{"camera.jpg", {}, "camera.jpg", {1365, 2048}, {213, 320}, false};
-        QTest::newRow("small JPEG copied as it is") << WebSized{"small.jpg", {}, "small.jpg", {750, 1000}, {240, 320}, true};
-        QTest::newRow("BMP beside a JPEG of its name") << WebSized{"scan.bmp", {3000, 1000}, "scan-bmp.jpg", {2048, 682}, {320, 106}, false};
-        QTest::newRow("BMP beside a file of the target") << WebSized{"icon.bmp", {300, 200}, "icon-bmp.jpg", {300, 200}, {300, 200}, false};
-        QTest::newRow("GIF copied as it is") << WebSized{"anim.gif", {}, "anim.gif", {90, 60}, {90, 60}, true};
+        QTest::newRow("JPEG over 2048 px turned by EXIF") << WebSized{"camera.jpg", {}, "camera.jpg", {1365, 2048}, {213, 320}, {426, 640}, false};
+        QTest::newRow("small JPEG copied as it is") << WebSized{"small.jpg", {}, "small.jpg", {750, 1000}, {240, 320}, {480, 640}, true};
+        QTest::newRow("BMP beside a JPEG of its name") << WebSized{"scan.bmp", {3000, 1000}, "scan-bmp.jpg", {2048, 682}, {320, 106}, {640, 213}, false};
+        QTest::newRow("BMP beside a file of the target") << WebSized{"icon.bmp", {300, 200}, "icon-bmp.jpg", {300, 200}, {300, 200}, {300, 200}, false};
+        QTest::newRow("GIF copied as it is") << WebSized{"anim.gif", {}, "anim.gif", {90, 60}, {90, 60}, {90, 60}, true};
+        QTest::newRow("JPEG beside its original") << WebSized{"camera.jpg", {}, "SlideShow-photos/camera.jpg", {1365, 2048}, {213, 320}, {426, 640}, false, true};
+        QTest::newRow("small JPEG beside its original") << WebSized{"small.jpg", {}, "SlideShow-photos/small.jpg", {750, 1000}, {240, 320}, {480, 640}, true, true};
+        QTest::newRow("BMP beside its original") << WebSized{"scan.bmp", {3000, 1000}, "SlideShow-photos/scan-bmp.jpg", {2048, 682}, {320, 106}, {640, 213}, false, true};
     }
 
     void addedPhotosAreWebSized()
     {
         QFETCH(WebSized, photo);
-        const auto &[file, stored, written, size, thumbnail, sameBytes] = photo;
+        const auto &[file, stored, written, size, thumbnail, thumbnail2x, sameBytes, besideOriginals] = photo;
+        const QString target = besideOriginals ? p->source() : p->target();
 
         const QString source = p->source(file);
         if (file.endsWith(QLatin1String(".jpg")))
@@ -80,12 +84,15 @@ private slots:
         writeFile(p->target(QStringLiteral("icon.jpg")), "the user's own file");
         const QByteArray original = readFile(source);
 
-        startWebSized();
+        const QStringList originals = QDir(p->source()).entryList(QDir::Files);
+        p->chooseFolders(p->source(), target);
+        p->setWebSized(true);
+        p->start();
         while (p->canAdd())
             p->shown() == file ? p->add(QStringLiteral("it's here")) : p->skip();
 
-        const QString copy = p->target(written);
-        const QByteArray thumbnailPath = "SlideShow-thumbnails/" + written.toUtf8()
+        const QString copy = target + QLatin1Char('/') + written;
+        const QByteArray thumbnailPath = "SlideShow-thumbnails/" + QFileInfo(written).fileName().toUtf8()
             + (written.endsWith(QLatin1String(".jpg")) ? "" : ".jpg");
         QCOMPARE(readFile(source), original);
         QCOMPARE(readFile(copy) == original, sameBytes);
@@ -93,7 +100,8 @@ private slots:
         reader.setAutoTransform(true);
         const QImage image = reader.read();
         QCOMPARE(image.size(), size);
-        QCOMPARE(QImageReader(p->target(QString::fromUtf8(thumbnailPath))).size(), thumbnail);
+        QCOMPARE(QImageReader(target + QLatin1Char('/') + QString::fromUtf8(thumbnailPath)).size(), thumbnail);
+        QCOMPARE(QImageReader(target + QLatin1Char('/') + QString::fromUtf8(thumbnailPath).replace(QStringLiteral("/"), QStringLiteral("/2x/"))).size(), thumbnail2x);
         if (file == QLatin1String("camera.jpg")) {
             // Upright: the stored left half is now the top.
             QCOMPARE(QColor(image.pixel(682, 300)).red() > 200, true);
@@ -105,10 +113,13 @@ private slots:
         QCOMPARE(readFile(p->target(QStringLiteral("icon.jpg"))), QByteArray("the user's own file"));
         const QByteArray page = "<head>\r\n\r\n\r\nPicture[1]  = '" + written.toUtf8() + "'; \r\nCaption[1] = 'it\\'s here' ;\r\n"
             + "Thumbnail[1] = '" + thumbnailPath + "';\r\n<middle>";
-        QCOMPARE(p->page().left(page.size()), page);
+        QCOMPARE(readFile(target + QStringLiteral("/SlideShow.htm")).left(page.size()), page);
+        QStringList beside = QDir(p->source()).entryList(QDir::Files);
+        QVERIFY(beside.removeOne(QStringLiteral("SlideShow.htm")) == besideOriginals);
+        QCOMPARE(beside, originals); // nothing was added beside the originals but the page
         // A copy begun for a photo that was skipped leaves nothing behind.
         WebCopy::shared().finish();
-        for (const QString &folder : {p->target(), p->target(QStringLiteral("SlideShow-thumbnails"))})
+        for (const QString &folder : {target, target + QStringLiteral("/SlideShow-thumbnails"), target + QStringLiteral("/SlideShow-thumbnails/2x"), target + QStringLiteral("/SlideShow-photos")})
             QCOMPARE(QDir(folder).entryList(QStringList{QStringLiteral(".fw-*")}, QDir::Files | QDir::Hidden), QStringList());
     }
 
@@ -126,30 +137,31 @@ private slots:
         writeImage(p->source(QStringLiteral("b.bmp")), QSize(300, 200));
         startWebSized();
         p->add();
-        const QString copy = p->target(QStringLiteral("a.jpg")), thumbnail = p->target(QStringLiteral("SlideShow-thumbnails/a.jpg"));
+        const QString copy = p->target(QStringLiteral("a.jpg")), thumbnail = p->target(QStringLiteral("SlideShow-thumbnails/a.jpg")),
+                      thumbnail2x = p->target(QStringLiteral("SlideShow-thumbnails/2x/a.jpg"));
         const QRgb shared = QImage(copy).pixel(1024, 341);
         QVERIFY2(qRed(shared) <= 6 && std::abs(qGreen(shared) - 161) <= 6 && std::abs(qBlue(shared) - 47) <= 6,
                  qPrintable(QColor(shared).name())); // (30, 160, 60) in Adobe RGB is (0, 161, 47) in sRGB
-        QVERIFY(QFileInfo::exists(thumbnail));
+        QVERIFY(QFileInfo::exists(thumbnail) && QFileInfo::exists(thumbnail2x));
         p->back();
-        QVERIFY(!QFileInfo::exists(copy) && !QFileInfo::exists(thumbnail));
+        QVERIFY(!QFileInfo::exists(copy) && !QFileInfo::exists(thumbnail) && !QFileInfo::exists(thumbnail2x));
     }
 
-    // Catches a web-sized copy written over the original: Start refuses when
-    // the target, chosen as another folder, has become the source under another name.
-    void optionNeedsAFolderOfItsOwn()
+    // Catches a web-sized copy written over the original when the target,
+    // chosen as another folder, has become the source under another name.
+    void copiesNeverReplaceTheOriginals()
     {
-        writeImage(p->source(QStringLiteral("a.jpg")));
+        writeImage(p->source(QStringLiteral("a.jpg")), QSize(3000, 2000));
+        const QByteArray original = readFile(p->source(QStringLiteral("a.jpg")));
         const QString later = p->target(QStringLiteral("later"));
         QVERIFY(QDir().mkdir(later));
         p->chooseFolders(p->source(), later);
         p->setWebSized(true);
         QVERIFY(QDir(later).removeRecursively() && QFile::link(p->source(), later));
         p->start();
-        QCOMPARE(p->messages(), QStringList{"The target folder is the source folder, so web-sized photos would "
-                                                    "replace the originals. Choose another target folder."});
-        QVERIFY(!QFileInfo::exists(p->source(QStringLiteral("SlideShow.htm"))));
-        QVERIFY(!p->started());
+        p->add();
+        QCOMPARE(readFile(p->source(QStringLiteral("a.jpg"))), original);
+        QCOMPARE(QImageReader(p->source(QStringLiteral("SlideShow-photos/a.jpg"))).size(), QSize(2048, 1365));
     }
 
     // Catches a web copy or thumbnail decoded without the preview's budgets:
@@ -299,8 +311,8 @@ private slots:
         left.removeOne(QStringLiteral(".SlideShow.htm.lock"));
         left.removeOne(QStringLiteral("SlideShow-thumbnails"));
         QCOMPARE(left, QStringList(QStringLiteral("SlideShow.htm")));
-        QCOMPARE(QDir(p->target(QStringLiteral("SlideShow-thumbnails"))).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
+        for (const QString &folder : {QStringLiteral("SlideShow-thumbnails"), QStringLiteral("SlideShow-thumbnails/2x")})
+            QCOMPARE(QDir(p->target(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 
     // Catches a thumbnail dropped or a copy refused because the thumbnail's

@@ -13,7 +13,11 @@
 #include <QPushButton>
 #include <QtTest>
 
-WindowProgram::WindowProgram() { form()->show(); }
+WindowProgram::WindowProgram(const QString &configFolder)
+    : TestProgram(configFolder)
+{
+    form()->show();
+}
 
 WindowProgram::~WindowProgram() { Form2::unload(); }
 

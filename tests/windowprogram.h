@@ -12,7 +12,7 @@ class Form2;
 class WindowProgram : public TestProgram
 {
 public:
-    WindowProgram();
+    explicit WindowProgram(const QString &configFolder = QString());
     ~WindowProgram() override;
 
     /** The main window. */

@@ -63,6 +63,20 @@ void Mediator::init()
     Src = std::make_unique<Source>();
     SetTempFolder(temp);
     StartStateThree();
+
+    // The folders of the last run, while they are still there; the Images window lists the source when it opens.
+    m_settings = Settings::read();
+    if (QFileInfo(m_settings.sourceFolder).isDir()) {
+        SetSourceFolder(m_settings.sourceFolder);
+        SetTgtFolder(QFileInfo(m_settings.targetFolder).isDir() ? m_settings.targetFolder : m_settings.sourceFolder);
+    }
+    m_webSized = m_settings.webSized;
+}
+
+void Mediator::keepWindow(const QRect &geometry, bool maximised)
+{
+    m_settings.windowGeometry = geometry;
+    m_settings.maximised = maximised;
 }
 
 void Mediator::setButtons(const Buttons &buttons)
@@ -215,12 +229,6 @@ void Mediator::addToSlideShow(const QString &caption)
 
 bool Mediator::startBatch(bool webSized)
 {
-    if (webSized && ImageCopy::sameFile(GetSourceFolder(), GetTgtFolder())) {
-        Platform::instance().messageBox(QStringLiteral("The target folder is the source folder, so web-sized "
-                                                       "photos would replace the originals. Choose another "
-                                                       "target folder."));
-        return false;
-    }
     // An existing slide show, a missing template or another batch in the
     // target is settled first; until then nothing changes.
     if (!SlideShowStart::prepare(GetTgtFolder(), *m_slideShow))
@@ -288,6 +296,11 @@ void Mediator::exit()
 {
     // A batch still running leaves a page that plays with what was added.
     stopBatch();
+    emit ending();
+    m_settings.sourceFolder = GetSourceFolder();
+    m_settings.targetFolder = GetTgtFolder();
+    m_settings.webSized = m_webSized;
+    m_settings.write(); // a choice that cannot be kept is no reason not to end
     Platform::instance().endProgram();
 }
 
@@ -348,6 +361,7 @@ void Mediator::takeTargetFolder(const QString &folder)
 {
     SetTgtFolder(folder);
     emit targetFolderChanged(folder);
+    listSource(); // what an earlier target's show held is offered again
 }
 
 void Mediator::SourceFolder(const QString &startFolder)
@@ -366,12 +380,19 @@ void Mediator::takeSourceFolder(const QString &folder)
 {
     if (!batchRuns())
         emit pictureCleared();
-    emit listingCleared();
     SetTgtFolder(folder);
     SetSourceFolder(folder);
     emit sourceFolderChanged(folder);
     emit targetFolderChanged(folder);
+    listSource();
+}
 
+void Mediator::listSource()
+{
+    const QString folder = GetSourceFolder();
+    if (folder.isEmpty())
+        return;
+    emit listingCleared();
     // Listed off the window's thread; the listing is shown when it is ready.
     FolderListing::shared().whenReady(folder, this, [this](const FolderListing::Result &listing) {
         if (!listing.error.isEmpty()) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/settings.h"
 #include "imaging/imagefolder.h"
 #include "imaging/previewloader.h"
 
@@ -102,6 +103,15 @@ public:
     /** The show's name as the user has typed it; the page is completed with it. */
     void setShowName(const QString &name) { m_showName = name; }
     const QString &showName() const { return m_showName; }
+    /** Whether the next batch writes web-sized photos; kept for the next run. */
+    void setWebSized(bool on) { m_webSized = on; }
+    bool webSized() const { return m_webSized; }
+    /** Lists the chosen source again for the Images window, as choosing it does. */
+    void listSource();
+    /** The choices kept from the last run, read at start-up. */
+    const Settings &settings() const { return m_settings; }
+    /** Where the main window is, kept for the next run when the program ends. */
+    void keepWindow(const QRect &geometry, bool maximised);
 
     // What the windows show.
 
@@ -174,6 +184,8 @@ signals:
     /** The photos the source offers, and those left out of it and why. */
     void listingReady(const QStringList &names, const std::vector<ImageFolder::LeftOut> &leftOut);
     void listingTrimmed(const QSet<QString> &names);
+    /** The program is about to end: the windows say where they are (keepWindow). */
+    void ending();
 
 private:
     void setButtons(const Buttons &buttons);
@@ -192,5 +204,7 @@ private:
     PreviewStatus *m_preview = nullptr;
     QString TempFolder;
     QString m_showName = QStringLiteral("My Slide Show");
+    bool m_webSized = false;
+    Settings m_settings;
     Buttons m_buttons;
 };

@@ -11,7 +11,8 @@ namespace {
 const ContinuedPhotos::Held *find(const QList<ContinuedPhotos::Held> &held, const QString &name)
 {
     for (const ContinuedPhotos::Held &slide : held) {
-        if (slide.name == name)
+        // A web-sized copy beside its original is named with the folder it is in.
+        if (QStringView(slide.name).sliced(slide.name.lastIndexOf(QLatin1Char('/')) + 1) == name)
             return &slide;
     }
     return nullptr;

@@ -49,7 +49,8 @@ QByteArray markup(const QString &text)
 
 QByteArray url(const QString &fileName)
 {
-    return fileName.toUtf8().toPercentEncoding("-._~");
+    // A slash can only be the one of a folder beside the page.
+    return fileName.toUtf8().toPercentEncoding("-._~/");
 }
 
 QByteArray pictureLine(qint32 n, const QString &fileName)

@@ -46,9 +46,18 @@ void StaleTemporaries::remove(const QString &folder, const QString &lockPath)
     if (::lstat(QFile::encodeName(lockPath).constData(), &lock) != 0 || !S_ISREG(lock.st_mode))
         return;
     removeIn(folder, lock);
-    // Only a real folder of thumbnails: a link there leads to someone else's files.
+    // Only real folders of thumbnails and copies: a link there leads to someone else's files.
+    const auto realFolder = [](const QString &path) {
+        struct stat there {};
+        return ::lstat(QFile::encodeName(path).constData(), &there) == 0 && S_ISDIR(there.st_mode);
+    };
     const QString thumbnails = folder + QLatin1Char('/') + WebCopy::thumbnailFolder();
-    struct stat there {};
-    if (::lstat(QFile::encodeName(thumbnails).constData(), &there) == 0 && S_ISDIR(there.st_mode))
+    if (realFolder(thumbnails)) {
         removeIn(thumbnails, lock);
+        if (realFolder(thumbnails + QStringLiteral("/2x")))
+            removeIn(thumbnails + QStringLiteral("/2x"), lock);
+    }
+    const QString photos = folder + QLatin1Char('/') + WebCopy::photoFolder();
+    if (realFolder(photos))
+        removeIn(photos, lock);
 }

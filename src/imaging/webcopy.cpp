@@ -2,6 +2,7 @@
 #include "imaging/webcopy.h"
 
 #include "document/documenterror.h"
+#include "document/imagecopy.h"
 #include "document/ownfolder.h"
 #include "document/replacingfile.h"
 #include "imaging/previewloader.h"
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <tuple>
+#include <utility>
 #include <mutex>
 
 struct WebCopy::Job {
@@ -31,6 +34,7 @@ struct WebCopy::Job {
     // Written by the worker before it finishes: complete files under temporary names, or the message why not.
     std::unique_ptr<ReplacingFile> copy;
     std::unique_ptr<ReplacingFile> thumbnail;
+    std::unique_ptr<ReplacingFile> thumbnail2x;
     QString error;
 
     std::mutex mutex;
@@ -133,10 +137,10 @@ QString native(const QString &path) { return QDir::toNativeSeparators(path); }
  * photo over them is refused before anything is allocated for it.
  */
 void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_ptr<ReplacingFile> &copy,
-                   std::unique_ptr<ReplacingFile> &thumbnail, QString &error)
+                   std::unique_ptr<ReplacingFile> &thumbnail, std::unique_ptr<ReplacingFile> &thumbnail2x, QString &error)
 {
     const QString &source = job.source;
-    const QString destination = job.folder + QLatin1Char('/') + job.targetName;
+    const QString destination = job.folder + QLatin1Char('/') + job.targetName; // targetName may lead into the photo folder
     const QString suffix = QFileInfo(source).suffix().toLower();
     PreviewLoader::Refusal refusal = PreviewLoader::Refusal::None;
     PreviewLoader::Limits limits;
@@ -152,7 +156,7 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     std::optional<PreviewLoader::Picture> picture;
     bool asIs = false;
     if (suffix == QLatin1String("gif") || isJpeg(suffix)) {
-        limits.box = QSize(ThumbnailSide, ThumbnailSide);
+        limits.box = QSize(Thumbnail2xSide, Thumbnail2xSide);
         picture = decode(source, limits);
         if (!picture)
             return refused(); // what the preview could not show is not shared
@@ -183,6 +187,13 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
         }
         bytes = withCaptureDate(source, bytes);
     }
+    if (job.targetName.contains(QLatin1Char('/'))) {
+        OwnFolder photos;
+        if (!photos.ensure(job.folder + QLatin1Char('/') + photoFolder())) {
+            error = photos.errorString();
+            return;
+        }
+    }
     copy = written(destination, bytes, reason);
     if (!copy) {
         error = QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
@@ -190,24 +201,37 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
         return;
     }
 
-    OwnFolder thumbnails;
-    if (!thumbnails.ensure(job.folder + QLatin1Char('/') + thumbnailFolder())) {
-        error = thumbnails.errorString();
+    OwnFolder thumbnails, twice;
+    if (!thumbnails.ensure(job.folder + QLatin1Char('/') + thumbnailFolder())
+        || !twice.ensure(job.folder + QLatin1Char('/') + thumbnailFolder() + QStringLiteral("/2x"))) {
+        error = thumbnails.errorString().isEmpty() ? twice.errorString() : thumbnails.errorString();
         copy.reset();
         return;
     }
-    QImage small = picture->image;
-    small.setDevicePixelRatio(1.0);
-    const QSize size = fitted(small.size(), ThumbnailSide);
-    if (small.size() != size)
-        small = small.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const QString thumbnailPath = job.folder + QLatin1Char('/') + job.thumbnailName;
-    thumbnail = written(thumbnailPath, encodeJpeg(small.convertToFormat(QImage::Format_RGB32), 80), reason);
-    if (!thumbnail) {
-        error = QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
-                    .arg(native(source), native(thumbnailPath), reason);
-        copy.reset();
+    // The thumbnail, and one of twice its size for screens of twice the density.
+    for (const auto &[side, name, file] : {std::tuple(ThumbnailSide, job.thumbnailName, &thumbnail),
+                                           std::tuple(Thumbnail2xSide, thumbnail2xName(job.thumbnailName), &thumbnail2x)}) {
+        QImage small = picture->image;
+        small.setDevicePixelRatio(1.0);
+        const QSize size = fitted(small.size(), side);
+        if (small.size() != size)
+            small = small.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QString path = job.folder + QLatin1Char('/') + name;
+        *file = written(path, encodeJpeg(small.convertToFormat(QImage::Format_RGB32), 80), reason);
+        if (!*file) {
+            error = QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
+                        .arg(native(source), native(path), reason);
+            copy.reset();
+            thumbnail.reset();
+            return;
+        }
     }
+}
+
+QString WebCopy::thumbnail2xName(const QString &thumbnail)
+{
+    const qsizetype slash = thumbnail.lastIndexOf(QLatin1Char('/'));
+    return thumbnail.left(slash + 1) + QStringLiteral("2x/") + thumbnail.mid(slash + 1);
 }
 
 WebCopy &WebCopy::shared()
@@ -241,6 +265,7 @@ void WebCopy::begin(bool on, const QString &sourceFolder, const QString &targetF
 {
     discard();
     m_on = on;
+    m_intoPhotoFolder = on && ImageCopy::sameFile(sourceFolder, targetFolder);
     m_sourceFolder = sourceFolder;
     m_targetFolder = targetFolder;
     m_names.clear();
@@ -259,7 +284,8 @@ QString WebCopy::targetName(const QString &imagePath)
         return *given;
     const auto taken = [this](const QString &name) {
         return m_namesTaken.contains(name.toLower()) || QFileInfo::exists(m_sourceFolder + QLatin1Char('/') + name)
-            || QFileInfo::exists(m_targetFolder + QLatin1Char('/') + name);
+            || QFileInfo::exists(m_targetFolder + QLatin1Char('/') + name)
+            || (m_intoPhotoFolder && QFileInfo::exists(m_targetFolder + QLatin1Char('/') + photoFolder() + QLatin1Char('/') + name));
     };
     const QString base = info.completeBaseName();
     QString name = base + QStringLiteral(".jpg");
@@ -302,25 +328,32 @@ QString WebCopy::thumbnailName(const QString &imagePath)
     return path;
 }
 
+QString WebCopy::copyPath(const QString &imagePath)
+{
+    const QString name = targetName(imagePath);
+    return m_intoPhotoFolder ? photoFolder() + QLatin1Char('/') + name : name;
+}
+
 std::shared_ptr<WebCopy::Job> WebCopy::start(const QString &imagePath)
 {
     auto job = std::make_shared<Job>();
     job->source = imagePath;
-    job->targetName = targetName(imagePath);
+    job->targetName = copyPath(imagePath);
     job->thumbnailName = thumbnailName(imagePath);
     job->folder = m_targetFolder;
     // The job's flag, kept alive by the job itself.
     std::shared_ptr<std::atomic_bool> cancelled(job, &job->cancelled);
     job->future = Prefetcher::shared().batch(std::move(cancelled), [job](const Prefetcher::BatchDecode &decode) {
-        std::unique_ptr<ReplacingFile> copy, thumbnail;
+        std::unique_ptr<ReplacingFile> copy, thumbnail, thumbnail2x;
         QString error;
-        make(*job, decode, copy, thumbnail, error);
+        make(*job, decode, copy, thumbnail, thumbnail2x, error);
         const std::lock_guard lock(job->mutex);
         job->finished = true;
         if (job->dropped)
             return; // the temporary files go with copy and thumbnail
         job->copy = std::move(copy);
         job->thumbnail = std::move(thumbnail);
+        job->thumbnail2x = std::move(thumbnail2x);
         job->error = error;
     });
     m_running.removeIf([](const QFuture<void> &running) { return running.isFinished(); });
@@ -331,12 +364,13 @@ std::shared_ptr<WebCopy::Job> WebCopy::start(const QString &imagePath)
 void WebCopy::drop(const std::shared_ptr<Job> &job)
 {
     job->cancelled.store(true);
-    std::unique_ptr<ReplacingFile> copy, thumbnail;
+    std::unique_ptr<ReplacingFile> copy, thumbnail, thumbnail2x;
     const std::lock_guard lock(job->mutex);
     job->dropped = true;
     // Their temporary files are removed as they go.
     copy = std::move(job->copy);
     thumbnail = std::move(job->thumbnail);
+    thumbnail2x = std::move(job->thumbnail2x);
 }
 
 void WebCopy::prepare(const QString &imagePath)
@@ -373,22 +407,28 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
     std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : start(imagePath);
     m_job.reset();
     job->future.waitForFinished();
-    std::unique_ptr<ReplacingFile> copy, thumbnail;
+    std::unique_ptr<ReplacingFile> copy, thumbnail, thumbnail2x;
     QString error;
     {
         const std::lock_guard lock(job->mutex);
         copy = std::move(job->copy);
         thumbnail = std::move(job->thumbnail);
+        thumbnail2x = std::move(job->thumbnail2x);
         error = job->error;
         job->dropped = true;
     }
     if (!copy)
         throw DocumentError(error.isEmpty() ? QStringLiteral("The web-sized copy of \"%1\" was not made.").arg(native(imagePath)) : error);
 
-    // Looked at again: the folder may have been replaced while the copy was made.
-    OwnFolder thumbnails;
+    // Looked at again: the folders may have been replaced while the copy was made.
+    OwnFolder thumbnails, twice;
     if (thumbnail && !thumbnails.ensure(job->folder + QLatin1Char('/') + thumbnailFolder()))
         throw DocumentError(thumbnails.errorString());
+    if (thumbnail2x && !twice.ensure(job->folder + QLatin1Char('/') + thumbnailFolder() + QStringLiteral("/2x")))
+        throw DocumentError(twice.errorString());
+    OwnFolder photos;
+    if (job->targetName.contains(QLatin1Char('/')) && !photos.ensure(job->folder + QLatin1Char('/') + photoFolder()))
+        throw DocumentError(photos.errorString());
     const QString destination = job->folder + QLatin1Char('/') + job->targetName;
     const QFileInfo before(destination);
     const bool newFile = !before.exists() && !before.isSymLink();
@@ -398,16 +438,19 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
     Placed placed{job->targetName, {}, {}};
     if (newFile)
         placed.created << destination;
-    if (thumbnail) {
-        const QString path = job->folder + QLatin1Char('/') + job->thumbnailName;
+    for (const auto &[file, name] : {std::pair(thumbnail.get(), job->thumbnailName),
+                                     std::pair(thumbnail2x.get(), thumbnail2xName(job->thumbnailName))}) {
+        if (!file)
+            continue;
+        const QString path = job->folder + QLatin1Char('/') + name;
         const QFileInfo old(path);
         const bool newThumbnail = !old.exists() && !old.isSymLink();
-        if (!thumbnail->commit()) {
-            // Nothing of the photo is added: the copy goes again if it is new.
-            if (newFile)
-                QFile::remove(destination);
+        if (!file->commit()) {
+            // Nothing of the photo is added: the files it made go again.
+            for (const QString &made : std::as_const(placed.created))
+                QFile::remove(made);
             throw DocumentError(QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
-                                    .arg(native(imagePath), native(path), thumbnail->errorString()));
+                                    .arg(native(imagePath), native(path), file->errorString()));
         }
         placed.thumbnail = job->thumbnailName;
         if (newThumbnail)

@@ -17,24 +17,27 @@ class ReplacingFile;
 /**
  * Writes web-sized copies of the photos a batch adds: a JPEG that fits in
  * 2048 x 2048, upright, in sRGB, with its capture date, plus a 320 px
- * thumbnail. The copy of the image on show is made in the background as soon
+ * thumbnail and a 640 px one for screens of twice the density. The copy of the image on show is made in the background as soon
  * as its preview is painted, into hidden temporary files in the target, so
  * that Add only renames finished files into place and never waits for a
  * resize it could have had ready. Copies are made as the prefetcher's batch
  * work, whose decodes keep to the preview's budgets and share one memory
  * budget; a photo the preview could not show is never decoded for them.
  * Every write is checked: a copy that cannot be written whole adds nothing.
+ * When the target is the photos' own folder, the copies go into a folder
+ * beside the page, so that the originals are never touched.
  */
 class WebCopy
 {
 public:
     static constexpr int LongSide = 2048;
     static constexpr int ThumbnailSide = 320;
+    static constexpr int Thumbnail2xSide = 640;
     static constexpr int Quality = 85;
 
     /** What was put into the target: names relative to the target folder. */
     struct Placed {
-        QString fileName;
+        QString fileName; // the copy's path relative to the target, as the page names it
         QString thumbnail;
         /** Full paths of the files that were not there before, which taking the entry back removes. */
         QStringList created;
@@ -72,6 +75,8 @@ public:
 
     /** The folder of the target that holds the thumbnails. */
     static QString thumbnailFolder() { return QStringLiteral("SlideShow-thumbnails"); }
+    /** The folder of the target that holds the copies when the target is the photos' own folder. */
+    static QString photoFolder() { return QStringLiteral("SlideShow-photos"); }
     /**
      * The name the copy of an image takes in the target: JPEG and GIF names
      * stay; a BMP becomes name.jpg, or name-bmp.jpg, name-bmp-2.jpg and so on
@@ -86,15 +91,25 @@ public:
      * -3 and so on when the cut name is taken.
      */
     QString thumbnailName(const QString &imagePath);
+    /**
+     * The 640 px thumbnail's path for a thumbnail's path: the same name in the
+     * folder 2x inside the thumbnails' folder. The page finds it the same way.
+     */
+    static QString thumbnail2xName(const QString &thumbnail);
 
 private:
     struct Job;
     std::shared_ptr<Job> start(const QString &imagePath);
     static void make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_ptr<ReplacingFile> &copy,
-                     std::unique_ptr<ReplacingFile> &thumbnail, QString &error);
+                     std::unique_ptr<ReplacingFile> &thumbnail, std::unique_ptr<ReplacingFile> &thumbnail2x,
+                     QString &error);
     static void drop(const std::shared_ptr<Job> &job);
 
+    /** The copy's path relative to the target: its name, inside the photo folder when there is one. */
+    QString copyPath(const QString &imagePath);
+
     bool m_on = false;
+    bool m_intoPhotoFolder = false;
     QString m_sourceFolder;
     QString m_targetFolder;
     QHash<QString, QString> m_names;

@@ -6,6 +6,7 @@
 #include "commands/stack.h"
 #include "core/mediator.h"
 #include "document/documenterror.h"
+#include "document/pageweight.h"
 #include "document/slideshow.h"
 #include "imaging/folderlisting.h"
 #include "imaging/imagefolder.h"
@@ -184,8 +185,10 @@ void State2::finish()
         failure = QString::fromLocal8Bit(e.what());
         show.close();
     }
-    Platform::instance().messageBox(QStringLiteral("Last image reached.\n")
-                                    + (failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure));
+    QString told = failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure;
+    if (const QString nudge = PageWeight::of(show).nudge(); failure.isEmpty() && !nudge.isEmpty())
+        told += QLatin1Char('\n') + nudge; // a heavy page of originals: what web-sized photos would save
+    Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + told);
     md->StartStateFour();
     md->endBatch(added, m_count, page, failure);
 }

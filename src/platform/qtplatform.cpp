@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "platform/qtplatform.h"
 
+#include "ui/browsedphotos.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QVersionNumber>
@@ -43,22 +46,31 @@ int QtPlatform::question(const QString &text, const QStringList &answers, int de
 QString QtPlatform::browseForFolder(const QString &prompt, const QString &startFolder)
 {
     // Qt's folder dialog writes its history and layout into the user's
-    // settings when it is destroyed, and reads them when it opens. The program
-    // keeps no settings, so for the dialog's lifetime they live in a scratch
-    // folder that is removed afterwards. The desktop's own dialog is not used:
-    // it keeps recent folders of its own.
+    // settings when it is destroyed, and reads them when it opens. Only the
+    // program's own settings file belongs there, so for the dialog's lifetime
+    // the settings live in a scratch folder that is removed afterwards, and
+    // the standard place is given back at once. The desktop's own dialog is
+    // not used: it keeps recent folders of its own.
     QTemporaryDir scratch;
-    const QString settingsPath = scratch.isValid() ? scratch.path() : QStringLiteral("/nonexistent");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);
+    const auto settingsIn = [](const QString &path) {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    };
+    settingsIn(scratch.isValid() ? scratch.path() : QStringLiteral("/nonexistent"));
 
     QWidget *owner = QApplication::activeWindow();
     const QString start = QFileInfo(startFolder).isDir() ? startFolder : QDir::homePath();
-    QFileDialog dialog(owner, prompt, start);
-    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::Directory);
-    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
-    const QString folder = chosen ? dialog.selectedFiles().constFirst() : QString();
+    QString folder;
+    {
+        QFileDialog dialog(owner, prompt, start);
+        dialog.setOptions(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        // The photos in each folder are listed, greyed: the user sees which folder holds them.
+        dialog.setProxyModel(new BrowsedPhotos(&dialog));
+        const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+        folder = chosen ? dialog.selectedFiles().constFirst() : QString();
+    }
+    settingsIn(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     if (owner) {
         // The window below was covered: let it paint before the caller goes on working.
         owner->repaint();

@@ -66,11 +66,8 @@ Form1::Form1(QWidget *parent)
     lblLeftOut->setAlignment(Qt::AlignCenter);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
                                              QStringLiteral("Web-sized photos (longest side 2048 px)"));
-    // Greyed out, yet readable on the grey dialog, so the user sees what the option is before it can be ticked.
-    QPalette readable = chkWebSized->palette();
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
-    chkWebSized->setPalette(readable);
+    chkWebSized->setChecked(objMediator->webSized()); // as the last run left it
+    connect(chkWebSized, &QCheckBox::toggled, this, [](bool on) { objMediator->setWebSized(on); });
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, txtSrcFolder);
@@ -99,6 +96,7 @@ Form1::Form1(QWidget *parent)
     connect(md, &Mediator::listingCleared, this, [this] { showListing({}, {}); });
     connect(md, &Mediator::listingReady, this, &Form1::showListing);
     connect(md, &Mediator::listingTrimmed, this, &Form1::trimListing);
+    md->listSource(); // the folder kept from the last run
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -137,18 +135,18 @@ void Form1::updateWebSized()
     const QString source = txtSrcFolder->text();
     const QString target = txtTgtFolder->text();
     const bool own = !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
-    chkWebSized->setEnabled(own);
     chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
                                                  "the originals stay as they are.")
-                                : QStringLiteral("Choose a target folder other than the source folder: "
-                                                 "web-sized copies never replace the originals."));
+                                : QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail, "
+                                                 "into the folder SlideShow-photos beside the page; the originals stay "
+                                                 "as they are."));
 }
 
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
         // Until the batch has started (questions answered, the page made) the dialog stays open.
-        if (objMediator->startBatch(chkWebSized->isChecked() && chkWebSized->isEnabled()))
+        if (objMediator->startBatch(chkWebSized->isChecked()))
             hide();
     });
 }

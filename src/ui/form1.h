@@ -66,6 +66,6 @@ protected:
 
 private:
     explicit Form1(QWidget *parent);
-    /** Web-sized copies never replace the originals, so the option waits for a target of its own. */
+    /** The web-sized option says where its copies go: beside the originals they go into a folder of their own. */
     void updateWebSized();
 };

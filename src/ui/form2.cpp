@@ -15,6 +15,7 @@
 #include "ui/pressgate.h"
 #include "ui/previewpainter.h"
 #include "ui/twips.h"
+#include "ui/windowplace.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -70,6 +71,13 @@ Form2::Form2()
     m_client->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(designed);
     setMinimumSize(designed);
+    // Where the last run left it, maximised or not; the first run opens at the designed size.
+    const Settings &kept = objMediator->settings();
+    if (kept.windowGeometry.isValid())
+        setGeometry(WindowPlace::onScreen(kept.windowGeometry));
+    if (kept.maximised)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    connect(objMediator.get(), &Mediator::ending, this, [this] { objMediator->keepWindow(normalGeometry(), isMaximized()); });
     // A folder dropped onto the window opens the Images window with it as the source.
     new FolderDrop(this, [this](const QString &folder) {
         Form1::instance()->takeSource(folder);
@@ -91,6 +99,16 @@ void Form2::buildControls()
 
     Picture1 = Controls::place<PictureBox>(client, "Picture1", Twips::rect(0, 240, 2775, 4215));
     Picture1->setPictureResource(QStringLiteral(":/images/picture1.jpg"));
+    // Shorter than designed (a small screen at 200 %), the film strip is shown whole, smaller.
+    Picture1->setRedraw([this] {
+        const QSizeF strip = Picture1->picture().deviceIndependentSize();
+        if (strip.height() <= Picture1->height() && strip.width() <= Picture1->width())
+            return; // drawn whole already
+        const QSizeF fitted = strip.scaled(QSizeF(Picture1->size()), Qt::KeepAspectRatio);
+        Picture1->fillBox(QRectF(0, 0, Picture1->scaleWidth(), Picture1->scaleHeight()), Qt::white);
+        Picture1->paintPicture(Picture1->picture(), QRectF((Picture1->width() - fitted.width()) / 2 * Twips::PerPixel, 0,
+                                                           fitted.width() * Twips::PerPixel, fitted.height() * Twips::PerPixel));
+    });
 
     btnView = Controls::place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
     btnView->setText(QStringLiteral("View SlideShow"));

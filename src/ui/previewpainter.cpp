@@ -27,15 +27,21 @@ QRectF PreviewPainter::square(const PictureBox *box)
 {
     const float grownWidth = box->scaleWidth() - DesignedWidth;
     const float grownHeight = box->scaleHeight() - DesignedHeight;
+    if (grownWidth > 0 || grownHeight > 0) {
+        // Larger than designed: the whole box, so a landscape photo takes the width it is given.
+        return QRectF(0, 0, std::max(1.0f, box->scaleWidth()), std::max(1.0f, box->scaleHeight()));
+    }
     const float grown = std::min(grownWidth, grownHeight);
-    // What the square does not take of the growth is shared on both sides.
+    // What the square does not take of the shrinking is shared on both sides.
     return QRectF((grownWidth - grown) / 2, (grownHeight - grown) / 2, std::max(1.0f, PreviewLoader::Square + grown),
                   std::max(1.0f, PreviewLoader::Square + grown));
 }
 
 PreviewTarget PreviewPainter::target(const PictureBox *box)
 {
-    return {float(square(box).width()), box->devicePixelRatioF()};
+    // Decoded for the square around the area: enough pixels for whichever side the photo fills.
+    const QRectF area = square(box);
+    return {float(std::max(area.width(), area.height())), box->devicePixelRatioF()};
 }
 
 void PreviewPainter::show(const PreviewLoader::Picture &picture, const QString &path)
@@ -52,7 +58,13 @@ void PreviewPainter::show(const PreviewLoader::Picture &picture, const QString &
 void PreviewPainter::paint()
 {
     const QRectF area = square(m_box);
-    const QSizeF size = PreviewLoader::fittedSize(m_picture->naturalTwips, float(area.width()));
+    QSizeF size = PreviewLoader::fittedSize(m_picture->naturalTwips, float(area.width()));
+    if (area.width() != area.height()) {
+        // Fitted into the rectangle: never enlarged, its shape kept.
+        const QSizeF natural = m_picture->naturalTwips;
+        const qreal scale = std::min({1.0, area.width() / natural.width(), area.height() / natural.height()});
+        size = natural * scale;
+    }
     m_box->fillBox(QRectF(0, 0, m_box->scaleWidth(), m_box->scaleHeight()), Qt::white);
     m_box->paintPicture(m_picture->image, QRectF(area.x() + (area.width() - size.width()) / 2,
                                                  area.y() + (area.height() - size.height()) / 2, size.width(),

@@ -13,9 +13,10 @@ class PictureBox;
 
 /**
  * Paints a preview into the main window's preview box: fitted into the box's
- * square, centred in it, never enlarged. At the designed size the square is
- * the 3500-twip square at the box's origin; when the box grows or shrinks the
- * square grows or shrinks with it. After a resize the picture is painted again
+ * area, centred in it, never enlarged. At the designed size the area is the
+ * 3500-twip square at the box's origin, and when the box shrinks the square
+ * shrinks with it; when the box is larger than designed the area is the whole
+ * box. After a resize the picture is painted again
  * at once from what was decoded, then decoded afresh for the new square by the
  * prefetcher.
  */
@@ -31,7 +32,7 @@ public:
     /** The painter of box, made on first use. */
     static PreviewPainter *of(PictureBox *box);
 
-    /** The square, in twips of the box, that previews are fitted into. */
+    /** The area, in twips of the box, that previews are fitted into: a square up to the designed size, else the box. */
     static QRectF square(const PictureBox *box);
     /** What a preview for box is decoded for. */
     static PreviewTarget target(const PictureBox *box);

@@ -38,7 +38,10 @@ bool writeCase(const QString &root, const QString &name, const QString &showName
     for (int index = 0; index < slides.size(); ++index) {
         const auto &[file, caption] = slides[index];
         const QString path = photos + QLatin1Char('/') + file;
-        writeImage(path, QSize(320 + 40 * (index % 8), 200 + 30 * (index % 2)), QColor::fromHsv(index * 47 % 360, 200, 200));
+        QSize size(320 + 40 * (index % 8), 200 + 30 * (index % 2));
+        if (webSized && index == 1)
+            size.transpose(); // a portrait among the thumbnails, which the grid must not crop
+        writeImage(path, size, QColor::fromHsv(index * 47 % 360, 200, 200));
         DecObj2 entry;
         entry.init(path, caption, objMediator->slideShow());
         entry.Execute();
@@ -81,7 +84,8 @@ int main(int argc, char *argv[])
                       {".hidden.jpg", "leading dot"}, {"Case.jpg", "upper case"}, {"case.jpg", QString(10'000, QLatin1Char('w'))}})
         && writeCase(root, "empty", "Nothing yet", {})
         && writeCase(root, "one", "Just one", {{"only.jpg", "The only photo"}})
-        && writeCase(root, "thumbnails", "With thumbnails", {{"t1.jpg", "First"}, {"t2.jpg", "Second"}, {"t3.jpg", "Third"}},
+        && writeCase(root, "thumbnails", "With thumbnails", {{"t1.jpg", "First, with a caption far too long for its place in the grid\nand a second line"},
+                                                                    {"t2.jpg", "Second"}, {"t3.jpg", "Third"}},
                      /*webSized=*/true)
         && writeCase(root, "many", "Two thousand", many);
     Prefetcher::shared().finish();
