@@ -365,6 +365,12 @@ private slots:
         QCOMPARE(form->pichidden->picture().size(), ratio == 2.0 ? QSize(467, 350) : QSize(233, 175));
         QCOMPARE(form->pichidden->picture().devicePixelRatio(), ratio);
         QCOMPARE(form->PicBox->drawing().size(), ratio == 2.0 ? QSize(482, 450) : QSize(241, 225));
+        // Shorter than designed (a small screen), the film strip is whole: smaller, its dark bottom edge in view.
+        form->resize(form->size() - QSize(0, 60));
+        QTRY_COMPARE(form->Picture1->height(), 221);
+        const QImage strip = form->Picture1->drawing();
+        QCOMPARE(strip.pixelColor(QPoint(2, 100) * ratio), QColor(Qt::white));
+        QVERIFY2(qGray(strip.pixel(QPoint(92, 219) * ratio)) < 80, qPrintable(strip.pixelColor(QPoint(92, 219) * ratio).name()));
     }
 
     // A photo's own description stands selected in the caption box, so typing replaces it.

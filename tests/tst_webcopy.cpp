@@ -114,6 +114,7 @@ private slots:
         const QByteArray page = "<head>\r\n\r\n\r\nPicture[1]  = '" + written.toUtf8() + "'; \r\nCaption[1] = 'it\\'s here' ;\r\n"
             + "Thumbnail[1] = '" + thumbnailPath + "';\r\n<middle>";
         QCOMPARE(readFile(target + QStringLiteral("/SlideShow.htm")).left(page.size()), page);
+        QVERIFY(readFile(target + QStringLiteral("/SlideShow.htm")).contains("<IMG SRC='" + written.toUtf8() + "'"));
         QStringList beside = QDir(p->source()).entryList(QDir::Files);
         QVERIFY(beside.removeOne(QStringLiteral("SlideShow.htm")) == besideOriginals);
         QCOMPARE(beside, originals); // nothing was added beside the originals but the page
