@@ -120,6 +120,8 @@ private slots:
         QTest::newRow("another photo, a-2.jpg taken") << "other, a-2.jpg" << "a-3.jpg" << kept + entry(2, "a-3.jpg", "a.jpg") + end;
         const QByteArray web = kept + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
         QTest::newRow("a web-sized show knows its photos by name") << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        const QByteArray beside = Head + entry(1, "SlideShow-photos/a.jpg", "Old") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
+        QTest::newRow("so does one beside its originals") << "web, photo folder" << "" << beside + entry(2, "c.jpg", "c.jpg") + pageEnd("SlideShow-photos/a.jpg", "Show");
     }
 
     void aPhotoOfATakenName()
@@ -136,8 +138,9 @@ private slots:
         writeFile(p->target(QStringLiteral("a.jpg")), theirs);
         if (copy.contains(QLatin1String("a-2.jpg")))
             writeFile(p->target(QStringLiteral("a-2.jpg")), "the user's a-2.jpg");
-        const QByteArray thumbnail = copy == QLatin1String("web") ? "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n" : "";
-        writeFile(p->pagePath(), Head + entry(1, "a.jpg", "Old") + thumbnail + pageEnd("a.jpg", "Show"));
+        const QByteArray thumbnail = copy.startsWith(QLatin1String("web")) ? "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n" : "";
+        const QByteArray held = copy.endsWith(QLatin1String("photo folder")) ? "SlideShow-photos/a.jpg" : "a.jpg";
+        writeFile(p->pagePath(), Head + entry(1, held, "Old") + thumbnail + pageEnd(held, "Show"));
 
         p->chooseFolders(p->source(), p->target());
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
@@ -301,6 +304,8 @@ private slots:
         QTest::newRow("a copy on its way") << ".fw-0a1b2c3d.tmp" << "old" << true;
         QTest::newRow("a web-sized copy on its way") << ".fw-AbqCdZ" << "old" << true;
         QTest::newRow("a thumbnail on its way") << "SlideShow-thumbnails/.fw-ZzxYyw" << "old" << true;
+        QTest::newRow("a 640 px thumbnail on its way") << "SlideShow-thumbnails/2x/.fw-ZzxYyw" << "old" << true;
+        QTest::newRow("a copy on its way beside the originals") << "SlideShow-photos/.fw-AbqCdZ" << "old" << true;
         QTest::newRow("the user's own .fw- file") << ".fw-notes.txt" << "old" << false;
         QTest::newRow("the user's own copy of the page") << ".SlideShow.htm.before-edit.tmp" << "old" << false;
         QTest::newRow("newer than the lock") << ".fw-0a1b2c3d.tmp" << "new" << false;
@@ -316,7 +321,7 @@ private slots:
         QFETCH(bool, removed);
         writeImage(p->source(QStringLiteral("a.jpg")));
         const QString elsewhere = p->source(QStringLiteral("elsewhere"));
-        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(p->target(QStringLiteral("SlideShow-thumbnails"))));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(QFileInfo(p->target(name)).path()));
         const QString path = p->target(name), planted = kind == QLatin1String("link") ? elsewhere + QStringLiteral("/kept") : path;
         if (kind == QLatin1String("thumbnails link")) {
             QVERIFY(QDir(p->target(QStringLiteral("SlideShow-thumbnails"))).removeRecursively());
