@@ -2,7 +2,7 @@
 // each one shows and plays its slides, fits small screens, and keeps to the
 // reader's settings. Usage: node slideshow.test.mjs FOLDER
 import { chromium } from 'playwright-core';
-import { readFileSync, readdirSync } from 'node:fs';
+import { readFileSync, readdirSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -225,6 +225,17 @@ await withPage(cases.plain.url, {}, async (page) => {
   await page.keyboard.press('g');
   check(!(await page.isVisible('#GridButton')) && !(await page.isVisible('#Thumbnails')), 'no thumbnails: no Photos button, G opens nothing');
 });
+
+// A page opened while its slides are still being added says so.
+{
+  const unfinished = join(root, 'plain', 'Unfinished.htm');
+  const text = readFileSync(join(root, 'plain', 'SlideShow.htm'), 'latin1');
+  writeFileSync(unfinished, text.slice(0, text.indexOf('\r\n</script>')), 'latin1');
+  await withPage(pathToFileURL(unfinished).href, {}, async (page) => {
+    const said = await page.evaluate(() => getComputedStyle(document.body, '::before').content);
+    check(said.includes('still being made'), `a page mid-batch says what it is: ${said}`);
+  });
+}
 
 await browser.close();
 console.log(`${passed} passed, ${failed} failed`);
