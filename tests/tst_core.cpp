@@ -18,6 +18,7 @@
 #include <QDesktopServices>
 #include <QDirIterator>
 #include <QFileDialog>
+#include <QListView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -291,17 +292,30 @@ private slots:
         QVERIFY(!platform.openDocument(p->pagePath())); // offscreen, no program opens anything
         QCOMPARE(opened, QList{QUrl::fromLocalFile(QStringLiteral("/tmp/my pages/#1 SlideShow.htm"))});
 
-        // The folder browser opens at the folder asked for, and leaves the
-        // user's home and configuration folders as they were: empty here.
+        // The folder browser opens at the folder asked for, shows its photos
+        // greyed and no other file, and leaves the user's home and
+        // configuration folders as they were: empty here.
+        writeImage(p->source(QStringLiteral("a.jpg")));
+        writeFile(p->source(QStringLiteral("notes.txt")), "not a photo");
+        QVERIFY(QDir(p->source()).mkdir(QStringLiteral("sub")));
         QString browsed;
-        QTimer::singleShot(50, this, [&browsed] {
+        QStringList listed;
+        QTimer::singleShot(50, this, [&browsed, &listed] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            const QAbstractItemModel *model = dialog->proxyModel();
+            const QModelIndex root = dialog->findChild<QListView *>(QStringLiteral("listView"))->rootIndex();
+            QTest::qWaitFor([&] { return model->rowCount(root) >= 2; });
+            for (int row = 0; row < model->rowCount(root); ++row)
+                listed << model->index(row, 0, root).data().toString()
+                        + (model->flags(model->index(row, 0, root)) & Qt::ItemIsEnabled ? QString() : QStringLiteral(" (greyed)"));
             browsed = dialog->directory().absolutePath();
             static_cast<QDialog *>(dialog)->accept();
         });
         QCOMPARE(platform.browseForFolder(QStringLiteral("Select a Source Folder"), p->source()), p->source());
         QCOMPARE(browsed, p->source());
+        listed.sort();
+        QCOMPARE(listed, QStringList({QStringLiteral("a.jpg (greyed)"), QStringLiteral("sub")}));
         for (const char *variable : {"HOME", "XDG_CONFIG_HOME"}) {
             QDirIterator it(qEnvironmentVariable(variable), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
             QVERIFY2(!it.hasNext(), qPrintable(it.hasNext() ? it.next() : QString()));
