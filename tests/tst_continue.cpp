@@ -4,6 +4,7 @@
 // batch that is stopped still leaves a page that plays.
 #include "testsupport.h"
 
+#include "document/showrecord.h"
 #include "document/slideshowreader.h"
 #include "document/slideshowtemplates.h"
 #include "core/general.h"
@@ -174,6 +175,55 @@ private slots:
                 QVERIFY2(show.cutShort() == (padded || !(boundary || at >= named)), where);
             }
         }
+    }
+
+    // The record beside the page: written and read back; what is not a record
+    // of this version is read as no record, so nothing is remembered or deleted.
+    void theShowsRecord_data()
+    {
+        QTest::addColumn<QByteArray>("text"); // null: no record
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("made");    // the names that may be deleted, joined by spaces
+        const QByteArray good = "{\"made\": [\"c.jpg\", \"SlideShow-thumbnails/c.jpg\"], \"skipped\": [{\"name\": \"b.jpg\", "
+                                "\"size\": \"12\", \"modified\": \"2024-05-01T10:00:00.000Z\"}], \"version\": 1, \"webSized\": true}";
+        QTest::newRow("missing") << QByteArray() << false << "";
+        QTest::newRow("as written") << good << true << "c.jpg SlideShow-thumbnails/c.jpg";
+        QTest::newRow("cut short") << good.left(40) << false << "";
+        QTest::newRow("a later version") << QByteArray(good).replace("\"version\": 1", "\"version\": 2") << false << "";
+        QTest::newRow("no version") << QByteArray(good).replace("\"version\": 1,", "") << false << "";
+        QTest::newRow("a path to elsewhere") << QByteArray(good).replace("\"c.jpg\"", "\"../c.jpg\"") << false << "";
+        QTest::newRow("a size that is no number") << QByteArray(good).replace("\"12\"", "\"12k\"") << false << "";
+        QTest::newRow("not an object") << QByteArray("[1]") << false << "";
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << false << "";
+    }
+
+    void theShowsRecord()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, loaded);
+        QFETCH(QString, made);
+        if (!text.isNull())
+            writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), text);
+        const ShowRecord record = ShowRecord::load(p->pagePath());
+        QCOMPARE(record.loaded(), loaded);
+        QCOMPARE(record.webSized, loaded);
+        QCOMPARE(record.skipped.size(), loaded ? 1 : 0);
+        QStringList deletable;
+        for (const char *name : {"c.jpg", "b.jpg", "SlideShow-thumbnails/c.jpg", "../c.jpg", "SlideShow.htm"}) {
+            if (record.madeForShow(QString::fromLatin1(name)))
+                deletable << QString::fromLatin1(name);
+        }
+        QCOMPARE(deletable.join(QLatin1Char(' ')), made);
+        if (!loaded)
+            return;
+        QVERIFY(record.wasSkipped({"b.jpg", 12, QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone(7200))}));
+        QVERIFY(!record.wasSkipped({"b.jpg", 13, QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC)}));
+        QVERIFY(record.save(p->pagePath()));
+        QCOMPARE(readFile(p->target(QStringLiteral(".SlideShow.htm.state"))),
+                 "{\n    \"made\": [\n        \"c.jpg\",\n        \"SlideShow-thumbnails/c.jpg\"\n    ],\n    \"skipped\": [\n        {\n"
+                 "            \"modified\": \"2024-05-01T10:00:00.000Z\",\n            \"name\": \"b.jpg\",\n            \"size\": \"12\"\n"
+                 "        }\n    ],\n    \"version\": 1,\n    \"webSized\": true\n}\n");
+        QCOMPARE(targetFiles(), QStringList{".SlideShow.htm.state"}); // no temporary file left
     }
 
     void replacingOrLeavingAlone_data()
