@@ -40,7 +40,7 @@ Form1::Form1(QWidget *parent)
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(palette);
     setAutoFillBackground(true);
-    setFixedSize(Twips::toPixels(6690), Twips::toPixels(4050)); // room for the web-sized option below the buttons
+    setFixedSize(Twips::toPixels(6690), Twips::toPixels(4350)); // room for the two options below the buttons
 
     Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -71,6 +71,10 @@ Form1::Form1(QWidget *parent)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
     chkWebSized->setPalette(readable);
+    chkOfferSkipped = Controls::place<QCheckBox>(this, "chkOfferSkipped", Twips::rect(240, 3930, 6255, 300),
+                                                 QStringLiteral("Offer skipped photos again"));
+    chkOfferSkipped->setToolTip(QStringLiteral("When a slide show is continued, photos skipped in its earlier "
+                                               "sittings are offered too."));
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, txtSrcFolder);
@@ -99,6 +103,7 @@ Form1::Form1(QWidget *parent)
     connect(md, &Mediator::listingCleared, this, [this] { showListing({}, {}); });
     connect(md, &Mediator::listingReady, this, &Form1::showListing);
     connect(md, &Mediator::listingTrimmed, this, &Form1::trimListing);
+    connect(md, &Mediator::sizeFollowsShow, this, &Form1::followShowsSize);
 }
 
 void Form1::showEvent(QShowEvent *event)
@@ -134,21 +139,45 @@ void Form1::btnTarget_Click()
 
 void Form1::updateWebSized()
 {
-    const QString source = txtSrcFolder->text();
-    const QString target = txtTgtFolder->text();
-    const bool own = !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
-    chkWebSized->setEnabled(own);
-    chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
+    const bool own = ownTarget();
+    chkWebSized->setEnabled(own && !m_sizeForced);
+    if (m_sizeForced)
+        chkWebSized->setToolTip(QStringLiteral("The slide show being continued keeps the size of its photos."));
+    else
+        chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
                                                  "the originals stay as they are.")
                                 : QStringLiteral("Choose a target folder other than the source folder: "
                                                  "web-sized copies never replace the originals."));
+}
+
+void Form1::followShowsSize(bool on, bool webSized)
+{
+    if (on && !m_sizeForced)
+        m_chosenWebSized = chkWebSized->isChecked();
+    const bool chosen = m_chosenWebSized;
+    m_sizeForced = on;
+    chkWebSized->setChecked(on ? webSized : chosen);
+    updateWebSized();
+}
+
+bool Form1::chosenWebSized() const
+{
+    // While a continued show locks the box, the person's own choice goes to a new show started meanwhile.
+    return chkWebSized->isEnabled() ? chkWebSized->isChecked() : m_sizeForced && m_chosenWebSized && ownTarget();
+}
+
+bool Form1::ownTarget() const
+{
+    const QString source = txtSrcFolder->text();
+    const QString target = txtTgtFolder->text();
+    return !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
 }
 
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
         // Until the batch has started (questions answered, the page made) the dialog stays open.
-        if (objMediator->startBatch(chkWebSized->isChecked() && chkWebSized->isEnabled()))
+        if (objMediator->startBatch(chosenWebSized(), chkOfferSkipped->isChecked()))
             hide();
     });
 }

@@ -40,6 +40,8 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QCheckBox *chkWebSized = nullptr;
+    /** A continued show offers the photos skipped in its earlier sittings too. */
+    QCheckBox *chkOfferSkipped = nullptr;
     /** How many photos of the source are not offered, and why; empty when none. */
     QLabel *lblLeftOut = nullptr;
 
@@ -68,4 +70,13 @@ private:
     explicit Form1(QWidget *parent);
     /** Web-sized copies never replace the originals, so the option waits for a target of its own. */
     void updateWebSized();
+    /** While a continued show keeps its size, the box shows it and cannot be changed; the person's choice waits. */
+    void followShowsSize(bool on, bool webSized);
+    /** The person's own choice of web-sized photos, for the next show. */
+    bool chosenWebSized() const;
+    /** True when the target is a folder of its own, not the source. */
+    bool ownTarget() const;
+
+    bool m_sizeForced = false;
+    bool m_chosenWebSized = false;
 };
