@@ -53,7 +53,7 @@ public:
     /** Ticks or clears the web-sized option for the next start(). */
     virtual void setWebSized(bool on) { m_webSized = on; }
     /** Ticks or clears "Offer skipped photos again" for the next start(). */
-    void setOfferSkippedAgain(bool on) { m_offerSkippedAgain = on; }
+    virtual void setOfferSkippedAgain(bool on) { m_offerSkippedAgain = on; }
     /** Start in the Images window; started() tells whether the batch began. */
     virtual void start();
     /** chooseFolders(source(), target()) then start(). */

@@ -47,6 +47,12 @@ bool ShowRecord::Photo::operator==(const Photo &other) const
     return name == other.name && size == other.size && modified == other.modified;
 }
 
+QString ShowRecord::Photo::key() const
+{
+    const QString time = modified.isValid() ? QString::number(modified.toMSecsSinceEpoch()) : QString();
+    return name + QLatin1Char('/') + QString::number(size) + QLatin1Char('/') + time;
+}
+
 QString ShowRecord::pathFor(const QString &pagePath)
 {
     const QFileInfo page(pagePath);

@@ -26,6 +26,8 @@ public:
 
         static Photo of(const QFileInfo &file);
         bool operator==(const Photo &other) const;
+        /** One text for the three, equal exactly when the photos are: for looking many up at once. */
+        QString key() const;
     };
 
     /** The hidden record beside the page: SlideShow.htm -> .SlideShow.htm.state. */

@@ -95,10 +95,14 @@ void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const Con
     show.setRenamed(decision.renamed);
     m_continued = !show.held().isEmpty();
     // Photos skipped in an earlier sitting are not offered again, unless the person asks for them.
-    const bool skippedToo = md->offersSkippedAgain() || show.record().skipped.isEmpty();
+    QSet<QString> skipped;
+    if (!md->offersSkippedAgain()) {
+        for (const ShowRecord::Photo &photo : show.record().skipped)
+            skipped.insert(photo.key());
+    }
     const auto offered = [&](const ImageFolder::Entry &file) {
         return !decision.leftOut.contains(file.path)
-            && (skippedToo || !show.record().wasSkipped(ShowRecord::Photo::of(QFileInfo(file.path))));
+            && (skipped.isEmpty() || !skipped.contains(ShowRecord::Photo::of(QFileInfo(file.path)).key()));
     };
     // The Images window lists what this batch shows: not the photos the show already holds.
     QSet<QString> leftOut;
