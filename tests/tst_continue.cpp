@@ -343,7 +343,11 @@ private slots:
         QFETCH(QString, told);
         const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ContinueReplaceCancel.mid(1);
         writeImage(p->source(QStringLiteral("a.jpg")));
+        writeImage(p->source(QStringLiteral("b.jpg")));
         writeFile(p->pagePath(), page);
+        writeImage(p->target(QStringLiteral("a.jpg"))); // the old show's copy, as its record says
+        const QByteArray record = "{\"made\": [\"a.jpg\"], \"skipped\": [], \"version\": 1, \"webSized\": false}";
+        writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), record);
         // Both this minute's name and the next one's, so the test never meets the turn of a minute.
         const bool taken = QByteArray(QTest::currentDataTag()).endsWith("taken");
         for (const int minutes : {0, 1}) {
@@ -367,11 +371,15 @@ private slots:
             QCOMPARE(p->messages(), QStringList{"The slide show that was there is kept as \"" + p->target(kept[0]) + "\"."});
             QCOMPARE(p->page(), Head);
             QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
+            QCOMPARE(readFile(p->target('.' + kept[0] + ".state")), record); // the record goes with its page
+            p->add();
+            p->back(); // the new show did not make a.jpg: the kept page's copy stays
+            QVERIFY(QFileInfo::exists(p->target(QStringLiteral("a.jpg"))));
         } else {
             QVERIFY(p->messages().isEmpty());
             QCOMPARE(p->page(), page);
             QVERIFY(!p->started() && !p->canAdd());
-            QCOMPARE(targetFiles(), QStringList{"SlideShow.htm"}); // no lock or temporary file left
+            QCOMPARE(targetFiles(), QStringList({".SlideShow.htm.state", "a.jpg", "SlideShow.htm"})); // no lock or temporary file left
         }
     }
 
