@@ -87,7 +87,7 @@ void TestProgram::chooseFolders(const QString &source, const QString &target)
 void TestProgram::start()
 {
     m_started = false;
-    run([this] { m_started = objMediator->startBatch(m_webSized); });
+    run([this] { m_started = objMediator->startBatch(m_webSized, m_offerSkippedAgain); });
     QVERIFY(waitForPreview());
 }
 

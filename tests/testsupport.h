@@ -53,6 +53,8 @@ public:
     virtual void chooseFolders(const QString &source, const QString &target = QString());
     /** Ticks or clears the web-sized option for the next start(). */
     virtual void setWebSized(bool on) { m_webSized = on; }
+    /** Ticks or clears "Offer skipped photos again" for the next start(). */
+    virtual void setOfferSkippedAgain(bool on) { m_offerSkippedAgain = on; }
     /** Start in the Images window; started() tells whether the batch began. */
     virtual void start();
     /** chooseFolders(source(), target()) then start(). */
@@ -88,6 +90,7 @@ protected:
     static void run(const std::function<void()> &step);
     bool m_started = false;
     bool m_webSized = false;
+    bool m_offerSkippedAgain = false;
 
 private:
     QTemporaryDir m_programDir, m_source, m_target, m_config;

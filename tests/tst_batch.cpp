@@ -290,7 +290,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DocumentError, unreadable.Execute());
         add(QStringLiteral("b.jpg"), QStringLiteral("B"));
         QCOMPARE(readFile(page), before + entry(2, "b.jpg", "B"));
-        QCOMPARE(QDir(p->source()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({"SlideShow.htm", "a.jpg", "b.jpg"}));
+        QCOMPARE(QDir(p->source()).entryList(QDir::Files | QDir::Hidden, QDir::Name), QStringList({".SlideShow.htm.state", "SlideShow.htm", "a.jpg", "b.jpg"}));
     }
 };
 

@@ -4,6 +4,7 @@
 // batch that is stopped still leaves a page that plays.
 #include "testsupport.h"
 
+#include "document/showrecord.h"
 #include "document/slideshowreader.h"
 #include "document/slideshowtemplates.h"
 #include "core/general.h"
@@ -71,7 +72,8 @@ private slots:
                     older, {"a.jpg", "c.jpg"}, "Old", older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old")};
         const QByteArray web = Head + entry(1, "a.jpg", "Red") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
         QTest::newRow("web-sized, with thumbnails")
-            << Show{web + pageEnd("a.jpg", "Web"), web, {"a.jpg", "c.jpg"}, "Web", web + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Web")};
+            << Show{web + pageEnd("a.jpg", "Web"), web, {"a.jpg", "c.jpg"}, "Web",
+                    web + entry(2, "c.jpg", "new") + "Thumbnail[2] = 'SlideShow-thumbnails/c.jpg';\r\n" + pageEnd("a.jpg", "Web")};
         QTest::newRow("no slides yet")
             << Show{Head + pageEnd("", "Empty"), Head, {"c.jpg"}, "Empty", Head + entry(1, "c.jpg", "new") + pageEnd("c.jpg", "Empty")};
     }
@@ -97,7 +99,7 @@ private slots:
         QCOMPARE(p->messages().size(), 1);
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
-        QCOMPARE(targetFiles(), QStringList({"c.jpg", "SlideShow.htm"}));
+        QCOMPARE(targetFiles(), QStringList({".SlideShow.htm.state", "c.jpg", "SlideShow.htm"}));
         // Another target: the photos that show held are offered again.
         p->platform().folderAnswers.enqueue(p->source());
         objMediator->TargetFolder();
@@ -119,9 +121,12 @@ private slots:
         QTest::newRow("another photo") << "other" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
         QTest::newRow("another photo, a-2.jpg taken") << "other, a-2.jpg" << "a-3.jpg" << kept + entry(2, "a-3.jpg", "a.jpg") + end;
         const QByteArray web = kept + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
-        QTest::newRow("a web-sized show knows its photos by name") << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
+        QTest::newRow("a web-sized show knows its photos by name")
+            << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + "Thumbnail[2] = 'SlideShow-thumbnails/c.jpg';\r\n" + pageEnd("a.jpg", "Show");
         const QByteArray beside = Head + entry(1, "SlideShow-photos/a.jpg", "Old") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
-        QTest::newRow("so does one beside its originals") << "web, photo folder" << "" << beside + entry(2, "c.jpg", "c.jpg") + pageEnd("SlideShow-photos/a.jpg", "Show");
+        QTest::newRow("so does one beside its originals")
+            << "web, photo folder" << "" << beside + entry(2, "c.jpg", "c.jpg") + "Thumbnail[2] = 'SlideShow-thumbnails/c.jpg';\r\n"
+                   + pageEnd("SlideShow-photos/a.jpg", "Show");
     }
 
     void aPhotoOfATakenName()
@@ -184,6 +189,118 @@ private slots:
         }
     }
 
+    // The record beside the page: written and read back; what is not a record
+    // of this version is read as no record, so nothing is remembered or deleted.
+    void theShowsRecord_data()
+    {
+        QTest::addColumn<QByteArray>("text"); // null: no record
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<QString>("made");    // the names it lets go, joined by spaces
+        const QByteArray good = "{\"made\": [\"c.jpg\", \"SlideShow-thumbnails/c.jpg\"], \"skipped\": [{\"name\": \"b.jpg\", "
+                                "\"size\": \"12\", \"modified\": \"2024-05-01T10:00:00.000Z\"}], \"version\": 1, \"webSized\": true}";
+        QTest::newRow("missing") << QByteArray() << false << "";
+        QTest::newRow("as written") << good << true << "c.jpg SlideShow-thumbnails/c.jpg";
+        QTest::newRow("cut short") << good.left(40) << false << "";
+        QTest::newRow("a later version") << QByteArray(good).replace("\"version\": 1", "\"version\": 2") << false << "";
+        QTest::newRow("a path to elsewhere") << QByteArray(good).replace("\"c.jpg\"", "\"../c.jpg\"") << false << "";
+        QTest::newRow("a size that is no number") << QByteArray(good).replace("\"12\"", "\"12k\"") << false << "";
+    }
+
+    void theShowsRecord()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, loaded);
+        QFETCH(QString, made);
+        if (!text.isNull())
+            writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), text);
+        const ShowRecord record = ShowRecord::load(p->pagePath());
+        QCOMPARE(record.loaded(), loaded);
+        QCOMPARE(record.webSized && record.wasSkipped({"b.jpg", 12, QDateTime(QDate(2024, 5, 1), QTime(12, 0), QTimeZone(7200))}), loaded);
+        QCOMPARE(record.made.join(QLatin1Char(' ')), made);
+        if (!loaded)
+            return;
+        QVERIFY(record.save(p->pagePath()));
+        QCOMPARE(readFile(p->target(QStringLiteral(".SlideShow.htm.state"))),
+                 "{\n    \"made\": [\n        \"c.jpg\",\n        \"SlideShow-thumbnails/c.jpg\"\n    ],\n    \"skipped\": [\n        {\n"
+                 "            \"modified\": \"2024-05-01T10:00:00.000Z\",\n            \"name\": \"b.jpg\",\n            \"size\": \"12\"\n"
+                 "        }\n    ],\n    \"version\": 1,\n    \"webSized\": true\n}\n");
+        QCOMPARE(targetFiles(), QStringList{".SlideShow.htm.state"}); // no temporary file left
+    }
+
+    // A second sitting: a.jpg and c.jpg were added, b.jpg and d.jpg skipped, then
+    // e.jpg joined the source. Steps: - skips, < goes back, ! first loses the
+    // record, = first points slide 1 at c.jpg too; then every photo offered is
+    // added with its name as caption. Nothing of that show stays for the next one.
+    void aSecondSitting_data()
+    {
+        QTest::addColumn<bool>("web");        // the first sitting's size; the second asks for the other
+        QTest::addColumn<bool>("offerAgain");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("status");  // after the steps
+        QTest::addColumn<QString>("told");    // after "Last image reached."; <page> for its path
+        QTest::addColumn<QByteArray>("entries");
+        const auto e = [](int n, const char *name) { return entry(n, name, name); };
+        const QByteArray ace = e(1, "a.jpg") + e(2, "c.jpg") + e(3, "e.jpg");
+        const QString one = "\n1 of 1 added to <page>; the show holds 3 slides";
+        QTest::newRow("skipped photos stay skipped") << false << false << "" << "1 of 1 · e.jpg · 0 added, 2 in the show" << one << ace;
+        QTest::newRow("offered again") << false << true << "--" << "3 of 3 · e.jpg · 0 added, 2 in the show" << "\n1 of 3" + one.mid(7) << ace;
+        QTest::newRow("Back takes the show's last slide") << false << false << "<" << "1 of 2 · c.jpg · 0 added, 1 in the show" << "\n2 of 2" + one.mid(7) << ace;
+        QTest::newRow("no record: nothing remembered, nothing deleted") << false << false << "!<" << "1 of 4 · c.jpg · 0 added, 1 in the show"
+            << "\n4 of 4 added to <page>; the show holds 5 slides" << e(1, "a.jpg") + e(2, "c.jpg") + e(3, "b.jpg") + e(4, "d.jpg") + e(5, "e.jpg");
+        QTest::newRow("Back keeps a copy another slide uses") << false << false << "=<" << "1 of 3 · c.jpg · 0 added, 1 in the show"
+            << "\n3 of 3 added to <page>; the show holds 4 slides" << entry(1, "c.jpg", "a.jpg") + e(2, "c.jpg") + e(3, "a.jpg") + e(4, "e.jpg");
+        const auto t = [](int n, const char *name) { return "Thumbnail[" + QByteArray::number(n) + "] = 'SlideShow-thumbnails/" + name + "';\r\n"; };
+        QTest::newRow("web-sized stays web-sized") << true << false << "" << "1 of 1 · e.jpg · 0 added, 2 in the show" << one
+                                                   << e(1, "a.jpg") + t(1, "a.jpg") + e(2, "c.jpg") + t(2, "c.jpg") + e(3, "e.jpg") + t(3, "e.jpg");
+    }
+
+    void aSecondSitting()
+    {
+        QFETCH(bool, web);
+        QFETCH(bool, offerAgain);
+        QFETCH(QString, steps);
+        QFETCH(QString, status);
+        QFETCH(QString, told);
+        QFETCH(QByteArray, entries);
+        for (const char *name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+            writeImage(p->source(QLatin1String(name)));
+        p->setWebSized(web);
+        p->startBatch();
+        objMediator->setShowName(QStringLiteral("Old Show"));
+        for (const QChar step : QStringLiteral("+-+-"))
+            step == u'+' ? p->add(p->shown()) : p->skip();
+        writeImage(p->source(QStringLiteral("e.jpg")));
+        if (steps.startsWith(u'!'))
+            QVERIFY(QFile::remove(p->target(QStringLiteral(".SlideShow.htm.state"))));
+        if (steps.startsWith(u'='))
+            writeFile(p->pagePath(), p->page().replace("Picture[1]  = 'a.jpg'", "Picture[1]  = 'c.jpg'"));
+
+        p->setWebSized(!web);
+        p->setOfferSkippedAgain(offerAgain);
+        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
+        p->startBatch();
+        for (const QChar step : steps)
+            step == u'-' ? p->skip() : step == u'<' ? p->back() : void();
+        QCOMPARE(p->status(), status);
+        if (steps.endsWith(u'<')) {
+            QCOMPARE(p->caption(), QStringLiteral("c.jpg"));
+            QCOMPARE(QFileInfo::exists(p->target(QStringLiteral("c.jpg"))), steps.size() > 1); // made by the program and unused: gone
+        }
+        while (p->canAdd())
+            p->add(p->shown());
+        QCOMPARE(p->messages().last(), "Last image reached." + QString(told).replace(QStringLiteral("<page>"), p->pagePath()));
+        QCOMPARE(p->page(), Head + entries + pageEnd(steps.startsWith(u'=') ? "c.jpg" : "a.jpg", "Old Show"));
+
+        QCOMPARE(p->listed().size(), 5); // every photo of the source again
+        QTemporaryDir other;
+        p->platform().folderAnswers.enqueue(other.path());
+        objMediator->TargetFolder();
+        p->start();
+        QCOMPARE(p->status(), QStringLiteral("1 of 5 · a.jpg · 0 added"));
+        p->close();
+        QCOMPARE(readFile(other.filePath(QStringLiteral("SlideShow.htm"))), Head + pageEnd("", "My Slide Show"));
+    }
+
     void replacingOrLeavingAlone_data()
     {
         QTest::addColumn<QByteArray>("page");
@@ -192,6 +309,7 @@ private slots:
 
         const QByteArray finished = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
         QTest::newRow("ours, replaced") << finished << "Replace" << "\"Show\" with 1 slide.";
+        QTest::newRow("ours, replaced, its kept name taken") << finished << "Replace" << "\"Show\" with 1 slide.";
         QTest::newRow("ours, cancelled") << finished << "Cancel" << "\"Show\" with 1 slide.";
         QTest::newRow("ours, closed") << finished << "" << "\"Show\" with 1 slide.";
         QTest::newRow("binary, replaced") << QByteArray("\x89PNG\r\n\x1a\n\0\0Picture[1]", 20) << "Replace"
@@ -209,7 +327,15 @@ private slots:
         QFETCH(QString, told);
         const QStringList choices = told.startsWith('"') ? ContinueReplaceCancel : ContinueReplaceCancel.mid(1);
         writeImage(p->source(QStringLiteral("a.jpg")));
+        writeImage(p->source(QStringLiteral("b.jpg")));
         writeFile(p->pagePath(), page);
+        writeImage(p->target(QStringLiteral("a.jpg"))); // the old show's copy, as its record says
+        const QByteArray record = "{\"made\": [\"a.jpg\"], \"skipped\": [], \"version\": 1, \"webSized\": false}";
+        writeFile(p->target(QStringLiteral(".SlideShow.htm.state")), record);
+        // Both this minute's name and the next one's, so the test never meets the turn of a minute.
+        const bool taken = QByteArray(QTest::currentDataTag()).endsWith("taken");
+        for (int minutes = 0; taken && minutes < 2; ++minutes)
+            writeFile(p->target(QDateTime::currentDateTime().addSecs(60 * minutes).toString("'SlideShow (replaced 'yyyy-MM-dd HH.mm').htm'")), "");
 
         p->chooseFolders(p->source(), p->target());
         if (!answer.isEmpty())
@@ -218,14 +344,24 @@ private slots:
         QCOMPARE(p->platform().questionChoices, QList<QStringList>{choices});
         const QString question = p->platform().questions.value(0);
         QVERIFY2(question.contains(told) && question.contains(p->pagePath()), qPrintable(question));
-        QVERIFY(p->messages().isEmpty());
         if (answer == QLatin1String("Replace")) {
+            // The old page stays, byte for byte, under a name of its own.
+            const QStringList kept = QDir(p->target()).entryList({taken ? "SlideShow (replaced *) 2.htm" : "SlideShow (replaced *).htm"});
+            QCOMPARE(kept.size(), 1);
+            QVERIFY2(QRegularExpression("^SlideShow \\(replaced 20\\d\\d-\\d\\d-\\d\\d \\d\\d\\.\\d\\d\\)( 2)?\\.htm$").match(kept[0]).hasMatch(), qPrintable(kept[0]));
+            QCOMPARE(readFile(p->target(kept[0])), page);
+            QCOMPARE(p->messages(), QStringList{"The slide show that was there is kept as \"" + p->target(kept[0]) + "\"."});
             QCOMPARE(p->page(), Head);
             QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
+            QCOMPARE(readFile(p->target('.' + kept[0] + ".state")), record); // the record goes with its page
+            p->add();
+            p->back(); // the new show did not make a.jpg: the kept page's copy stays
+            QVERIFY(QFileInfo::exists(p->target(QStringLiteral("a.jpg"))));
         } else {
+            QVERIFY(p->messages().isEmpty());
             QCOMPARE(p->page(), page);
             QVERIFY(!p->started() && !p->canAdd());
-            QCOMPARE(targetFiles(), QStringList{"SlideShow.htm"}); // no lock or temporary file left
+            QCOMPARE(targetFiles(), QStringList({".SlideShow.htm.state", "a.jpg", "SlideShow.htm"})); // no lock or temporary file left
         }
     }
 

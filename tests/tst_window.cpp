@@ -161,6 +161,15 @@ private slots:
         p->chooseFolders(p->source(), p->target());
         QCOMPARE(box->toolTip(), QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
                                                 "the originals stay as they are."));
+
+        // A continued web-sized show keeps its size: shown, locked; the person's choice comes back after.
+        writeFile(p->pagePath(), "<head>\r\n" + entry(1, "a.jpg", "A") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n");
+        p->chooseFolders(p->source(), p->target());
+        p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
+        p->start();
+        QVERIFY(box->isChecked() && !box->isEnabled());
+        p->close();
+        QVERIFY(!box->isChecked() && box->isEnabled());
     }
 
     // The Exit button, File > Exit and closing the window all complete the page, then end the program.

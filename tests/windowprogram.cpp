@@ -39,6 +39,7 @@ void WindowProgram::chooseFolders(const QString &source, const QString &target)
 }
 
 void WindowProgram::setWebSized(bool on) { dialog()->chkWebSized->setChecked(on); }
+void WindowProgram::setOfferSkippedAgain(bool on) { dialog()->chkOfferSkipped->setChecked(on); }
 
 void WindowProgram::start()
 {

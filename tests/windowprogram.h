@@ -25,6 +25,7 @@ public:
     /** Opens the Images window and picks the folders with its "Select..." buttons. */
     void chooseFolders(const QString &source, const QString &target = QString()) override;
     void setWebSized(bool on) override;
+    void setOfferSkippedAgain(bool on) override;
     /** Presses Start in the Images window. */
     void start() override;
     /** Types caption into the caption box and presses "Add to SlideShow". */

@@ -124,6 +124,19 @@ void Mediator::StartStateThree()
     m_slideShow->resetCount();
     Prefetcher::shared().drop(); // the batch is set aside
     FolderListing::shared().drop();
+    leaveBatch();
+}
+
+void Mediator::leaveBatch()
+{
+    if (m_sizeFollowsShow) {
+        m_sizeFollowsShow = false;
+        emit sizeFollowsShow(false, false);
+    }
+    if (m_listingTrimmed) {
+        m_listingTrimmed = false;
+        emit listingReady(m_listedNames, m_listedLeftOut);
+    }
 }
 
 void Mediator::StartStateFour()
@@ -135,6 +148,7 @@ void Mediator::StartStateFour()
     buttons.backEnabled = false; // the page is complete
     setButtons(buttons);
     emit titleFollowsName(false);
+    leaveBatch();
 }
 
 void Mediator::setMovesEnabled(bool enabled)
@@ -144,16 +158,16 @@ void Mediator::setMovesEnabled(bool enabled)
     setButtons(buttons);
 }
 
-void Mediator::showPosition(int number, int count, const QString &path, int added, bool canGoBack)
+void Mediator::showPosition(int number, int count, const QString &path, int added, int inShow, bool canGoBack)
 {
     emit positionChanged(number, count, path, added);
-    emit statusChanged(StatusTexts::position(number, count, QFileInfo(path).fileName(), added));
+    emit statusChanged(StatusTexts::position(number, count, QFileInfo(path).fileName(), added, inShow));
     Buttons buttons = m_buttons;
     buttons.backEnabled = canGoBack;
     setButtons(buttons);
 }
 
-void Mediator::endBatch(int added, int count, const QString &page, const QString &failure)
+void Mediator::endBatch(int added, int count, const QString &page, int inShow, const QString &failure)
 {
     if (!m_slideShow->ready()) {
         // No page to view.
@@ -162,11 +176,15 @@ void Mediator::endBatch(int added, int count, const QString &page, const QString
         setButtons(buttons);
     }
     emit batchEnded(added, count, page, failure);
-    emit statusChanged(failure.isEmpty() ? StatusTexts::finished(added, count, page) : failure);
+    emit statusChanged(failure.isEmpty() ? StatusTexts::finished(added, count, page, inShow) : failure);
 }
 
 void Mediator::restoreCaption(const QString &caption) { emit captionRestored(caption); }
-void Mediator::leaveOutOfListing(const QSet<QString> &names) { emit listingTrimmed(names); }
+void Mediator::leaveOutOfListing(const QSet<QString> &names)
+{
+    m_listingTrimmed = true;
+    emit listingTrimmed(names);
+}
 
 bool Mediator::isLoading() const { return m_preview->isLoading(); }
 
@@ -212,10 +230,17 @@ BatchSteps &Mediator::batchSteps() const
 
 void Mediator::createSlideShow()
 {
-    m_slideShow->create(GetTgtFolder(), m_showName);
+    m_slideShow->create(GetTgtFolder(), m_showName, WebCopy::shared().isOn());
     if (const std::optional<QString> &name = m_slideShow->continuedName()) {
-        m_showName = *name;
+        m_showName = m_continuedName = *name;
         emit showNameRestored(*name);
+    } else if (!m_continuedName.isNull()) {
+        // A new show: the name a continued one brought goes, unless the person typed it since.
+        if (m_showName == m_continuedName) {
+            m_showName = QStringLiteral("My Slide Show");
+            emit showNameRestored(m_showName);
+        }
+        m_continuedName.clear();
     }
 }
 
@@ -227,13 +252,22 @@ void Mediator::addToSlideShow(const QString &caption)
     batchSteps().added(entry->added().offset, caption, entry->added().createdCopies);
 }
 
-bool Mediator::startBatch(bool webSized)
+bool Mediator::startBatch(bool webSized, bool offerSkippedAgain)
 {
     // An existing slide show, a missing template or another batch in the
     // target is settled first; until then nothing changes.
     if (!SlideShowStart::prepare(GetTgtFolder(), *m_slideShow))
         return false;
+    m_offerSkippedAgain = offerSkippedAgain;
+    // A continued show keeps the size of its photos, whatever the box says now.
+    const std::optional<bool> showsSize = m_slideShow->plannedWebSized();
+    if (showsSize)
+        webSized = *showsSize;
     StartStateTwo();
+    if (showsSize || m_sizeFollowsShow) {
+        m_sizeFollowsShow = showsSize.has_value();
+        emit sizeFollowsShow(m_sizeFollowsShow, webSized);
+    }
     WebCopy::shared().begin(webSized, GetSourceFolder(), GetTgtFolder());
     auto start = std::make_shared<cmd1>();
     try {
@@ -410,6 +444,9 @@ void Mediator::listSource()
             if (offered(file.name))
                 photos.push_back(file);
         }
+        m_listedNames = names;
+        m_listedLeftOut = photos;
+        m_listingTrimmed = false;
         emit listingReady(names, photos);
     });
 }

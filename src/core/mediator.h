@@ -81,11 +81,14 @@ public:
     /** Takes folder as the target folder, as a choice in the folder browser does. */
     void takeTargetFolder(const QString &folder);
     /**
-     * Starts a batch on the chosen folders, with web-sized copies or not.
-     * False when it did not start (a question cancelled, no document): the
-     * Images window then stays open.
+     * Starts a batch on the chosen folders, with web-sized copies or not (a
+     * continued show keeps its own size), offering the photos a continued
+     * show's person skipped before or not. False when it did not start (a
+     * question cancelled, no document): the Images window then stays open.
      */
-    bool startBatch(bool webSized);
+    bool startBatch(bool webSized, bool offerSkippedAgain = false);
+    /** True when this batch offers the photos skipped in an earlier sitting of its show. */
+    bool offersSkippedAgain() const { return m_offerSkippedAgain; }
     /** "Add to SlideShow": adds the image on show with caption, then shows the next. */
     void add(const QString &caption);
     /** "Skip": the next image without adding this one. */
@@ -139,10 +142,14 @@ public:
     void addToSlideShow(const QString &caption);
     /** While the folder is being listed nothing can be added or skipped. */
     void setMovesEnabled(bool enabled);
-    /** Where the batch stands: image number of count, the image on show, how many added; and whether Back can be pressed. */
-    void showPosition(int number, int count, const QString &path, int added, bool canGoBack);
-    /** The batch has ended: added of count went to page, or the page could not be completed (failure). */
-    void endBatch(int added, int count, const QString &page, const QString &failure);
+    /**
+     * Where the batch stands: image number of count, the image on show, how
+     * many added, the slides of a continued show (-1 for a new one); and
+     * whether Back can be pressed.
+     */
+    void showPosition(int number, int count, const QString &path, int added, int inShow, bool canGoBack);
+    /** The batch has ended: added of count went to page (inShow as above), or the page could not be completed (failure). */
+    void endBatch(int added, int count, const QString &page, int inShow, const QString &failure);
     /** Back put an added image on show again: its caption, ready to be corrected. */
     void restoreCaption(const QString &caption);
     /** Names the batch does not show, taken off the listing. */
@@ -186,6 +193,8 @@ signals:
     void listingTrimmed(const QSet<QString> &names);
     /** The program is about to end: the windows say where they are (keepWindow). */
     void ending();
+    /** While on, a continued show decides whether its photos are web-sized; off, the person's choice holds again. */
+    void sizeFollowsShow(bool on, bool webSized);
 
 private:
     void setButtons(const Buttons &buttons);
@@ -195,6 +204,8 @@ private:
     void openPage(const QString &path);
     void previewLoading(const QString &path);
     void previewArrived(const QString &path, const std::optional<PreviewLoader::Picture> &picture);
+    /** A batch has ended or was set aside: the show's size no longer holds, and the source's photos are all listed again. */
+    void leaveBatch();
 
     std::shared_ptr<Command> RegCmd1;
     std::shared_ptr<Command> RegCmd2;
@@ -206,5 +217,12 @@ private:
     QString m_showName = QStringLiteral("My Slide Show");
     bool m_webSized = false;
     Settings m_settings;
+    QString m_continuedName; // the name a continued show brought, until a new show starts
+    bool m_offerSkippedAgain = false;
+    bool m_sizeFollowsShow = false;
+    // The source's listing as it was chosen, to list it whole again after a batch left photos out.
+    QStringList m_listedNames;
+    std::vector<ImageFolder::LeftOut> m_listedLeftOut;
+    bool m_listingTrimmed = false;
     Buttons m_buttons;
 };

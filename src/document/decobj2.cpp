@@ -46,5 +46,6 @@ void DecObj2::Execute()
             QFile::remove(file);
         throw;
     }
+    show.noteMade(created);
     m_added = {offset, created};
 }

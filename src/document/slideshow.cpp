@@ -6,11 +6,15 @@
 #include "document/staletemporaries.h"
 #include "document/textstream.h"
 #include "imaging/webcopy.h"
+#include "platform/platform.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+
+#include <algorithm>
 
 #include <cerrno>
 #include <cstdio>
@@ -47,7 +51,20 @@ void replacePage(const QString &path, const QByteArray &bytes)
 SlideShow::SlideShow() = default;
 SlideShow::~SlideShow() = default;
 
-void SlideShow::create(const QString &folder, const QString &stoppedName)
+std::optional<bool> SlideShow::plannedWebSized() const
+{
+    if (!m_plan.continued)
+        return std::nullopt;
+    if (m_plan.record.loaded())
+        return m_plan.record.webSized;
+    // No record: the page tells, by its last slide; an empty show lets the person choose.
+    const QList<SlideShowReader::Slide> &slides = m_plan.continued->slides();
+    if (slides.isEmpty())
+        return std::nullopt;
+    return slides.last().webSized;
+}
+
+void SlideShow::create(const QString &folder, const QString &stoppedName, bool webSized)
 {
     if (folder.isEmpty())
         throw DocumentError(QStringLiteral("No target folder is chosen. Choose a target folder for the slide show first."));
@@ -73,6 +90,9 @@ void SlideShow::create(const QString &folder, const QString &stoppedName)
     // With the folder locked, what a killed batch of ours left half written there can go.
     if (lock)
         StaleTemporaries::remove(folder, lock->path());
+    const QFileInfo old(path);
+    if (plan.keepOld && (old.exists() || old.isSymLink()))
+        keepOldPage(path);
     replacePage(path, plan.continued ? plan.continued->headAndEntries() : templates.head + "\r\n");
     m_stream = TextStream::append(path);
 
@@ -81,11 +101,15 @@ void SlideShow::create(const QString &folder, const QString &stoppedName)
     m_lock = std::move(lock);
     m_held.clear();
     m_renamed.clear();
+    // A new show remembers nothing, least of all files that an earlier show made.
+    m_record = plan.continued ? std::move(plan.record) : ShowRecord();
+    m_record.webSized = webSized;
+    saveRecord();
     if (plan.continued) {
         const QList<SlideShowReader::Slide> &slides = plan.continued->slides();
         for (const SlideShowReader::Slide &slide : slides) {
             m_held.append({slide.picture, slide.webSized});
-            m_entries.append({slide.picture, slide.caption, QString(), -1});
+            m_entries.append({slide.picture, slide.caption, slide.thumbnail, slide.offset});
         }
         m_slideCount = qint32(slides.size());
         if (!slides.isEmpty())
@@ -129,8 +153,92 @@ void SlideShow::takeBack(qint64 offset)
     --m_slideCount;
     if (m_slideCount == 0)
         m_firstPicture.clear(); // the next image added becomes the first picture
+    QList<Entry> gone;
     while (!m_entries.isEmpty() && m_entries.last().offset >= offset)
-        m_entries.removeLast();
+        gone.append(m_entries.takeLast());
+    for (const Entry &entry : std::as_const(gone))
+        removeCopies(entry);
+    saveRecord();
+}
+
+void SlideShow::removeCopies(const Entry &entry)
+{
+    const QString thumbnail2x = entry.thumbnail.isEmpty() ? QString() : WebCopy::thumbnail2xName(entry.thumbnail);
+    for (const QString &name : {entry.picture, entry.thumbnail, thumbnail2x}) {
+        if (name.isEmpty() || !m_record.madeForShow(name))
+            continue; // a file that was there before, or one nothing says this program made
+        const bool used = std::any_of(m_entries.cbegin(), m_entries.cend(), [&name](const Entry &other) {
+            return other.picture == name || other.thumbnail == name
+                || (!other.thumbnail.isEmpty() && WebCopy::thumbnail2xName(other.thumbnail) == name);
+        });
+        if (used)
+            continue;
+        QFile::remove(m_folder + QLatin1Char('/') + name);
+        m_record.made.removeAll(name);
+    }
+}
+
+void SlideShow::noteSkipped(const QString &path)
+{
+    m_record.skip(ShowRecord::Photo::of(QFileInfo(path)));
+    saveRecord();
+}
+
+void SlideShow::forgetSkipped(const QString &path)
+{
+    m_record.skipped.removeAll(ShowRecord::Photo::of(QFileInfo(path)));
+    saveRecord();
+}
+
+void SlideShow::noteMade(const QStringList &paths)
+{
+    const QString inFolder = m_folder + QLatin1Char('/');
+    for (const QString &file : paths) {
+        if (file.startsWith(inFolder))
+            m_record.addMade(file.mid(inFolder.size()));
+    }
+    saveRecord();
+}
+
+void SlideShow::saveRecord()
+{
+    // The record only spares the person work and guards deletions; a show goes on without it.
+    if (!path().isEmpty())
+        m_record.save(path());
+}
+
+void SlideShow::keepOldPage(const QString &path)
+{
+    const QString folder = QFileInfo(path).path();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm"));
+    const QByteArray from = QFile::encodeName(path);
+    for (int n = 1; n < 10000; ++n) {
+        const QString kept = folder + QStringLiteral("/SlideShow (replaced %1)").arg(stamp)
+            + (n == 1 ? QString() : QStringLiteral(" %1").arg(n)) + QStringLiteral(".htm");
+        const QByteArray to = QFile::encodeName(kept);
+        // A second name for the page, never over another file; the new page then takes the first name.
+        int error = ::link(from.constData(), to.constData()) == 0 ? 0 : errno;
+        if (error == EEXIST)
+            continue;
+        if (error != 0) {
+            // No hard links on this file system: renamed, once no file has that name.
+            const QFileInfo there(kept);
+            if (there.exists() || there.isSymLink())
+                continue;
+            error = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
+        }
+        if (error != 0)
+            throw DocumentError(QStringLiteral("The slide show \"%1\" could not be kept as \"%2\": %3. Nothing was replaced.")
+                                    .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept),
+                                         QString::fromLocal8Bit(std::strerror(error))));
+        std::rename(QFile::encodeName(ShowRecord::pathFor(path)).constData(),
+                    QFile::encodeName(ShowRecord::pathFor(kept)).constData());
+        Platform::instance().messageBox(QStringLiteral("The slide show that was there is kept as \"%1\".")
+                                            .arg(QDir::toNativeSeparators(kept)));
+        return;
+    }
+    throw DocumentError(QStringLiteral("The slide show \"%1\" could not be kept: too many replaced slide shows are beside it. "
+                                       "Nothing was replaced.").arg(QDir::toNativeSeparators(path)));
 }
 
 void SlideShow::complete(const QString &name)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/continuedphotos.h"
+#include "document/showrecord.h"
 #include "document/slideshowreader.h"
 #include "document/slideshowtemplates.h"
 #include "document/targetlock.h"
@@ -35,9 +36,11 @@ public:
         std::optional<SlideShowTemplates> templates;
         std::unique_ptr<TargetLock> lock;
         std::optional<SlideShowReader> continued;
+        ShowRecord record;       // the continued show's record
+        bool keepOld = false;    // a page there is replaced: it is kept under another name first
     };
 
-    /** One slide of the page; offset is where its entry begins, -1 for a slide held from before this page was opened. */
+    /** One slide of the page; offset is where its entry begins. */
     struct Entry {
         QString picture;
         QString caption;
@@ -51,6 +54,8 @@ public:
     SlideShow &operator=(const SlideShow &) = delete;
 
     void setPlan(Plan plan) { m_plan = std::move(plan); }
+    /** The size a continued show keeps (true: web-sized); nothing when the person chooses. */
+    std::optional<bool> plannedWebSized() const;
 
     /**
      * Creates SlideShow.htm in folder: the head template, or the head and
@@ -58,9 +63,11 @@ public:
      * are read first, and the page is written beside the old one and renamed
      * over it, so a failure leaves the old page as it was. A page still open
      * in another folder is completed first with stoppedName as its name, one
-     * in this folder closed. Throws DocumentError.
+     * in this folder closed. A page that is replaced is first kept under a
+     * name of its own, and the person told. webSized: the show's copies are
+     * web-sized, as its record says from now on. Throws DocumentError.
      */
-    void create(const QString &folder, const QString &stoppedName);
+    void create(const QString &folder, const QString &stoppedName, bool webSized = false);
     /** The name of the slide show just continued, when its page has one; the window shows it. */
     const std::optional<QString> &continuedName() const { return m_continuedName; }
 
@@ -72,7 +79,11 @@ public:
      * page, the counter and the first picture are as they were.
      */
     qint64 append(const QString &picture, const QString &caption, const QString &thumbnail = QString());
-    /** Cuts the page back to offset, where the newest entry begins, and forgets that entry. Throws DocumentError, changing nothing. */
+    /**
+     * Cuts the page back to offset, where the newest entry begins, and forgets
+     * that entry; its files go when the record names them as made for the
+     * show and no other slide uses them. Throws DocumentError, changing nothing.
+     */
     void takeBack(qint64 offset);
 
     /** Writes the middle template, the picture row and the caption row with name, and the end template, then closes the page. */
@@ -103,6 +114,15 @@ public:
     /** The slides of the current page, held from before and added since, in page order. */
     const QList<Entry> &entries() const { return m_entries; }
 
+    /** What the show remembers between sittings. */
+    const ShowRecord &record() const { return m_record; }
+    /** The person skipped the photo at path: a later sitting does not offer it again. */
+    void noteSkipped(const QString &path);
+    /** The skip was taken back: the photo at path is offered again. */
+    void forgetSkipped(const QString &path);
+    /** The files at paths were made for the entry just appended. */
+    void noteMade(const QStringList &paths);
+
     /** The slides the show held before this batch. */
     const QList<ContinuedPhotos::Held> &held() const { return m_held; }
     /** Photos of the source whose copies take another name, the show holding another photo of theirs. */
@@ -117,6 +137,11 @@ public:
 private:
     /** The page is closed: its folder is free for other batches again. */
     void release();
+    /** Keeps the page at path under a free name "SlideShow (replaced <date>).htm", with its record. */
+    void keepOldPage(const QString &path);
+    /** Deletes the entry's copies that the record names as made for the show and no slide uses; the record forgets them. */
+    void removeCopies(const Entry &entry);
+    void saveRecord();
 
     std::unique_ptr<TextStream> m_stream;
     qint32 m_slideCount = 0;
@@ -130,4 +155,5 @@ private:
     std::unique_ptr<TargetLock> m_lock;
     QList<ContinuedPhotos::Held> m_held;
     QHash<QString, QString> m_renamed;
+    ShowRecord m_record;
 };

@@ -230,17 +230,19 @@ SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizet
     // A show made with web-sized photos names each slide's thumbnail on a third line.
     const QByteArrayView rest = view.sliced(end);
     const bool webSized = rest.startsWith(thumbnailStart);
+    std::optional<QString> thumbnail;
     if (webSized) {
         const qsizetype thumbnailEnd = page.indexOf("\r\n", end);
         if (thumbnailEnd < 0)
             return cutOrBroken(rest, thumbnailStart);
-        if (!quoted(view.sliced(end, thumbnailEnd - end), thumbnailStart, "';"))
+        thumbnail = quoted(view.sliced(end, thumbnailEnd - end), thumbnailStart, "';");
+        if (!thumbnail)
             return broken();
         end = thumbnailEnd + 2;
     } else if (!rest.isEmpty() && QByteArrayView(thumbnailStart).startsWith(rest)) {
         return Entry::Cut; // the slide's thumbnail line was being written
     }
-    m_slides.append({*picture, *caption, webSized});
+    m_slides.append({*picture, *caption, webSized, thumbnail.value_or(QString()), pos});
     pos = end;
     return Entry::Complete;
 }

@@ -23,6 +23,8 @@ public:
         QString picture;
         QString caption;
         bool webSized = false; // named with a thumbnail: the copy is a web-sized one
+        QString thumbnail;     // as the page names it; empty for a slide of an original
+        qsizetype offset = 0;  // where its entry begins in the page
     };
 
     /** Reads the page at path; false, with reason(), when it is not one this program writes. */

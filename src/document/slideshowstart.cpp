@@ -77,13 +77,16 @@ bool SlideShowStart::prepare(const QString &folder, SlideShow &show)
             const int answer = platform.question(continueQuestion(path, show), answers, 0, 2);
             if (answer == 2)
                 return false;
-            if (answer == 0)
+            if (answer == 0) {
                 plan.continued = std::move(show);
+                plan.record = ShowRecord::load(path);
+            }
         } else {
             const QStringList answers{QStringLiteral("Replace"), QStringLiteral("Cancel")};
             if (platform.question(replaceQuestion(path, show.reason()), answers, 1, 1) != 0)
                 return false;
         }
+        plan.keepOld = !plan.continued;
     }
     show.setPlan(std::move(plan));
     return true;

@@ -4,8 +4,6 @@
 #include "commands/workitem.h"
 #include "document/slideshow.h"
 
-#include <QFile>
-
 #include <algorithm>
 
 void BatchSteps::clear()
@@ -40,11 +38,9 @@ void BatchSteps::passed()
 BatchSteps::Step BatchSteps::takeBack(SlideShow &show)
 {
     Step step = m_steps.back();
-    if (step.added) {
-        show.takeBack(step.offset);
-        for (const QString &copy : step.createdCopies)
-            QFile::remove(copy);
-    }
+    if (step.added)
+        show.takeBack(step.offset); // which removes the copies made for it
+
     m_steps.pop_back();
     m_current = {};
     return step;

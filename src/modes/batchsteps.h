@@ -15,7 +15,7 @@ class WorkItem;
  * The images a batch has passed, oldest first, with what adding each one wrote,
  * so that Back can take the newest step back exactly: the document cut back to
  * where its entry began, the slide counter lowered, and the copy removed if this
- * batch made it.
+ * show made it.
  */
 class BatchSteps
 {
@@ -33,6 +33,8 @@ public:
     /** The item now on show. */
     void showing(std::shared_ptr<WorkItem> item);
     std::shared_ptr<WorkItem> current() const { return m_current.item; }
+    /** True when the item on show has been added. */
+    bool currentAdded() const { return m_current.added; }
     /** The item on show has been added: its entry starts at offset. */
     void added(qint64 offset, const QString &caption, const QStringList &createdCopies);
     /** Moving on: the item on show becomes the newest step and nothing is on show. */

@@ -31,6 +31,7 @@ void State2::Command1(QString &)
     imageStack = std::make_shared<Stack>();
     m_steps.clear();
     m_count = 0;
+    m_continued = false;
     ++m_scan;
     m_scanning = false;
     Prefetcher::shared().drop();
@@ -91,18 +92,30 @@ void State2::queueImages(const std::vector<ImageFolder::Entry> &files, const Con
 {
     m_scanning = false;
     md->setMovesEnabled(true);
-    md->slideShow().setRenamed(decision.renamed);
+    SlideShow &show = md->slideShow();
+    show.setRenamed(decision.renamed);
+    m_continued = !show.held().isEmpty();
+    // Photos skipped in an earlier sitting are not offered again, unless the person asks for them.
+    QSet<QString> skipped;
+    if (!md->offersSkippedAgain()) {
+        for (const ShowRecord::Photo &photo : show.record().skipped)
+            skipped.insert(photo.key());
+    }
+    const auto offered = [&](const ImageFolder::Entry &file) {
+        return !decision.leftOut.contains(file.path)
+            && (skipped.isEmpty() || !skipped.contains(ShowRecord::Photo::of(QFileInfo(file.path)).key()));
+    };
     // The Images window lists what this batch shows: not the photos the show already holds.
     QSet<QString> leftOut;
     for (const ImageFolder::Entry &file : files) {
-        if (decision.leftOut.contains(file.path))
+        if (!offered(file))
             leftOut.insert(file.name);
     }
     if (!leftOut.isEmpty())
         md->leaveOutOfListing(leftOut);
 
     for (const ImageFolder::Entry &file : files) {
-        if (Chain::acceptsExtension(ImageFolder::extensionName(file.name)) && !decision.leftOut.contains(file.path)) {
+        if (Chain::acceptsExtension(ImageFolder::extensionName(file.name)) && offered(file)) {
             auto item = std::make_shared<ParseObject>();
             item->init(file.path, md->preview());
             imageStack->add(item);
@@ -119,6 +132,8 @@ void State2::Command2(QString &)
 {
     if (m_scanning)
         return; // the folder is still being listed: nothing to move on from yet
+    if (const auto item = std::static_pointer_cast<ParseObject>(m_steps.current()); item && !m_steps.currentAdded())
+        md->slideShow().noteSkipped(item->path());
     m_steps.passed();
     if (imageStack && imageStack->hasMoreElements()) {
         showNext();
@@ -129,8 +144,10 @@ void State2::Command2(QString &)
 
 void State2::Back()
 {
-    if (!m_steps.canGoBack())
+    if (!m_steps.canGoBack()) {
+        takeBackHeld();
         return;
+    }
     std::shared_ptr<WorkItem> current = m_steps.current();
     BatchSteps::Step step;
     try {
@@ -140,11 +157,51 @@ void State2::Back()
         Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
         return;
     }
+    if (!step.added)
+        md->slideShow().forgetSkipped(std::static_pointer_cast<ParseObject>(step.item)->path());
     imageStack->putBack(current);
     imageStack->putBack(step.item);
     showNext();
     if (step.added)
         md->restoreCaption(step.caption);
+}
+
+QString State2::heldToTakeBack() const
+{
+    const SlideShow &show = md->slideShow();
+    if (!m_continued || m_steps.count() > 0 || !m_steps.current() || show.entries().isEmpty())
+        return QString();
+    // Its photo, found in the source under the slide's name, is shown again; without it Back cannot show it.
+    const QString path = md->GetSourceFolder() + QLatin1Char('/') + show.entries().last().picture;
+    const QFileInfo photo(path);
+    return photo.isFile() && Chain::acceptsExtension(ImageFolder::extensionName(photo.fileName())) ? path : QString();
+}
+
+void State2::takeBackHeld()
+{
+    const QString path = heldToTakeBack();
+    if (path.isEmpty())
+        return;
+    SlideShow &show = md->slideShow();
+    const SlideShow::Entry slide = show.entries().last();
+    try {
+        show.takeBack(slide.offset);
+    } catch (const DocumentError &e) {
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
+        return;
+    }
+    auto item = std::make_shared<ParseObject>();
+    item->init(path, md->preview());
+    imageStack->putBack(m_steps.current());
+    imageStack->putBack(item);
+    ++m_count; // the photo is offered in this sitting now
+    showNext();
+    md->restoreCaption(slide.caption);
+}
+
+int State2::inShow() const
+{
+    return m_continued ? int(md->slideShow().entries().size()) : -1;
 }
 
 void State2::showNext()
@@ -165,7 +222,8 @@ void State2::showNext()
 void State2::showWhereAmI()
 {
     const auto item = std::static_pointer_cast<ParseObject>(m_steps.current());
-    md->showPosition(m_steps.count() + 1, m_count, item->path(), m_steps.addedCount(), m_steps.canGoBack());
+    md->showPosition(m_steps.count() + 1, m_count, item->path(), m_steps.addedCount(), inShow(),
+                     m_steps.canGoBack() || !heldToTakeBack().isEmpty());
 }
 
 void State2::finish()
@@ -185,10 +243,10 @@ void State2::finish()
         failure = QString::fromLocal8Bit(e.what());
         show.close();
     }
-    QString told = failure.isEmpty() ? StatusTexts::summary(added, m_count, page) : failure;
+    QString told = failure.isEmpty() ? StatusTexts::summary(added, m_count, page, inShow()) : failure;
     if (const QString nudge = PageWeight::of(show).nudge(); failure.isEmpty() && !nudge.isEmpty())
         told += QLatin1Char('\n') + nudge; // a heavy page of originals: what web-sized photos would save
     Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + told);
     md->StartStateFour();
-    md->endBatch(added, m_count, page, failure);
+    md->endBatch(added, m_count, page, inShow(), failure);
 }

@@ -38,12 +38,19 @@ private:
     void queueImages(const std::vector<ImageFolder::Entry> &files, const ContinuedPhotos::Decision &decision);
     void showNext();
     void showWhereAmI();
+    /** The source photo of a continued show's last slide, when Back can take that slide back; else empty. */
+    QString heldToTakeBack() const;
+    /** Takes the continued show's last slide back and shows its photo again. */
+    void takeBackHeld();
+    /** The show's slides when it is continued; -1 for a new show. */
+    int inShow() const;
     void finish();
 
     Mediator *md = nullptr;
     std::shared_ptr<Stack> imageStack;
     BatchSteps m_steps;
-    int m_count = 0; // images queued at the start of the batch
+    int m_count = 0; // images queued at the start of the batch, and slides of the show taken back since
+    bool m_continued = false; // the show held slides when the batch began
     quint64 m_scan = 0;
     bool m_scanning = false;
 };

@@ -40,7 +40,7 @@ Form1::Form1(QWidget *parent)
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(palette);
     setAutoFillBackground(true);
-    setFixedSize(Twips::toPixels(6690), Twips::toPixels(4050)); // room for the web-sized option below the buttons
+    setFixedSize(Twips::toPixels(6690), Twips::toPixels(4350)); // room for the two options below the buttons
 
     Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -67,7 +67,20 @@ Form1::Form1(QWidget *parent)
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
                                              QStringLiteral("Web-sized photos (longest side 2048 px)"));
     chkWebSized->setChecked(objMediator->webSized()); // as the last run left it
-    connect(chkWebSized, &QCheckBox::toggled, this, [](bool on) { objMediator->setWebSized(on); });
+    // A continued show's size is shown, not chosen: it is never kept as the person's choice.
+    connect(chkWebSized, &QCheckBox::toggled, this, [this](bool on) {
+        if (!m_sizeForced)
+            objMediator->setWebSized(on);
+    });
+    // Greyed out, yet readable on the grey dialog, so the user sees what the option is before it can be ticked.
+    QPalette readable = chkWebSized->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
+    chkWebSized->setPalette(readable);
+    chkOfferSkipped = Controls::place<QCheckBox>(this, "chkOfferSkipped", Twips::rect(240, 3930, 6255, 300),
+                                                 QStringLiteral("Offer skipped photos again"));
+    chkOfferSkipped->setToolTip(QStringLiteral("When a slide show is continued, photos skipped in its earlier "
+                                               "sittings are offered too."));
 
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, txtSrcFolder);
@@ -96,6 +109,7 @@ Form1::Form1(QWidget *parent)
     connect(md, &Mediator::listingCleared, this, [this] { showListing({}, {}); });
     connect(md, &Mediator::listingReady, this, &Form1::showListing);
     connect(md, &Mediator::listingTrimmed, this, &Form1::trimListing);
+    connect(md, &Mediator::sizeFollowsShow, this, &Form1::followShowsSize);
     md->listSource(); // the folder kept from the last run
 }
 
@@ -135,18 +149,29 @@ void Form1::updateWebSized()
     const QString source = txtSrcFolder->text();
     const QString target = txtTgtFolder->text();
     const bool own = !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
-    chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
+    chkWebSized->setEnabled(!m_sizeForced);
+    if (m_sizeForced)
+        chkWebSized->setToolTip(QStringLiteral("The slide show being continued keeps the size of its photos."));
+    else
+        chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
                                                  "the originals stay as they are.")
                                 : QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail, "
                                                  "into the folder SlideShow-photos beside the page; the originals stay "
                                                  "as they are."));
 }
 
+void Form1::followShowsSize(bool on, bool webSized)
+{
+    m_sizeForced = on; // first, so the box set here is not taken as the person's choice
+    chkWebSized->setChecked(on ? webSized : objMediator->webSized());
+    updateWebSized();
+}
+
 void Form1::Command1_Click()
 {
     General::runHandler([this] {
         // Until the batch has started (questions answered, the page made) the dialog stays open.
-        if (objMediator->startBatch(chkWebSized->isChecked()))
+        if (objMediator->startBatch(objMediator->webSized(), chkOfferSkipped->isChecked()))
             hide();
     });
 }

@@ -40,6 +40,8 @@ public:
     QPushButton *Command1 = nullptr;
     QPushButton *Command2 = nullptr;
     QCheckBox *chkWebSized = nullptr;
+    /** A continued show offers the photos skipped in its earlier sittings too. */
+    QCheckBox *chkOfferSkipped = nullptr;
     /** How many photos of the source are not offered, and why; empty when none. */
     QLabel *lblLeftOut = nullptr;
 
@@ -68,4 +70,8 @@ private:
     explicit Form1(QWidget *parent);
     /** The web-sized option says where its copies go: beside the originals they go into a folder of their own. */
     void updateWebSized();
+    /** While a continued show keeps its size, the box shows it and cannot be changed; the person's choice waits. */
+    void followShowsSize(bool on, bool webSized);
+
+    bool m_sizeForced = false;
 };
