@@ -105,6 +105,9 @@ bool SlideShowReader::refuse(const QString &reason)
     m_slides.clear();
     m_name.reset();
     m_kept.clear();
+    m_headSize = 0;
+    m_middle.reset();
+    m_end.reset();
     m_cut = false;
     return false;
 }
@@ -151,6 +154,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
         const QByteArray head = templates.head + "\r\n";
         if (head.startsWith(page)) {
             m_kept = head;
+            m_headSize = head.size();
             m_cut = padded || page != head;
             return true;
         }
@@ -158,6 +162,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
             return refuse(QStringLiteral("it does not begin with the page head this program writes"));
         pos = head.size();
     }
+    m_headSize = pos;
     while (view.sliced(pos).startsWith(EntryStart)) {
         const qsizetype start = pos;
         const Entry entry = readEntry(page, pos);
@@ -181,8 +186,10 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
 
     const qsizetype rows = page.indexOf(PictureRowStart, pos);
     const qsizetype strayEntry = page.indexOf(EntryStart, pos);
-    if (rows >= 0 && (strayEntry < 0 || strayEntry > rows))
+    if (rows >= 0 && (strayEntry < 0 || strayEntry > rows)) {
+        m_middle = page.mid(pos, rows - pos);
         return readClosingRows(page, rows);
+    }
     // Cut short while the closing part was being written.
     if ((templates.middle + PictureRowStart).startsWith(rest)) {
         m_cut = true;
@@ -230,17 +237,20 @@ SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizet
     // A show made with web-sized photos names each slide's thumbnail on a third line.
     const QByteArrayView rest = view.sliced(end);
     const bool webSized = rest.startsWith(thumbnailStart);
+    QString thumbnail;
     if (webSized) {
         const qsizetype thumbnailEnd = page.indexOf("\r\n", end);
         if (thumbnailEnd < 0)
             return cutOrBroken(rest, thumbnailStart);
-        if (!quoted(view.sliced(end, thumbnailEnd - end), thumbnailStart, "';"))
+        const std::optional<QString> path = quoted(view.sliced(end, thumbnailEnd - end), thumbnailStart, "';");
+        if (!path)
             return broken();
+        thumbnail = *path;
         end = thumbnailEnd + 2;
     } else if (!rest.isEmpty() && QByteArrayView(thumbnailStart).startsWith(rest)) {
         return Entry::Cut; // the slide's thumbnail line was being written
     }
-    m_slides.append({*picture, *caption, webSized});
+    m_slides.append({*picture, *caption, webSized, thumbnail});
     pos = end;
     return Entry::Complete;
 }
@@ -275,5 +285,11 @@ bool SlideShowReader::readClosingRows(const QByteArray &page, qsizetype pos)
     if (view.sliced(name, nameEnd - name).contains('\n'))
         return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
     m_name = unescapeMarkup(view.sliced(name, nameEnd - name));
+    // The end template stands between two pairs of empty lines; a page that ends otherwise keeps no end of its own.
+    const QByteArrayView tail = view.sliced(nameEnd + qsizetype(sizeof CaptionRowEnd) - 1);
+    if (tail.size() >= 8 && tail.startsWith("\r\n\r\n") && tail.endsWith("\r\n\r\n"))
+        m_end = tail.sliced(4, tail.size() - 8).toByteArray();
+    else
+        m_middle.reset();
     return true;
 }

@@ -23,6 +23,7 @@ public:
         QString picture;
         QString caption;
         bool webSized = false; // named with a thumbnail: the copy is a web-sized one
+        QString thumbnail;     // the thumbnail's path relative to the page, for a web-sized slide
     };
 
     /** Reads the page at path; false, with reason(), when it is not one this program writes. */
@@ -39,6 +40,11 @@ public:
     const QByteArray &headAndEntries() const { return m_kept; }
     /** True when the page was cut short or padded at its end, and what followed its whole slides is dropped. */
     bool cutShort() const { return m_cut; }
+    /** The head the page begins with, its line end included: what precedes its first entry. */
+    QByteArray head() const { return m_kept.left(m_headSize); }
+    /** The middle and end templates a completed page was written with; nothing for an unfinished page. */
+    const std::optional<QByteArray> &middle() const { return m_middle; }
+    const std::optional<QByteArray> &end() const { return m_end; }
 
 private:
     enum class Entry { Complete, Cut, Broken };
@@ -51,5 +57,8 @@ private:
     QList<Slide> m_slides;
     std::optional<QString> m_name;
     QByteArray m_kept;
+    qsizetype m_headSize = 0;
+    std::optional<QByteArray> m_middle;
+    std::optional<QByteArray> m_end;
     bool m_cut = false;
 };

@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QListView;
+class SlideListModel;
+class TargetLock;
+
+/**
+ * The window in which a finished slide show is edited: its slides listed with
+ * thumbnail, file name and caption, captions edited in place, slides moved,
+ * removed and added from a folder, the show renamed, every change undoable,
+ * and the page saved as a batch would have written it. It works on a page of
+ * its own, never through the main window's boxes. While it is open it holds
+ * the show's folder, so that no batch writes there meanwhile; a folder a
+ * batch holds is opened read-only.
+ */
+class ShowEditor : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    /**
+     * Opens the page at path in a new editor, shown once the page is read
+     * (off the window's thread). A page this program did not write is
+     * refused with a message, and no window stays.
+     */
+    static ShowEditor *open(const QString &path);
+    ~ShowEditor() override;
+
+    SlideListModel *model() const { return m_model; }
+    QListView *slideList() const { return m_list; }
+    bool isReadOnly() const;
+
+    QLineEdit *txtShowName = nullptr;
+    QAction *actSave = nullptr;
+    QAction *actUndo = nullptr;
+    QAction *actRedo = nullptr;
+    QAction *actAddPhotos = nullptr;
+    QAction *actRemove = nullptr;
+    QAction *actMoveUp = nullptr;
+    QAction *actMoveDown = nullptr;
+
+    /** Ctrl+S: writes the page; false after a message when it could not be written. */
+    bool save();
+    /** Asks for a folder and adds its photos after the selected slide. */
+    void addPhotos();
+    void removeSelected();
+    /** Moves the selected slide by step places, up (-1) or down (1). */
+    void moveSelected(int step);
+
+signals:
+    /** The page has been read and its slides are listed. */
+    void opened();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit ShowEditor(const QString &path);
+    void buildWindow();
+    void startReading();
+    void showTitle();
+    int selectedRow() const;
+    void select(int row);
+
+    QString m_path;
+    SlideListModel *m_model = nullptr;
+    QListView *m_list = nullptr;
+    std::unique_ptr<TargetLock> m_lock;
+    QString m_photoFolder;
+};
