@@ -88,6 +88,7 @@ class TestEditor : public QObject
                 {QStringLiteral("redo"), Qt::CTRL | Qt::SHIFT | Qt::Key_Z}, {QStringLiteral("save"), Qt::CTRL | Qt::Key_S}};
             QVERIFY2(keys.contains(step), qPrintable(step));
             QTest::keyClick(list, keys[step].key(), keys[step].keyboardModifiers());
+            QTRY_VERIFY(!editor->isSaving()); // the page is written off the window's thread
         }
     }
 
@@ -210,11 +211,11 @@ private slots:
             step(QLatin1String(s));
         p->platform().questionAnswers.enqueue(answer);
         editor->close();
+        QTRY_COMPARE(findEditor() != nullptr, stays);
         QCOMPARE(p->platform().questions,
                  QStringList{"The slide show \"Trip\" has changes that are not saved.\n\nSave them before closing?"});
         QCOMPARE(p->platform().questionChoices, (QList<QStringList>{{"Save", "Discard", "Cancel"}}));
         QCOMPARE(p->page(), page);
-        QCOMPARE(findEditor() != nullptr, stays);
         QCOMPARE(QFileInfo::exists(p->target("d.bmp")), answer != QLatin1String("Discard"));
         QVERIFY(QFileInfo::exists(p->target("a.bmp"))); // never recorded as made for the show
     }

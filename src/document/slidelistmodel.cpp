@@ -111,6 +111,12 @@ void SlideListModel::save()
     m_undo.setClean();
 }
 
+void SlideListModel::savedAs(EditedShow show)
+{
+    m_show = std::move(show);
+    m_undo.setClean();
+}
+
 void SlideListModel::placeSlide(int from, int to)
 {
     beginMoveRows(QModelIndex(), from, from, QModelIndex(), to > from ? to + 1 : to);

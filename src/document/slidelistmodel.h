@@ -45,6 +45,8 @@ public:
     void rename(const QString &name);
     /** Writes the page (EditedShow::save) and marks the list unmodified. Throws DocumentError. */
     void save();
+    /** Takes show, a copy of the list's show saved meanwhile with the same slides, and marks the list unmodified. */
+    void savedAs(EditedShow show);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;

@@ -59,6 +59,12 @@ struct Reading {
     EditedShow show;
     bool ok = false;
 };
+
+/** The show as saved, or why it could not be, handed from the writing thread to the window. */
+struct Saving {
+    EditedShow show;
+    QString error;
+};
 }
 
 ShowEditor *ShowEditor::open(const QString &path)
@@ -184,12 +190,9 @@ void ShowEditor::startReading()
             readOnly = m_lock->isHeldElsewhere();
             m_lock.reset();
         }
-        m_model->setReadOnly(readOnly);
+        m_locked = readOnly;
         m_model->setShow(std::move(reading->show));
-        txtShowName->setReadOnly(readOnly);
-        for (QAction *action : {actSave, actAddPhotos, actRemove, actMoveUp, actMoveDown})
-            action->setEnabled(!readOnly);
-        m_list->setDragEnabled(!readOnly);
+        setEditable(!readOnly);
         show();
         if (m_model->rowCount() > 0)
             select(0);
@@ -210,7 +213,18 @@ void ShowEditor::startReading()
 
 bool ShowEditor::isReadOnly() const
 {
-    return m_model->isReadOnly();
+    return m_locked;
+}
+
+void ShowEditor::setEditable(bool on)
+{
+    m_model->setReadOnly(!on);
+    txtShowName->setReadOnly(!on);
+    for (QAction *action : {actSave, actAddPhotos, actRemove, actMoveUp, actMoveDown})
+        action->setEnabled(on);
+    actUndo->setEnabled(on && m_model->undoStack()->canUndo());
+    actRedo->setEnabled(on && m_model->undoStack()->canRedo());
+    m_list->setDragEnabled(on);
 }
 
 void ShowEditor::showTitle()
@@ -233,23 +247,47 @@ void ShowEditor::select(int row)
 
 bool ShowEditor::save()
 {
-    if (isReadOnly())
+    if (m_locked || m_saving)
         return false;
     // A name being typed counts as typed.
     m_model->rename(txtShowName->text());
-    try {
-        m_model->save();
-    } catch (const DocumentError &e) {
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()));
-        return false;
-    }
-    statusBar()->showMessage(QStringLiteral("Saved: %1").arg(slideCount(m_model->rowCount())));
+    m_saving = true;
+    setEditable(false);
+    auto *watcher = new QFutureWatcher<std::shared_ptr<Saving>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        const std::shared_ptr<Saving> saving = watcher->result();
+        watcher->deleteLater();
+        m_saving = false;
+        setEditable(true);
+        if (!saving->error.isEmpty()) {
+            m_closeWhenSaved = false;
+            Platform::instance().messageBox(saving->error);
+            emit saved(false);
+            return;
+        }
+        m_model->savedAs(std::move(saving->show));
+        statusBar()->showMessage(QStringLiteral("Saved: %1").arg(slideCount(m_model->rowCount())));
+        emit saved(true);
+        if (m_closeWhenSaved)
+            close();
+    });
+    // The copy shares the slides' data with the list; nothing changes them until the save has ended.
+    watcher->setFuture(QtConcurrent::run([show = m_model->show()]() mutable {
+        auto saving = std::make_shared<Saving>();
+        try {
+            show.save();
+        } catch (const DocumentError &e) {
+            saving->error = QString::fromLocal8Bit(e.what());
+        }
+        saving->show = std::move(show);
+        return saving;
+    }));
     return true;
 }
 
 void ShowEditor::addPhotos()
 {
-    if (isReadOnly())
+    if (m_model->isReadOnly())
         return;
     Platform &platform = Platform::instance();
     const QString folder = platform.browseForFolder(QStringLiteral("Choose the folder of the photos to add"),
@@ -289,7 +327,7 @@ void ShowEditor::addPhotos()
 void ShowEditor::removeSelected()
 {
     const int row = selectedRow();
-    if (row < 0 || isReadOnly())
+    if (row < 0 || m_model->isReadOnly())
         return;
     m_model->removeSlide(row);
     if (m_model->rowCount() > 0)
@@ -300,7 +338,7 @@ void ShowEditor::moveSelected(int step)
 {
     const int row = selectedRow();
     const int to = row + step;
-    if (row < 0 || to < 0 || to >= m_model->rowCount() || isReadOnly())
+    if (row < 0 || to < 0 || to >= m_model->rowCount() || m_model->isReadOnly())
         return;
     m_model->moveSlide(row, to);
     select(to);
@@ -308,19 +346,25 @@ void ShowEditor::moveSelected(int step)
 
 void ShowEditor::closeEvent(QCloseEvent *event)
 {
-    if (m_model->isModified() && !isReadOnly()) {
+    if (m_saving) {
+        m_closeWhenSaved = true; // closes once the page is written
+        event->ignore();
+        return;
+    }
+    if (m_model->isModified() && !m_locked) {
         const QStringList answers{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")};
         const int answer = Platform::instance().question(
             QStringLiteral("The slide show \"%1\" has changes that are not saved.\n\nSave them before closing?")
                 .arg(m_model->show().name),
             answers, 0, 2);
-        if (answer == 2 || (answer == 0 && !save())) {
+        if (answer != 1) {
+            m_closeWhenSaved = answer == 0 && save();
             event->ignore();
             return;
         }
     }
     // Copies made for slides that no saved page names go again.
-    if (!isReadOnly())
+    if (!m_locked)
         m_model->show().discardCopies();
     m_lock.reset();
     event->accept();

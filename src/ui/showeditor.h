@@ -46,8 +46,13 @@ public:
     QAction *actMoveUp = nullptr;
     QAction *actMoveDown = nullptr;
 
-    /** Ctrl+S: writes the page; false after a message when it could not be written. */
+    /**
+     * Ctrl+S: writes the page off the window's thread, the list taking no
+     * change meanwhile; saved() tells how it went, after a message when it
+     * could not be written. False when no save was started.
+     */
     bool save();
+    bool isSaving() const { return m_saving; }
     /** Asks for a folder and adds its photos after the selected slide. */
     void addPhotos();
     void removeSelected();
@@ -57,6 +62,8 @@ public:
 signals:
     /** The page has been read and its slides are listed. */
     void opened();
+    /** A save has ended: ok when the page was written. */
+    void saved(bool ok);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -67,6 +74,8 @@ private:
     void startReading();
     void showTitle();
     int selectedRow() const;
+    /** Lets the list, the name and the actions take changes, or not. */
+    void setEditable(bool on);
     void select(int row);
 
     QString m_path;
@@ -74,4 +83,7 @@ private:
     QListView *m_list = nullptr;
     std::unique_ptr<TargetLock> m_lock;
     QString m_photoFolder;
+    bool m_locked = false;
+    bool m_saving = false;
+    bool m_closeWhenSaved = false;
 };
