@@ -119,10 +119,10 @@ private slots:
             << QStringList{"1", "F2:First", "down", "down", "down"}
             << head + entry(1, "b.bmp", "Beta") + entry(2, "c.bmp", "Gamma") + entry(3, "a.bmp", "First")
                 + pageEnd("b.bmp", "Trip");
-        QTest::newRow("moved up, and dropped at the top")
-            << QStringList{"2", "up", "drag:2:0"}
-            << head + entry(1, "c.bmp", "Gamma") + entry(2, "b.bmp", "Beta") + entry(3, "a.bmp", "Alpha")
-                + pageEnd("c.bmp", "Trip");
+        QTest::newRow("moved up, dropped at the top, then at the end")
+            << QStringList{"2", "up", "drag:2:0", "drag:0:3"}
+            << head + entry(1, "b.bmp", "Beta") + entry(2, "a.bmp", "Alpha") + entry(3, "c.bmp", "Gamma")
+                + pageEnd("b.bmp", "Trip");
         QTest::newRow("first removed") << QStringList{"1", "delete"}
                                        << head + entry(1, "b.bmp", "Beta") + entry(2, "c.bmp", "Gamma") + pageEnd("b.bmp", "Trip");
         QTest::newRow("every slide removed") << QStringList{"1", "delete", "delete", "delete"} << head + pageEnd("", "Trip");
@@ -131,7 +131,7 @@ private slots:
             << head + a + entry(2, "d.bmp", "New") + entry(3, "b.bmp", "Beta") + entry(4, "c.bmp", "Gamma")
                 + pageEnd("a.bmp", "Trip");
         QTest::newRow("undone and redone")
-            << QStringList{"3", "caption:X", "up", "delete", "undo", "undo", "redo", "undo", "undo", "redo"}
+            << QStringList{"3", "caption:X", "drag:2:0", "delete", "undo", "undo", "redo", "undo", "undo", "redo"}
             << head + a + entry(2, "b.bmp", "Beta") + entry(3, "c.bmp", "X") + pageEnd("a.bmp", "Trip");
         QTest::newRow("renamed, and the rename undone and redone")
             << QStringList{"rename:Trip & <Co>", "undo", "redo"}
