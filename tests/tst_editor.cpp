@@ -197,18 +197,19 @@ private slots:
         QCOMPARE(p->platform().questions, QStringList());
     }
 
-    // Closing with changes asks first: Save writes them, Discard drops them and the copies made meanwhile, Cancel stays.
+    // Closing the editor, or the program, with changes asks first: Save writes them, Discard drops them and the
+    // copies made meanwhile, Cancel stays.
     void unsavedChanges_data()
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QByteArray>("page");
         QTest::addColumn<bool>("stays");
-        QTest::newRow("Save") << "Save"
+        QTest::newRow("Save, on File > Exit") << "Save"
                               << "<head>\r\n" + entry(1, "b.bmp", "Beta") + entry(2, "c.bmp", "Gamma") + entry(3, "d.bmp", "")
                 + pageEnd("b.bmp", "Trip")
                               << false;
         QTest::newRow("Discard") << "Discard" << Start << false;
-        QTest::newRow("Cancel") << "Cancel" << Start << true;
+        QTest::newRow("Cancel, on File > Exit") << "Cancel" << Start << true;
     }
 
     void unsavedChanges()
@@ -220,7 +221,11 @@ private slots:
         for (const char *s : {"3", "add", "1", "delete"})
             step(QLatin1String(s));
         p->platform().questionAnswers.enqueue(answer);
-        editor->close();
+        const bool exit = QByteArray(QTest::currentDataTag()).contains("Exit");
+        if (exit)
+            p->form()->mnuExit->trigger();
+        else
+            editor->close();
         QTRY_COMPARE(findEditor() != nullptr, stays);
         QCOMPARE(p->platform().questions,
                  QStringList{"The slide show \"Trip\" has changes that are not saved.\n\nSave them before closing?"});
@@ -228,6 +233,7 @@ private slots:
         QCOMPARE(p->page(), page);
         QCOMPARE(QFileInfo::exists(p->target("d.bmp")), answer != QLatin1String("Discard"));
         QVERIFY(QFileInfo::exists(p->target("a.bmp"))); // never recorded as made for the show
+        QCOMPARE(p->platform().programEnds, exit && !stays ? 1 : 0);
     }
 
     // Saving deletes a removed slide's copy only when the record names it as made for this show and no slide uses it.

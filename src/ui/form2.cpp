@@ -369,7 +369,8 @@ void Form2::showTitle()
 
 void Form2::Command1_Click()
 {
-    objMediator->exit();
+    if (ShowEditor::closeAll()) // an editor with changes asks first
+        objMediator->exit();
 }
 
 void Form2::mnuOpen_Click()
@@ -389,7 +390,8 @@ void Form2::mnuClose_Click()
 
 void Form2::mnuExit_Click()
 {
-    objMediator->exit();
+    if (ShowEditor::closeAll()) // an editor with changes asks first
+        objMediator->exit();
 }
 
 void Form2::mnuAbout_Click()
@@ -473,6 +475,10 @@ void Form2::fitToScreen()
 
 void Form2::closeEvent(QCloseEvent *event)
 {
+    if (!ShowEditor::closeAll()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     objMediator->exit();
 }

@@ -14,7 +14,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFutureWatcher>
+#include <QApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +75,23 @@ ShowEditor *ShowEditor::open(const QString &path)
     auto *editor = new ShowEditor(path);
     editor->startReading();
     return editor;
+}
+
+bool ShowEditor::closeAll()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        QPointer<ShowEditor> editor = qobject_cast<ShowEditor *>(window);
+        if (!editor || !editor->isVisible() || editor->close())
+            continue;
+        if (!editor->isSaving())
+            return false;
+        QEventLoop wait;
+        connect(editor, &ShowEditor::saved, &wait, &QEventLoop::quit);
+        wait.exec();
+        if (editor && editor->isVisible())
+            return false; // not written: the message has said why
+    }
+    return true;
 }
 
 ShowEditor::ShowEditor(const QString &path)

@@ -31,6 +31,12 @@ public:
      * refused with a message, and no window stays.
      */
     static ShowEditor *open(const QString &path);
+    /**
+     * Closes every editor, each asking about changes not saved, and waits
+     * for the pages being saved; false when one stays open (Cancel, or its
+     * page could not be written), and then the program should go on.
+     */
+    static bool closeAll();
     ~ShowEditor() override;
 
     SlideListModel *model() const { return m_model; }
