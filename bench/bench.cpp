@@ -505,7 +505,7 @@ int runEditShow(const QString &image, int slides)
     const double idleStall = stall;
     stall = 0;
     editor->save();
-    while (editor->isSaving() && timer.elapsed() < 60'000)
+    while (editor->isBusy() && timer.elapsed() < 60'000)
         QApplication::processEvents(QEventLoop::AllEvents, 5);
     const double saveMs = timer.nsecsElapsed() / 1e6;
     watch.stop();

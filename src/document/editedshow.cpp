@@ -13,6 +13,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <vector>
 
 namespace {
@@ -125,7 +127,13 @@ void EditedShow::discardCopies()
     m_made.clear();
 }
 
-QList<EditedShow::Slide> EditedShow::copyPhotos(const QStringList &photos)
+void EditedShow::addMade(const QStringList &made)
+{
+    for (const QString &name : made)
+        m_made.insert(name);
+}
+
+EditedShow::Copies EditedShow::copyPhotos(const QStringList &photos) const
 {
     const QString target = folder();
     std::vector<ContinuedPhotos::Photo> listed;
@@ -169,7 +177,8 @@ QList<EditedShow::Slide> EditedShow::copyPhotos(const QStringList &photos)
             QFile::remove(file);
         throw;
     }
+    Copies copies{added, {}};
     for (const QString &file : std::as_const(created))
-        m_made.insert(QDir(target).relativeFilePath(file));
-    return added;
+        copies.made << QDir(target).relativeFilePath(file);
+    return copies;
 }

@@ -58,13 +58,21 @@ public:
      */
     void save();
 
+    /** Slides for photos copied into the page's folder, and the files made for them, relative to the folder. */
+    struct Copies {
+        QList<Slide> slides;
+        QStringList made;
+    };
     /**
      * Copies photos into the page's folder as a batch does, web-sized when
-     * the show is, under names that leave the show's other copies alone.
-     * Returns their slides, with empty captions. Throws DocumentError, and
-     * then nothing of them is left in the folder.
+     * the show is, under names that leave the show's other copies alone;
+     * their slides have empty captions. Changes nothing of the show, so it
+     * can run on a copy off the window's thread; addMade() then takes the
+     * files made. Throws DocumentError, and then nothing of them is left.
      */
-    QList<Slide> copyPhotos(const QStringList &photos);
+    Copies copyPhotos(const QStringList &photos) const;
+    /** Notes files copyPhotos() made for this editing: saving keeps them if used, discarding removes them. */
+    void addMade(const QStringList &made);
     /** Removes the copies this editing made that no saved page uses. */
     void discardCopies();
 

@@ -15,8 +15,6 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QApplication>
-#include <QEventLoop>
-#include <QGuiApplication>
 #include <QPointer>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -63,6 +61,12 @@ struct Reading {
     bool ok = false;
 };
 
+/** The slides of photos copied, or why they could not be, handed from the copying thread to the window. */
+struct Adding {
+    EditedShow::Copies copies;
+    QString error;
+};
+
 /** The show as saved, or why it could not be, handed from the writing thread to the window. */
 struct Saving {
     EditedShow show;
@@ -83,13 +87,11 @@ bool ShowEditor::closeAll()
         QPointer<ShowEditor> editor = qobject_cast<ShowEditor *>(window);
         if (!editor || !editor->isVisible() || editor->close())
             continue;
-        if (!editor->isSaving())
-            return false;
-        QEventLoop wait;
-        connect(editor, &ShowEditor::saved, &wait, &QEventLoop::quit);
-        wait.exec();
+        // A save or an add under way ends first; the editor then closes, or asks again.
+        while (editor && editor->isVisible() && editor->isBusy())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         if (editor && editor->isVisible())
-            return false; // not written: the message has said why
+            return false; // kept open, or its page not written: the message has said why
     }
     return true;
 }
@@ -267,29 +269,25 @@ void ShowEditor::select(int row)
 
 bool ShowEditor::save()
 {
-    if (m_locked || m_saving)
+    if (m_locked || m_busy)
         return false;
     // A name being typed counts as typed.
     m_model->rename(txtShowName->text());
-    m_saving = true;
+    m_busy = true;
     setEditable(false);
     auto *watcher = new QFutureWatcher<std::shared_ptr<Saving>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
         const std::shared_ptr<Saving> saving = watcher->result();
         watcher->deleteLater();
-        m_saving = false;
-        setEditable(true);
         if (!saving->error.isEmpty()) {
-            m_closeWhenSaved = false;
+            m_closeWhenDone = false;
             Platform::instance().messageBox(saving->error);
-            emit saved(false);
-            return;
+        } else {
+            m_model->savedAs(std::move(saving->show));
+            statusBar()->showMessage(QStringLiteral("Saved: %1").arg(slideCount(m_model->rowCount())));
         }
-        m_model->savedAs(std::move(saving->show));
-        statusBar()->showMessage(QStringLiteral("Saved: %1").arg(slideCount(m_model->rowCount())));
-        emit saved(true);
-        if (m_closeWhenSaved)
-            close();
+        done();
+        emit saved(saving->error.isEmpty());
     });
     // The copy shares the slides' data with the list; nothing changes them until the save has ended.
     watcher->setFuture(QtConcurrent::run([show = m_model->show()]() mutable {
@@ -303,6 +301,14 @@ bool ShowEditor::save()
         return saving;
     }));
     return true;
+}
+
+void ShowEditor::done()
+{
+    m_busy = false;
+    setEditable(true);
+    if (std::exchange(m_closeWhenDone, false))
+        close();
 }
 
 void ShowEditor::addPhotos()
@@ -330,18 +336,32 @@ void ShowEditor::addPhotos()
         return;
     }
     const int row = selectedRow() < 0 ? m_model->rowCount() : selectedRow() + 1;
-    QList<EditedShow::Slide> slides;
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        slides = m_model->show().copyPhotos(photos);
-    } catch (const DocumentError &e) {
-        QGuiApplication::restoreOverrideCursor();
-        platform.messageBox(QString::fromLocal8Bit(e.what()));
-        return;
-    }
-    QGuiApplication::restoreOverrideCursor();
-    m_model->insertSlides(row, slides);
-    select(row);
+    m_busy = true;
+    setEditable(false);
+    statusBar()->showMessage(QStringLiteral("Adding the photos of \"%1\"…").arg(native(folder)));
+    auto *watcher = new QFutureWatcher<std::shared_ptr<Adding>>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, row] {
+        const std::shared_ptr<Adding> adding = watcher->result();
+        watcher->deleteLater();
+        if (!adding->error.isEmpty()) {
+            Platform::instance().messageBox(adding->error);
+        } else {
+            m_model->show().addMade(adding->copies.made);
+            m_model->insertSlides(row, adding->copies.slides);
+            select(row);
+        }
+        statusBar()->showMessage(slideCount(m_model->rowCount()));
+        done();
+    });
+    watcher->setFuture(QtConcurrent::run([show = m_model->show(), photos] {
+        auto adding = std::make_shared<Adding>();
+        try {
+            adding->copies = show.copyPhotos(photos);
+        } catch (const DocumentError &e) {
+            adding->error = QString::fromLocal8Bit(e.what());
+        }
+        return adding;
+    }));
 }
 
 void ShowEditor::removeSelected()
@@ -366,8 +386,8 @@ void ShowEditor::moveSelected(int step)
 
 void ShowEditor::closeEvent(QCloseEvent *event)
 {
-    if (m_saving) {
-        m_closeWhenSaved = true; // closes once the page is written
+    if (m_busy) {
+        m_closeWhenDone = true; // closes, or asks, once the page is written or the photos added
         event->ignore();
         return;
     }
@@ -378,7 +398,7 @@ void ShowEditor::closeEvent(QCloseEvent *event)
                 .arg(m_model->show().name),
             answers, 0, 2);
         if (answer != 1) {
-            m_closeWhenSaved = answer == 0 && save();
+            m_closeWhenDone = answer == 0 && save();
             event->ignore();
             return;
         }

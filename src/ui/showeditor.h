@@ -58,8 +58,9 @@ public:
      * could not be written. False when no save was started.
      */
     bool save();
-    bool isSaving() const { return m_saving; }
-    /** Asks for a folder and adds its photos after the selected slide. */
+    /** True while a save or photos being added run: the list takes no change meanwhile. */
+    bool isBusy() const { return m_busy; }
+    /** Asks for a folder and adds its photos after the selected slide, copied off the window's thread. */
     void addPhotos();
     void removeSelected();
     /** Moves the selected slide by step places, up (-1) or down (1). */
@@ -82,6 +83,8 @@ private:
     int selectedRow() const;
     /** Lets the list, the name and the actions take changes, or not. */
     void setEditable(bool on);
+    /** A save or an add has ended: changes are taken again, and a close asked for meanwhile goes on. */
+    void done();
     void select(int row);
 
     QString m_path;
@@ -90,6 +93,6 @@ private:
     std::unique_ptr<TargetLock> m_lock;
     QString m_photoFolder;
     bool m_locked = false;
-    bool m_saving = false;
-    bool m_closeWhenSaved = false;
+    bool m_busy = false;
+    bool m_closeWhenDone = false;
 };
