@@ -85,13 +85,13 @@ bool ShowEditor::closeAll()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         QPointer<ShowEditor> editor = qobject_cast<ShowEditor *>(window);
-        if (!editor || !editor->isVisible() || editor->close())
-            continue;
-        // A save or an add under way ends first; the editor then closes, or asks again.
-        while (editor && editor->isVisible() && editor->isBusy())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        if (editor && editor->isVisible())
-            return false; // kept open, or its page not written: the message has said why
+        // A save or an add under way ends first; then the editor is asked again.
+        while (editor && editor->isVisible()) {
+            if (editor->isBusy())
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            else if (!editor->close() && !editor->isBusy())
+                return false; // kept open: cancelled, or its page not written, and the message has said why
+        }
     }
     return true;
 }
@@ -307,8 +307,9 @@ void ShowEditor::done()
 {
     m_busy = false;
     setEditable(true);
+    // After what has ended is shown: the slides added are among the changes a close asks about.
     if (std::exchange(m_closeWhenDone, false))
-        close();
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
 void ShowEditor::addPhotos()
@@ -343,6 +344,7 @@ void ShowEditor::addPhotos()
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, row] {
         const std::shared_ptr<Adding> adding = watcher->result();
         watcher->deleteLater();
+        done();
         if (!adding->error.isEmpty()) {
             Platform::instance().messageBox(adding->error);
         } else {
@@ -351,7 +353,6 @@ void ShowEditor::addPhotos()
             select(row);
         }
         statusBar()->showMessage(slideCount(m_model->rowCount()));
-        done();
     });
     watcher->setFuture(QtConcurrent::run([show = m_model->show(), photos] {
         auto adding = std::make_shared<Adding>();

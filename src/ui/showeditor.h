@@ -83,7 +83,7 @@ private:
     int selectedRow() const;
     /** Lets the list, the name and the actions take changes, or not. */
     void setEditable(bool on);
-    /** A save or an add has ended: changes are taken again, and a close asked for meanwhile goes on. */
+    /** A save or an add has ended: changes are taken again, and a close asked for meanwhile follows. */
     void done();
     void select(int row);
 
