@@ -9,6 +9,9 @@
 // figures mean nothing, it only shows that every run still works.
 #include "gifwriter.h"
 #include "core/general.h"
+#include "document/pagetext.h"
+#include "document/slidelistmodel.h"
+#include "document/slideshowtemplates.h"
 #include "imaging/parseobject.h"
 #include "imaging/folderlisting.h"
 #include "imaging/imagefolder.h"
@@ -18,6 +21,7 @@
 #include "platform/scriptedplatform.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/showeditor.h"
 
 #include <QCheckBox>
 
@@ -58,6 +62,7 @@ struct Scale {
     int webCopies = 12;
     int hugeCopies = 4;
     int batchImages = 1000;
+    int editedSlides = 10'000;
 };
 
 Scale shortScale()
@@ -74,6 +79,7 @@ Scale shortScale()
     scale.webCopies = 2;
     scale.hugeCopies = 2;
     scale.batchImages = 6;
+    scale.editedSlides = 50;
     return scale;
 }
 
@@ -440,6 +446,80 @@ int runBatchMemory(const QString &image, int images)
     return 0;
 }
 
+/**
+ * Opens a page of many slides in the show editor, changes a caption and saves
+ * it, while a 1 ms timer watches the window: open and save times (until the
+ * list is filled, until the page is written), the longest the window waited
+ * meanwhile, and the memory it all took.
+ */
+int runEditShow(const QString &image, int slides)
+{
+    QTemporaryDir dir;
+    const QString photos = dir.filePath(QStringLiteral("photos"));
+    if (!linkedFolder(photos, image, slides))
+        return failure(QStringLiteral("cannot fill %1").arg(photos));
+    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    const SlideShowTemplates templates = SlideShowTemplates::read();
+    QByteArray page = templates.head + "\r\n";
+    for (int i = 0; i < slides; ++i)
+        page += PageText::entry(i + 1, QStringLiteral("photo%1.jpg").arg(i, 5, 10, QLatin1Char('0')),
+                                QStringLiteral("Caption of photo %1, a line as long as a caption often is").arg(i), QString());
+    page += PageText::closing(templates.middle, QStringLiteral("photo00000.jpg"), QStringLiteral("Many Slides"), templates.end);
+    const QString path = photos + QStringLiteral("/SlideShow.htm");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size())
+        return failure(QStringLiteral("cannot write ") + path);
+    file.close();
+
+    double stall = 0;
+    QElapsedTimer sinceTick;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        stall = std::max(stall, sinceTick.nsecsElapsed() / 1e6);
+        sinceTick.restart();
+    });
+    sinceTick.start();
+    watch.start(1);
+    QElapsedTimer timer;
+    timer.start();
+    ShowEditor *editor = ShowEditor::open(path);
+    bool opened = false;
+    QObject::connect(editor, &ShowEditor::opened, [&] { opened = true; });
+    while (!opened && timer.elapsed() < 60'000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double openMs = timer.nsecsElapsed() / 1e6;
+    const double openStall = stall;
+    // The thumbnails on screen arrive meanwhile.
+    QElapsedTimer settle;
+    settle.start();
+    stall = 0;
+    while (settle.elapsed() < 500)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    editor->model()->setCaption(slides / 2, QStringLiteral("Changed"));
+    bool saved = false;
+    QObject::connect(editor, &ShowEditor::saved, [&](bool ok) { saved = ok; });
+    timer.restart();
+    const double idleStall = stall;
+    stall = 0;
+    editor->save();
+    while (editor->isBusy() && timer.elapsed() < 60'000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    const double saveMs = timer.nsecsElapsed() / 1e6;
+    watch.stop();
+    const double peak = peakRssMiB();
+    const int listed = editor->model()->rowCount();
+    editor->close();
+    if (!opened || listed != slides || !saved || !script->messages.isEmpty())
+        return failure(QStringLiteral("the editor listed %1 of %2 slides; messages: %3")
+                           .arg(listed).arg(slides).arg(script->messages.join(QStringLiteral(" | "))));
+    std::printf("edit_show slides=%d open_ms=%.0f open_max_stall_ms=%.0f save_ms=%.0f save_max_stall_ms=%.0f "
+                "idle_max_stall_ms=%.0f peak_rss_mib=%.1f\n", slides, openMs, openStall, saveMs, stall, idleStall, peak);
+    return 0;
+}
+
 /** A folder of files names: the first is the photo, the rest small JPEGs. Links where it can. */
 bool bigFolder(const QString &folder, const QString &photo, int files)
 {
@@ -696,6 +776,8 @@ int main(int argc, char *argv[])
         return runWebCopy(args[2], args[3].toInt(), args[4].toInt());
     if (args.size() == 4 && args[1] == QLatin1String("--batch-memory"))
         return runBatchMemory(args[2], args[3].toInt());
+    if (args.size() == 4 && args[1] == QLatin1String("--edit-show"))
+        return runEditShow(args[2], args[3].toInt());
     if (args.size() == 4 && args[1] == QLatin1String("--first-preview"))
         return runFirstPreview(args[2], args[3].toInt());
     if (args.size() == 5 && args[1] == QLatin1String("--hostile"))
@@ -782,5 +864,7 @@ int main(int argc, char *argv[])
                   QString::number(s_scale.hugeCopies)});
     driver.lines(QStringLiteral("batch_memory images=%1").arg(s_scale.batchImages),
                  {QStringLiteral("--batch-memory"), cases[0].path, QString::number(s_scale.batchImages)});
+    driver.lines(QStringLiteral("edit_show slides=%1").arg(s_scale.editedSlides),
+                 {QStringLiteral("--edit-show"), cases[0].path, QString::number(s_scale.editedSlides)});
     return driver.exitCode();
 }

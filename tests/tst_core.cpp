@@ -161,7 +161,7 @@ private slots:
             for (QAction *menu : p->form()->menuBar()->actions())
                 for (QAction *item : QList<QAction *>{menu} + menu->menu()->actions())
                     menus << item->text();
-            QCOMPARE(menus.join(QLatin1Char('|')), QStringLiteral("&File|Open|Close|Exit|Help|About|UserGuide"));
+            QCOMPARE(menus.join(QLatin1Char('|')), QStringLiteral("&File|Open|Edit Slide Show...|Close|Exit|Help|About|UserGuide"));
             return;
         }
         auto *widget = shown->findChild<QWidget *>(control);

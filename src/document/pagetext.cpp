@@ -80,4 +80,19 @@ QByteArray captionRow(const QString &slideShowName)
         + " </TD></TR>";
 }
 
+QByteArray entry(qint32 n, const QString &fileName, const QString &caption, const QString &thumbnail)
+{
+    QByteArray text = "\r\n\r\n" + pictureLine(n, fileName) + "\r\n" + captionLine(n, caption) + "\r\n";
+    if (!thumbnail.isEmpty())
+        text += thumbnailLine(n, thumbnail) + "\r\n";
+    return text;
+}
+
+QByteArray closing(const QByteArray &middle, const QString &firstPicture, const QString &slideShowName,
+                   const QByteArray &end)
+{
+    return middle + "\r\n\r\n" + pictureRow(firstPicture) + "\r\n" + captionRow(slideShowName) + "\r\n\r\n\r\n"
+        + end + "\r\n\r\n";
+}
+
 } // namespace PageText

@@ -24,4 +24,10 @@ QByteArray thumbnailLine(qint32 n, const QString &path);
 QByteArray pictureRow(const QString &firstPicture);
 QByteArray captionRow(const QString &slideShowName);
 
+/** Slide n's whole entry: two empty lines, its Picture and Caption lines and, with a thumbnail, its Thumbnail line. */
+QByteArray entry(qint32 n, const QString &fileName, const QString &caption, const QString &thumbnail);
+/** What follows the entries of a completed page: the middle template, the picture and caption rows, the end template. */
+QByteArray closing(const QByteArray &middle, const QString &firstPicture, const QString &slideShowName,
+                   const QByteArray &end);
+
 } // namespace PageText

@@ -131,9 +131,7 @@ qint64 SlideShow::append(const QString &picture, const QString &caption, const Q
     if (!isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
     const qint32 n = m_slideCount + 1;
-    QByteArray entry = "\r\n\r\n" + PageText::pictureLine(n, picture) + "\r\n" + PageText::captionLine(n, caption) + "\r\n";
-    if (!thumbnail.isEmpty())
-        entry += PageText::thumbnailLine(n, thumbnail) + "\r\n";
+    const QByteArray entry = PageText::entry(n, picture, caption, thumbnail);
     const qint64 offset = m_stream->size();
     m_stream->Write(entry);
     m_stream->flush();
@@ -246,13 +244,7 @@ void SlideShow::complete(const QString &name)
     if (!isOpen())
         throw DocumentError(QStringLiteral("No slide show is open, so it cannot be completed."));
 
-    m_stream->Write(m_templates.middle);
-    m_stream->WriteBlankLines(2);
-    m_stream->WriteLine(PageText::pictureRow(m_firstPicture));
-    m_stream->WriteLine(PageText::captionRow(name));
-    m_stream->WriteBlankLines(2);
-    m_stream->Write(m_templates.end);
-    m_stream->WriteBlankLines(2);
+    m_stream->Write(PageText::closing(m_templates.middle, m_firstPicture, name, m_templates.end));
     m_stream->Close();
     release();
     WebCopy::shared().discard(); // a last photo shown but skipped

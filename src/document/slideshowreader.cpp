@@ -105,6 +105,9 @@ bool SlideShowReader::refuse(const QString &reason)
     m_slides.clear();
     m_name.reset();
     m_kept.clear();
+    m_headSize = 0;
+    m_middle.reset();
+    m_end.reset();
     m_cut = false;
     return false;
 }
@@ -151,6 +154,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
         const QByteArray head = templates.head + "\r\n";
         if (head.startsWith(page)) {
             m_kept = head;
+            m_headSize = head.size();
             m_cut = padded || page != head;
             return true;
         }
@@ -158,6 +162,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
             return refuse(QStringLiteral("it does not begin with the page head this program writes"));
         pos = head.size();
     }
+    m_headSize = pos;
     while (view.sliced(pos).startsWith(EntryStart)) {
         const qsizetype start = pos;
         const Entry entry = readEntry(page, pos);
@@ -181,8 +186,10 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
 
     const qsizetype rows = page.indexOf(PictureRowStart, pos);
     const qsizetype strayEntry = page.indexOf(EntryStart, pos);
-    if (rows >= 0 && (strayEntry < 0 || strayEntry > rows))
+    if (rows >= 0 && (strayEntry < 0 || strayEntry > rows)) {
+        m_middle = page.mid(pos, rows - pos);
         return readClosingRows(page, rows);
+    }
     // Cut short while the closing part was being written.
     if ((templates.middle + PictureRowStart).startsWith(rest)) {
         m_cut = true;
@@ -277,5 +284,11 @@ bool SlideShowReader::readClosingRows(const QByteArray &page, qsizetype pos)
     if (view.sliced(name, nameEnd - name).contains('\n'))
         return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
     m_name = unescapeMarkup(view.sliced(name, nameEnd - name));
+    // The end template stands between two pairs of empty lines; a page that ends otherwise keeps no end of its own.
+    const QByteArrayView tail = view.sliced(nameEnd + qsizetype(sizeof CaptionRowEnd) - 1);
+    if (tail.size() >= 8 && tail.startsWith("\r\n\r\n") && tail.endsWith("\r\n\r\n"))
+        m_end = tail.sliced(4, tail.size() - 8).toByteArray();
+    else
+        m_middle.reset();
     return true;
 }

@@ -41,6 +41,11 @@ public:
     const QByteArray &headAndEntries() const { return m_kept; }
     /** True when the page was cut short or padded at its end, and what followed its whole slides is dropped. */
     bool cutShort() const { return m_cut; }
+    /** The head the page begins with, its line end included: what precedes its first entry. */
+    QByteArray head() const { return m_kept.left(m_headSize); }
+    /** The middle and end templates a completed page was written with; nothing for an unfinished page. */
+    const std::optional<QByteArray> &middle() const { return m_middle; }
+    const std::optional<QByteArray> &end() const { return m_end; }
 
 private:
     enum class Entry { Complete, Cut, Broken };
@@ -53,5 +58,8 @@ private:
     QList<Slide> m_slides;
     std::optional<QString> m_name;
     QByteArray m_kept;
+    qsizetype m_headSize = 0;
+    std::optional<QByteArray> m_middle;
+    std::optional<QByteArray> m_end;
     bool m_cut = false;
 };

@@ -36,6 +36,12 @@ public:
      * not a folder); the chosen folder's path, or empty text when cancelled.
      */
     virtual QString browseForFolder(const QString &prompt, const QString &startFolder) = 0;
+    /**
+     * Modal file chooser for one existing file, opening at startFolder (the
+     * home folder when that is not a folder) and offering files that match
+     * filter; the chosen file's path, or empty text when cancelled.
+     */
+    virtual QString browseForFile(const QString &prompt, const QString &startFolder, const QString &filter) = 0;
     /** Opens a document with the program associated with its type; false when no program took it. */
     virtual bool openDocument(const QString &path) = 0;
     /** Ends the program at once. */

@@ -78,6 +78,26 @@ QString QtPlatform::browseForFolder(const QString &prompt, const QString &startF
     return folder;
 }
 
+QString QtPlatform::browseForFile(const QString &prompt, const QString &startFolder, const QString &filter)
+{
+    // As the folder browser: the dialog's settings live in a scratch folder for its lifetime.
+    QTemporaryDir scratch;
+    const QString settingsPath = scratch.isValid() ? scratch.path() : QStringLiteral("/nonexistent");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsPath);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsPath);
+
+    QWidget *owner = QApplication::activeWindow();
+    const QString start = QFileInfo(startFolder).isDir() ? startFolder : QDir::homePath();
+    QFileDialog dialog(owner, prompt, start, filter);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    const QString file = chosen ? dialog.selectedFiles().constFirst() : QString();
+    if (owner)
+        owner->repaint();
+    return file;
+}
+
 bool QtPlatform::openDocument(const QString &path)
 {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));

@@ -10,6 +10,7 @@ public:
     void messageBox(const QString &text) override;
     int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
     QString browseForFolder(const QString &prompt, const QString &startFolder) override;
+    QString browseForFile(const QString &prompt, const QString &startFolder, const QString &filter) override;
     bool openDocument(const QString &path) override;
     void endProgram() override;
 

@@ -32,6 +32,12 @@ QString ScriptedPlatform::browseForFolder(const QString &prompt, const QString &
     return folderAnswers.isEmpty() ? QString() : folderAnswers.dequeue();
 }
 
+QString ScriptedPlatform::browseForFile(const QString &, const QString &startFolder, const QString &)
+{
+    fileStarts.append(startFolder);
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.dequeue();
+}
+
 bool ScriptedPlatform::openDocument(const QString &path)
 {
     openedDocuments.append(path);

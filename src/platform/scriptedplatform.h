@@ -22,6 +22,7 @@ public:
     void messageBox(const QString &text) override;
     int question(const QString &text, const QStringList &answers, int defaultAnswer, int cancelAnswer) override;
     QString browseForFolder(const QString &prompt, const QString &startFolder) override;
+    QString browseForFile(const QString &prompt, const QString &startFolder, const QString &filter) override;
     bool openDocument(const QString &path) override;
     void endProgram() override;
 
@@ -38,6 +39,7 @@ public:
 
     // Answers
     QQueue<QString> folderAnswers;              // empty text = the user cancels
+    QQueue<QString> fileAnswers;                // the same for the file chooser
     QQueue<QString> questionAnswers;            // the answer's text; none left = the box is closed
     QHash<QString, RegistryValue> registry;     // key "keyName|valueName"
     QSet<QString> existingFiles;
@@ -53,6 +55,7 @@ public:
     QStringList questions;
     QList<QStringList> questionChoices;         // the answers each question offered
     QStringList folderStarts;
+    QStringList fileStarts;                     // where each file chooser opened
     QStringList openedDocuments;
     QStringList startedPrograms;
     int programEnds = 0;

@@ -4,6 +4,7 @@
 #include "core/general.h"
 #include "imaging/prefetcher.h"
 #include "modes/statustexts.h"
+#include "platform/platform.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
 #include "ui/folderdrop.h"
@@ -14,6 +15,7 @@
 #include "ui/picturebox.h"
 #include "ui/pressgate.h"
 #include "ui/previewpainter.h"
+#include "ui/showeditor.h"
 #include "ui/twips.h"
 #include "ui/windowplace.h"
 
@@ -233,6 +235,9 @@ void Form2::buildMenus()
     mnuOpen = mnuFile->addAction(QStringLiteral("Open"), this, &Form2::mnuOpen_Click);
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuEditShow = mnuFile->addAction(QStringLiteral("Edit Slide Show..."), this, &Form2::mnuEditShow_Click);
+    mnuEditShow->setObjectName(QStringLiteral("mnuEditShow"));
+    mnuEditShow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuClose = mnuFile->addAction(QStringLiteral("Close"), this, &Form2::mnuClose_Click);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
     mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
@@ -334,6 +339,15 @@ void Form2::restoreCaption(const QString &caption)
     txtCaption->selectAll(); // typing replaces it
 }
 
+void Form2::mnuEditShow_Click()
+{
+    const QString path = Platform::instance().browseForFile(QStringLiteral("Choose the slide show to edit"),
+                                                            objMediator->GetTgtFolder(),
+                                                            QStringLiteral("Slide show pages (*.htm *.html)"));
+    if (!path.isEmpty())
+        ShowEditor::open(path);
+}
+
 void Form2::Command4_Click()
 {
     General::runHandler([this] { objMediator->add(txtCaption->text()); });
@@ -373,7 +387,8 @@ void Form2::showTitle()
 
 void Form2::Command1_Click()
 {
-    objMediator->exit();
+    if (ShowEditor::closeAll()) // an editor with changes asks first
+        objMediator->exit();
 }
 
 void Form2::mnuOpen_Click()
@@ -393,7 +408,8 @@ void Form2::mnuClose_Click()
 
 void Form2::mnuExit_Click()
 {
-    objMediator->exit();
+    if (ShowEditor::closeAll()) // an editor with changes asks first
+        objMediator->exit();
 }
 
 void Form2::mnuAbout_Click()
@@ -477,6 +493,10 @@ void Form2::fitToScreen()
 
 void Form2::closeEvent(QCloseEvent *event)
 {
+    if (!ShowEditor::closeAll()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     objMediator->exit();
 }

@@ -54,6 +54,7 @@ public:
 
     QMenu *mnuFile = nullptr;
     QAction *mnuOpen = nullptr;
+    QAction *mnuEditShow = nullptr;
     QAction *mnuClose = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
@@ -65,6 +66,8 @@ public:
     void Next_Click();
     void Command1_Click();
     void mnuOpen_Click();
+    /** File > "Edit Slide Show...": a page chosen from the target folder, in an editor window of its own. */
+    void mnuEditShow_Click();
     void mnuClose_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
