@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
@@ -301,7 +302,9 @@ private slots:
     }
 
     // A photo's own description stands selected in the caption box, so typing replaces it.
-    // F11 fits the photo to the screen; Enter there adds it and shows the next one.
+    // F11 fits the photo to the screen, with the caption box (typing, arrows and
+    // Space edit it), the position and the keys; Enter adds with that caption,
+    // Alt+Left goes back, Page Down skips, and Escape gives the keys back to the window.
     void fullScreen()
     {
         QVERIFY(QFile::copy(fixture(QStringLiteral("described-exif.jpg")), p->source(QStringLiteral("0.jpg"))));
@@ -316,12 +319,26 @@ private slots:
         FullScreenPreview *full = p->form()->fullScreenPreview();
         QVERIFY(QTest::qWaitForWindowActive(full) && full->isFullScreen());
         QTRY_COMPARE(full->image().size(), QSize(800, 266)); // the offscreen screen is 800 x 600
-        QTest::keyClick(full, Qt::Key_Return);
+        QLineEdit *caption = full->caption();
+        QCOMPARE(QApplication::focusWidget(), caption);
+        QVERIFY(full->overlayShown() && full->hintShown());
+        QCOMPARE(full->findChild<QLabel *>(QStringLiteral("fullScreenPosition"))->text(), QStringLiteral("2 of 3 · a.jpg"));
+        QTest::keyClicks(caption, QStringLiteral("Sa"));
+        QTest::keyClick(caption, Qt::Key_Left);
+        QTest::keyClicks(caption, QStringLiteral(" e"));
+        QTest::keyClick(caption, Qt::Key_Return);
         QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
-        QCOMPARE(int(objMediator->slideShow().slideCount()), 2);
+        QVERIFY2(p->page().contains("Caption[2] = 'S ea'"), p->page().constData());
         QTRY_COMPARE(full->image().size(), QSize(40, 30));
-        QTest::keyClick(full, Qt::Key_Escape);
+        QTest::keyClick(caption, Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(p->shown(), QStringLiteral("a.jpg"));
+        QCOMPARE(caption->selectedText(), QStringLiteral("S ea")); // put back, ready to be corrected
+        QTest::keyClick(caption, Qt::Key_PageDown);
+        QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
+        QVERIFY(!p->page().contains("Picture[2]"));
+        QTest::keyClick(caption, Qt::Key_Escape);
         QVERIFY(!full->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), p->form()->txtCaption);
     }
 
     // Catches a full-screen decode on the window's thread, or one without the

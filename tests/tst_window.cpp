@@ -6,6 +6,7 @@
 
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -53,7 +54,6 @@ private slots:
         QTest::addColumn<QString>("press");
         QTest::addColumn<QByteArray>("added"); // the one file added, if any
         QTest::addColumn<QString>("onShow");
-        QTest::newRow("Enter held down") << "held enter" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Add") << "double add" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
         QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
@@ -72,11 +72,7 @@ private slots:
         QPushButton *add = p->form()->Command4;
         const qint64 t = QDeadlineTimer::current().deadline();
         QByteArray caption;
-        if (press == QLatin1String("held enter")) {
-            QTest::keyClick(p->form()->txtCaption, Qt::Key_Return);
-            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-            QApplication::sendEvent(p->form()->txtCaption, &repeat);
-        } else if (press.startsWith(QLatin1String("double"))) {
+        if (press.startsWith(QLatin1String("double"))) {
             QPushButton *button = press == QLatin1String("double add") ? add : p->form()->Next;
             mouse(button, QEvent::MouseButtonPress, t);
             mouse(button, QEvent::MouseButtonRelease, t + 60);
@@ -87,7 +83,9 @@ private slots:
             mouse(add, QEvent::MouseButtonPress, t - 500);
             mouse(add, QEvent::MouseButtonRelease, t - 440);
         } else if (press == QLatin1String("failed")) {
-            QCOMPARE(p->messages(), QStringList{QStringLiteral("Error loading image\na.bmp")});
+            QVERIFY(p->messages().isEmpty()); // no box per file: told in the preview, Skip ready to press
+            QCOMPARE(p->form()->PicBox->loadingText(), QStringLiteral("Error loading image\na.bmp"));
+            QCOMPARE(p->form()->focusWidget(), p->form()->Next);
             QVERIFY(!add->isEnabled());
             p->add();
             QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
@@ -103,6 +101,32 @@ private slots:
         QCOMPARE(p->page().left(expected.size()), expected);
         QVERIFY(!p->page().contains(added.isEmpty() ? "Picture[1]" : "Picture[2]"));
         QCOMPARE(p->shown(), onShow);
+    }
+
+    // Enter held in the caption box, as X sends it on a busy machine: after
+    // the press, releases and presses at equal times, flagged as repeats or
+    // not. They add nothing more; a press after the real release adds again.
+    void aHeldKeyActsOncePerPress()
+    {
+        p->startBatch();
+        QWidget *caption = p->form()->txtCaption;
+        const auto enter = [caption](QEvent::Type type, qint64 at, bool flagged = false) {
+            QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), flagged);
+            event.setTimestamp(quint64(at));
+            QApplication::sendEvent(caption, &event);
+            QVERIFY(waitForPreview());
+        };
+        enter(QEvent::KeyPress, QDeadlineTimer::current().deadline());
+        const qint64 t = QDeadlineTimer::current().deadline() + 30; // b.bmp is on show by then
+        for (const qint64 at : {t, t + 33, t + 66}) {
+            enter(QEvent::KeyRelease, at, at == t + 66);
+            enter(QEvent::KeyPress, at, at == t + 66);
+        }
+        enter(QEvent::KeyRelease, t + 80);
+        QCOMPARE(p->shown(), QStringLiteral("b.bmp"));
+        enter(QEvent::KeyPress, t + 400);
+        QCOMPARE(p->shown(), QStringLiteral("c.bmp"));
+        QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "") + entry(2, "b.bmp", ""));
     }
 
     // The title, size label, keys and undo around one batch of a strangely named photo.
