@@ -118,6 +118,8 @@ private slots:
         QTest::newRow("scan bomb, 300 scans") << "scans-300.jpg" << QByteArray() << true;
         // A reduced decode keeps a 300-megapixel baseline photo cheap: it is shown.
         QTest::newRow("baseline 20000 x 15000") << "huge-baseline.jpg" << QByteArray() << false;
+        // Shown as far as it was read, and said to be damaged; it can still be added.
+        QTest::newRow("JPEG cut in half") << "truncated.jpg" << QByteArray() << false;
         for (const char *name : {"cmyk.jpg", "onebit.bmp", "rle8.bmp", "progressive.jpg", "animated.gif"})
             QTest::newRow(name) << name << QByteArray() << false;
         QTest::newRow("FIFO") << "a.jpg" << QByteArray() << false; // not listed: it could never be opened
@@ -144,6 +146,8 @@ private slots:
             p->skip();
             QVERIFY(p->messages().isEmpty()); // told in the status bar, not in a box per file
             QCOMPARE(p->status().endsWith(QStringLiteral(" · Error loading image")), fails);
+            QCOMPARE(p->status().endsWith(QStringLiteral(" · Damaged: only part of this photo could be read")),
+                     QStringList({"truncated.jpg", "scans-20.jpg", "huge-baseline.jpg"}).contains(name)); // data missing or out of order
             QCOMPARE(p->painted(), fails ? QString() : name); // a failed image leaves the preview empty
             QCOMPARE(p->canAdd(), !fails);
         }

@@ -58,6 +58,7 @@ private slots:
         QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
         QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
         QTest::newRow("image that failed to load") << "failed" << QByteArray("c.bmp") << "c.bmp";
+        QTest::newRow("damaged photo, said so") << "damaged" << QByteArray("a.jpg") << "b.bmp";
         QTest::newRow("caption of 100,000 characters") << "long caption" << QByteArray("a.bmp") << "b.bmp";
     }
 
@@ -68,6 +69,9 @@ private slots:
         QFETCH(QString, onShow);
         if (press == QLatin1String("failed"))
             writeFile(p->source(QStringLiteral("a.bmp")), "not a picture");
+        if (press == QLatin1String("damaged"))
+            QVERIFY(QFile::remove(p->source(QStringLiteral("a.bmp")))
+                    && QFile::copy(fixture(QStringLiteral("truncated.jpg")), p->source(QStringLiteral("a.jpg"))));
         p->startBatch();
         QPushButton *add = p->form()->Command4;
         const qint64 t = QDeadlineTimer::current().deadline();
@@ -92,6 +96,9 @@ private slots:
             p->skip();
             p->skip();
             p->add();
+        } else if (press == QLatin1String("damaged")) {
+            QCOMPARE(p->form()->lblDamaged->text(), QStringLiteral("Damaged: only part of this photo could be read"));
+            QTest::mouseClick(add, Qt::LeftButton);
         } else if (press == QLatin1String("long caption")) {
             caption = QByteArray(99'999, 'x') + '!';
             p->form()->txtCaption->insert(QString::fromLatin1(caption)); // as a paste does
@@ -127,6 +134,46 @@ private slots:
         enter(QEvent::KeyPress, t + 400);
         QCOMPARE(p->shown(), QStringLiteral("c.bmp"));
         QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "") + entry(2, "b.bmp", ""));
+    }
+
+    // Keyboard only, on the second photo: Tab follows the screen from the
+    // caption box, each button's mnemonic presses it, Alt+arrows go on and back.
+    void keyboardOnly_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::addColumn<QString>("effect");
+        QTest::newRow("Tab") << QKeySequence(Qt::Key_Tab) << "focus:btnBack Next Command4 Command1 txtSlideShowName";
+        QTest::newRow("Alt+B Back") << QKeySequence(Qt::ALT | Qt::Key_B) << "shown:a.bmp";
+        QTest::newRow("Alt+Left Back") << QKeySequence(Qt::ALT | Qt::Key_Left) << "shown:a.bmp";
+        QTest::newRow("Alt+S Skip") << QKeySequence(Qt::ALT | Qt::Key_S) << "shown:c.bmp";
+        QTest::newRow("Alt+Right Skip") << QKeySequence(Qt::ALT | Qt::Key_Right) << "shown:c.bmp";
+        QTest::newRow("Alt+A Add") << QKeySequence(Qt::ALT | Qt::Key_A) << "added:b.bmp";
+        QTest::newRow("Alt+X Exit") << QKeySequence(Qt::ALT | Qt::Key_X) << "ended:";
+    }
+
+    void keyboardOnly()
+    {
+        QFETCH(QKeySequence, keys);
+        QFETCH(QString, effect);
+        p->startBatch();
+        p->skip();
+        Form2 *form = p->form();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QCOMPARE(QApplication::focusWidget(), form->txtCaption);
+        const QString what = effect.section(QLatin1Char(':'), 0, 0), expected = effect.section(QLatin1Char(':'), 1);
+        QStringList focused;
+        for (int i = 0; i < (what == QLatin1String("focus") ? 5 : 1); ++i) {
+            QTest::keySequence(QApplication::focusWidget(), keys);
+            focused << QApplication::focusWidget()->objectName();
+        }
+        if (what == QLatin1String("focus"))
+            QCOMPARE(focused.join(QLatin1Char(' ')), expected);
+        else if (what == QLatin1String("shown"))
+            QTRY_COMPARE(p->shown(), expected);
+        else if (what == QLatin1String("added"))
+            QTRY_COMPARE(p->page(), "<head>\r\n" + entry(1, expected.toLatin1(), ""));
+        else
+            QTRY_COMPARE(p->platform().programEnds, 1);
     }
 
     // The title, size label, keys and undo around one batch of a strangely named photo.

@@ -491,6 +491,7 @@ void Form2::showEvent(QShowEvent *event)
     if (!m_fitted) {
         m_fitted = true;
         fitToScreen();
+        activateWindow(); // the keys work from the start, with no window manager too
     }
 }
 
