@@ -202,7 +202,11 @@ void Form2::buildControls()
     });
     connect(m_fullScreen, &FullScreenPreview::left, this, [this] {
         activateWindow();
-        txtCaption->setFocus(); // the keys work again without a click
+        // The keys work again without a click: in the caption, or on Skip for a photo that cannot be added.
+        if (objMediator->buttons().addEnabled || !Next->isEnabled())
+            txtCaption->setFocus();
+        else
+            Next->setFocus();
     });
 
     m_pressGate = new PressGate(this);
