@@ -40,8 +40,8 @@ private slots:
         QFETCH(QString, key);
         QFETCH(int, added);
         WindowProgram p;
-        for (const char *name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp", "f.bmp"})
-            writeImage(p.source(QLatin1String(name)), QSize(40, 30));
+        for (const char name : QByteArray("abcdef"))
+            writeImage(p.source(QLatin1Char(name) + QStringLiteral(".bmp")), QSize(40, 30));
         p.startBatch();
         Form2 *form = p.form();
         QVERIFY(QTest::qWaitForWindowActive(form)); // the batch's start makes it so, with no window manager
@@ -62,12 +62,9 @@ private slots:
         QProcess held;
         held.start(QStringLiteral("sh"), {QStringLiteral("-c"),
                                           QStringLiteral("xdotool keydown %1; sleep 1.5; xdotool keyup %1").arg(key)});
-        QVERIFY(held.waitForStarted());
         QTRY_COMPARE_WITH_TIMEOUT(held.state(), QProcess::NotRunning, 10000);
         for (QProcess &loop : busy)
-            loop.kill();
-        for (QProcess &loop : busy)
-            loop.waitForFinished();
+            loop.kill(), loop.waitForFinished();
         QVERIFY(waitForPreview());
         QTest::qWait(300); // the last repeats and the release are handled
 
