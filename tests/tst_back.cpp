@@ -59,7 +59,8 @@ private slots:
                      "2 of 3 · b.bmp · 0 added", "3 of 3 · c.bmp · 0 added", "Finished: 0 of 3 added to <page>"},
                     {"", "", "bee", "", "", "", ""}, {"", "b.bmp", "", "", "", "", ""}};
         QTest::newRow("back after a failed add") << false
-            << Walk{{"add:one", "fail:two", "back", "add:uno"}, {h + a1, h + a1, h, h + a1again}, {at2, at2, at1, at2},
+            << Walk{{"add:one", "fail:two", "back", "add:uno"}, {h + a1, h + a1, h, h + a1again},
+                    {at2, at2, at1, at2 + " · Error loading image"}, // b.bmp is gone
                     {"", "two", "one", ""}, {"a.bmp", "a.bmp", "", "a.bmp"}};
         const QByteArray ab = h + a1 + entry(2, "b.bmp", "two");
         const QString cut = "The slide show \"<page>\" could not be %1: another file has taken its place.";

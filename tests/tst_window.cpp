@@ -6,6 +6,7 @@
 
 #include "ui/form1.h"
 #include "ui/form2.h"
+#include "ui/picturebox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,6 +25,14 @@ void mouse(QWidget *widget, QEvent::Type type, qint64 at)
     const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     QMouseEvent event(type, middle, widget->mapToGlobal(middle), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
+    event.setTimestamp(quint64(at));
+    QApplication::sendEvent(widget, &event);
+}
+
+/** A key event as the window system delivers it: Enter, at a time of the monotonic clock. */
+void key(QWidget *widget, QEvent::Type type, qint64 at, bool flagged = false)
+{
+    QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), flagged);
     event.setTimestamp(quint64(at));
     QApplication::sendEvent(widget, &event);
 }
@@ -53,11 +62,12 @@ private slots:
         QTest::addColumn<QString>("press");
         QTest::addColumn<QByteArray>("added"); // the one file added, if any
         QTest::addColumn<QString>("onShow");
-        QTest::newRow("Enter held down") << "held enter" << QByteArray("a.bmp") << "b.bmp";
+        QTest::newRow("Enter held, repeats as X sends them under load") << "held enter" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Add") << "double add" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
         QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
         QTest::newRow("image that failed to load") << "failed" << QByteArray("c.bmp") << "c.bmp";
+        QTest::newRow("damaged photo, said so") << "damaged" << QByteArray("a.jpg") << "b.bmp";
         QTest::newRow("caption of 100,000 characters") << "long caption" << QByteArray("a.bmp") << "b.bmp";
     }
 
@@ -68,14 +78,23 @@ private slots:
         QFETCH(QString, onShow);
         if (press == QLatin1String("failed"))
             writeFile(p->source(QStringLiteral("a.bmp")), "not a picture");
+        if (press == QLatin1String("damaged"))
+            QVERIFY(QFile::remove(p->source(QStringLiteral("a.bmp")))
+                    && QFile::copy(fixture(QStringLiteral("truncated.jpg")), p->source(QStringLiteral("a.jpg"))));
         p->startBatch();
         QPushButton *add = p->form()->Command4;
         const qint64 t = QDeadlineTimer::current().deadline();
         QByteArray caption;
         if (press == QLatin1String("held enter")) {
-            QTest::keyClick(p->form()->txtCaption, Qt::Key_Return);
-            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-            QApplication::sendEvent(p->form()->txtCaption, &repeat);
+            // After the press, releases and presses at equal times, flagged as repeats or not.
+            key(p->form()->txtCaption, QEvent::KeyPress, t);
+            QVERIFY(waitForPreview());
+            const qint64 later = QDeadlineTimer::current().deadline() + 30; // b.bmp is on show by then
+            for (const qint64 at : {later, later + 33}) {
+                key(p->form()->txtCaption, QEvent::KeyRelease, at, at != later);
+                key(p->form()->txtCaption, QEvent::KeyPress, at, at != later);
+            }
+            key(p->form()->txtCaption, QEvent::KeyRelease, later + 66);
         } else if (press.startsWith(QLatin1String("double"))) {
             QPushButton *button = press == QLatin1String("double add") ? add : p->form()->Next;
             mouse(button, QEvent::MouseButtonPress, t);
@@ -87,13 +106,18 @@ private slots:
             mouse(add, QEvent::MouseButtonPress, t - 500);
             mouse(add, QEvent::MouseButtonRelease, t - 440);
         } else if (press == QLatin1String("failed")) {
-            QCOMPARE(p->messages(), QStringList{QStringLiteral("Error loading image\na.bmp")});
+            QVERIFY(p->messages().isEmpty()); // no box per file: told in the preview, Skip ready to press
+            QCOMPARE(p->form()->PicBox->loadingText(), QStringLiteral("Error loading image\na.bmp"));
+            QCOMPARE(p->form()->focusWidget(), p->form()->Next);
             QVERIFY(!add->isEnabled());
             p->add();
             QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
             p->skip();
             p->skip();
             p->add();
+        } else if (press == QLatin1String("damaged")) {
+            QCOMPARE(p->form()->lblDamaged->text(), QStringLiteral("Damaged: only part of this photo could be read"));
+            QTest::mouseClick(add, Qt::LeftButton);
         } else if (press == QLatin1String("long caption")) {
             caption = QByteArray(99'999, 'x') + '!';
             p->form()->txtCaption->insert(QString::fromLatin1(caption)); // as a paste does

@@ -118,6 +118,7 @@ void Mediator::StartStateThree()
                 .viewEnabled = false, .backVisible = false, .backEnabled = false});
     emit sizeCleared();
     emit statusChanged(QString());
+    m_positionPath.clear();
     emit titleFollowsName(false);
     emit titleReset();
     batchSteps().clear(); // a batch set aside cannot be gone back into
@@ -147,8 +148,22 @@ void Mediator::StartStateFour()
     buttons.viewVisible = buttons.viewEnabled = true;
     buttons.backEnabled = false; // the page is complete
     setButtons(buttons);
+    emit pictureCleared(); // nothing left on show
+    emit sizeCleared();
     emit titleFollowsName(false);
     leaveBatch();
+}
+
+void Mediator::refuseBatch(const QString &message)
+{
+    // Nothing of the previous batch may stay addable.
+    Src->SetSourceFile(QString());
+    emit pictureCleared();
+    emit sizeCleared();
+    Buttons buttons = m_buttons;
+    buttons.skipEnabled = buttons.addEnabled = false;
+    setButtons(buttons);
+    Platform::instance().messageBox(message);
 }
 
 void Mediator::setMovesEnabled(bool enabled)
@@ -161,7 +176,10 @@ void Mediator::setMovesEnabled(bool enabled)
 void Mediator::showPosition(int number, int count, const QString &path, int added, int inShow, bool canGoBack)
 {
     emit positionChanged(number, count, path, added);
-    emit statusChanged(StatusTexts::position(number, count, QFileInfo(path).fileName(), added, inShow));
+    m_position = StatusTexts::position(number, count, QFileInfo(path).fileName(), added, inShow);
+    m_positionPath = path;
+    const bool noted = !m_decodeNote.isEmpty() && m_notePath == path;
+    emit statusChanged(noted ? m_position + QStringLiteral(" · ") + m_decodeNote : m_position);
     Buttons buttons = m_buttons;
     buttons.backEnabled = canGoBack;
     setButtons(buttons);
@@ -190,6 +208,7 @@ bool Mediator::isLoading() const { return m_preview->isLoading(); }
 
 void Mediator::previewLoading(const QString &path)
 {
+    m_decodeNote.clear();
     SetSourceFile(path);
     emit imageLoading(path);
     if (batchRuns()) {
@@ -207,14 +226,25 @@ void Mediator::previewArrived(const QString &path, const std::optional<PreviewLo
         buttons.addEnabled = false;
         setButtons(buttons);
         emit imageFailed(path);
-        Platform::instance().messageBox(QStringLiteral("Error loading image\n") + QFileInfo(path).fileName());
+        // Told where it is shown, not in a box: a folder of broken files must stay usable.
+        noteDecode(path, UnreadableText);
         return;
     }
+    if (picture->damaged)
+        noteDecode(path, DamagedText);
     emit imageShown(path, *picture, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     // Only a photo the preview could show is decoded for its web-sized copy.
     WebCopy::shared().previewed(path);
     if (!picture->description.isEmpty())
         emit captionSuggested(picture->description); // the photo's own description
+}
+
+void Mediator::noteDecode(const QString &path, const QString &note)
+{
+    m_decodeNote = note;
+    m_notePath = path;
+    if (path == m_positionPath) // else its place follows, and says it
+        emit statusChanged(m_position + QStringLiteral(" · ") + note);
 }
 
 void Mediator::Back()
@@ -254,6 +284,11 @@ void Mediator::addToSlideShow(const QString &caption)
 
 bool Mediator::startBatch(bool webSized, bool offerSkippedAgain)
 {
+    // A source that is gone is refused before anything is written: no page, no lock.
+    if (!QFileInfo(GetSourceFolder()).isDir()) {
+        Platform::instance().messageBox(QStringLiteral("Source Folder does not exist!"));
+        return false;
+    }
     // An existing slide show, a missing template or another batch in the
     // target is settled first; until then nothing changes.
     if (!SlideShowStart::prepare(GetTgtFolder(), *m_slideShow))

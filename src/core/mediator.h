@@ -41,6 +41,11 @@ public:
         bool operator==(const Buttons &) const = default;
     };
 
+    /** Said under the preview and in the status bar of a photo read only in part. */
+    static inline const QString DamagedText = QStringLiteral("Damaged: only part of this photo could be read");
+    /** Said in the preview and in the status bar of a photo that cannot be read. */
+    static inline const QString UnreadableText = QStringLiteral("Error loading image");
+
     Mediator();
     ~Mediator() override;
     Mediator(const Mediator &) = delete;
@@ -140,6 +145,8 @@ public:
     void createSlideShow();
     /** Adds the image on show to the page with caption and records the entry for Back. Throws DocumentError. */
     void addToSlideShow(const QString &caption);
+    /** The batch cannot go on: message is told, and nothing is left on show to add or skip. */
+    void refuseBatch(const QString &message);
     /** While the folder is being listed nothing can be added or skipped. */
     void setMovesEnabled(bool enabled);
     /**
@@ -178,7 +185,7 @@ signals:
     void imageLoading(const QString &path);
     /** The image has arrived and is to be painted; pixels is its upright size. */
     void imageShown(const QString &path, const PreviewLoader::Picture &picture, QSize pixels);
-    /** The image could not be loaded; "Error loading image" follows. */
+    /** The image could not be loaded: it is named in the preview and the status bar, with UnreadableText. */
     void imageFailed(const QString &path);
     /** The photo's own description, offered as its caption. */
     void captionSuggested(const QString &caption);
@@ -206,6 +213,8 @@ private:
     void previewArrived(const QString &path, const std::optional<PreviewLoader::Picture> &picture);
     /** A batch has ended or was set aside: the show's size no longer holds, and the source's photos are all listed again. */
     void leaveBatch();
+    /** What the decode found about the photo at path (damaged, unreadable), added to its place in the status bar. */
+    void noteDecode(const QString &path, const QString &note);
 
     std::shared_ptr<Command> RegCmd1;
     std::shared_ptr<Command> RegCmd2;
@@ -224,5 +233,7 @@ private:
     QStringList m_listedNames;
     std::vector<ImageFolder::LeftOut> m_listedLeftOut;
     bool m_listingTrimmed = false;
+    QString m_position; // the status bar's text for the image on show, and what its decode found
+    QString m_positionPath, m_decodeNote, m_notePath;
     Buttons m_buttons;
 };

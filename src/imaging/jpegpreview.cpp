@@ -252,6 +252,8 @@ std::optional<QImage> JpegPreview::decode(QIODevice *device, const Limits &limit
             line[x] = qRgb(k * in[0] / 255, k * in[1] / 255, k * in[2] / 255);
         }
     }
+    if (limits.damaged)
+        *limits.damaged = context->error.num_warnings > 0; // corrupt data, or a file cut short
     // The rest of the file is not needed.
     jpeg_destroy_decompress(&cinfo);
     QImage image = upright(context->image, orientation);

@@ -29,6 +29,8 @@ public:
         const std::atomic_bool *cancelled = nullptr;
         /** When set, made true when the file was refused for its memory, scans or time rather than unreadable. */
         bool *overBudget = nullptr;
+        /** When set, made true when libjpeg warned of corrupt or missing data it filled in. */
+        bool *damaged = nullptr;
     };
 
     /** True when the bytes begin like a JPEG file. */

@@ -132,7 +132,8 @@ std::optional<PreviewLoader::Picture> PreviewLoader::load(QIODevice *device, con
     bool overBudget = false;
     std::optional<QImage> image;
     if (JpegPreview::looksLikeJpeg(device->peek(3))) {
-        const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled, &overBudget};
+        const JpegPreview::Limits jpegLimits{limits.memoryBytes, TimeBudgetMs, MaxScans, limits.cancelled, &overBudget,
+                                             &picture.damaged};
         image = JpegPreview::decode(device, jpegLimits, wanted);
     } else {
         image = readWithQt(device, limits, overBudget, wanted);

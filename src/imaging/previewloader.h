@@ -43,6 +43,7 @@ public:
         QSizeF fittedTwips;  // the size it is painted at
         QString description; // the photo's own description, suggested as its caption
         PreviewTarget target; // what it was decoded for
+        bool damaged = false; // the decoder met errors and filled in what it could not read
     };
     /** Why a load gave nothing. */
     enum class Refusal { None, Unreadable, OverBudget };

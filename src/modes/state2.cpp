@@ -38,7 +38,7 @@ void State2::Command1(QString &)
 
     const QString folder = md->GetSourceFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        Platform::instance().messageBox(QStringLiteral("Source Folder does not exist!"));
+        md->refuseBatch(QStringLiteral("Source Folder does not exist!"));
         return;
     }
 
@@ -54,8 +54,7 @@ void State2::Command1(QString &)
         if (!listing.error.isEmpty()) {
             // Like a missing folder: nothing is queued and no image is shown.
             m_scanning = false;
-            md->setMovesEnabled(true);
-            Platform::instance().messageBox(listing.error);
+            md->refuseBatch(listing.error);
             return;
         }
         sortOutHeld(scan, listing.entries);

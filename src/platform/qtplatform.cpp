@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -20,10 +21,25 @@
 #include <cstdio>
 #include <unistd.h>
 
+namespace {
+/** Keeps a box wide enough that the window system need not cut its title. */
+void fitTitle(QMessageBox &box)
+{
+    auto *grid = qobject_cast<QGridLayout *>(box.layout());
+    if (!grid)
+        return;
+    // Room for the title in the title bar's font, with the frame's buttons beside it.
+    const int width = QFontMetrics(QApplication::font("QMdiSubWindowTitleBar")).horizontalAdvance(box.windowTitle()) + 160;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+}
+
 void QtPlatform::messageBox(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, appTitle(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText); // names and system messages are never read as markup
+    fitTitle(box);
     box.exec();
 }
 
@@ -38,6 +54,7 @@ int QtPlatform::question(const QString &text, const QStringList &answers, int de
         box.setDefaultButton(static_cast<QPushButton *>(buttons[defaultAnswer]));
     if (cancelAnswer >= 0 && cancelAnswer < buttons.size())
         box.setEscapeButton(buttons[cancelAnswer]);
+    fitTitle(box);
     box.exec();
     const qsizetype chosen = buttons.indexOf(box.clickedButton());
     return chosen < 0 ? cancelAnswer : int(chosen);

@@ -20,6 +20,7 @@
 #include "ui/windowplace.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QScreen>
@@ -113,7 +114,7 @@ void Form2::buildControls()
     });
 
     btnView = Controls::place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
-    btnView->setText(QStringLiteral("View SlideShow"));
+    btnView->setText(QStringLiteral("&View SlideShow"));
 
     Frame1[0] = Controls::place<QGroupBox>(client, "Frame1_0", Twips::rect(2640, 120, 6255, 5775));
     Frame1[1] = Controls::place<QGroupBox>(Frame1[0], "Frame1_1", Twips::rect(120, 120, 6015, 5535));
@@ -131,6 +132,9 @@ void Form2::buildControls()
     Label5 = Controls::place<QLabel>(inner, "Label5", Twips::rect(1800, 4320, 975, 255));
     Label5->setText(QStringLiteral("Image size:"));
     lblSizeBefore = Controls::place<QLabel>(inner, "lblSizeBefore", Twips::rect(2760, 4320, 2655, 255));
+    // Between the size and the caption: says when only part of the photo could be read.
+    lblDamaged = Controls::place<QLabel>(inner, "lblDamaged", Twips::rect(1800, 4575, 3615, 225));
+    lblDamaged->setStyleSheet(QStringLiteral("color: #b00000"));
 
     Label1 = Controls::place<QLabel>(inner, "Label1", Twips::rect(840, 4800, 855, 255));
     Label1->setText(QStringLiteral("Caption"));
@@ -143,17 +147,23 @@ void Form2::buildControls()
     pichidden->setVisible(false);
 
     Next = Controls::place<CommandButton>(client, "Next", Twips::rect(4080, 6000, 1335, 495));
-    Next->setText(QStringLiteral("Skip"));
+    Next->setText(QStringLiteral("&Skip"));
     Command4 = Controls::place<CommandButton>(client, "Command4", Twips::rect(5640, 6000, 1455, 495));
-    Command4->setText(QStringLiteral("Add to SlideShow"));
+    Command4->setText(QStringLiteral("&Add to SlideShow"));
     Command4->setFont(Fonts::arial());
     Command1 = Controls::place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
-    Command1->setText(QStringLiteral("Exit"));
+    Command1->setText(QStringLiteral("E&xit"));
     // Left of "Skip", in the free space under the frame; the other buttons keep their places.
     btnBack = Controls::place<CommandButton>(client, "btnBack", Twips::rect(2520, 6000, 1335, 495));
-    btnBack->setText(QStringLiteral("Back"));
+    btnBack->setText(QStringLiteral("&Back"));
     btnBack->setEnabled(false);
-    setTabOrder(btnBack, Next);
+    // Tab goes as the eye does: the caption, then the buttons from left to right.
+    QWidget *const order[] = {txtSlideShowName, txtCaption, btnBack, Next, Command4, Command1, btnView};
+    // Enter presses the button that has the focus, as Space does.
+    for (QPushButton *button : {btnBack, Next, Command4, Command1, btnView})
+        button->setAutoDefault(true);
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     StatusBar1 = Controls::place<QStatusBar>(client, "StatusBar1", Twips::rect(0, 6555, 9075, 375));
     StatusBar1->setSizeGripEnabled(false);
@@ -174,6 +184,7 @@ void Form2::buildControls()
                            static_cast<QWidget *>(pichidden)})
         m_stretch.add(below, StretchLayout::MovesDown);
     m_stretch.add(lblSizeBefore, StretchLayout::MovesDown | StretchLayout::Widens);
+    m_stretch.add(lblDamaged, StretchLayout::MovesDown | StretchLayout::Widens);
     m_stretch.add(txtCaption, StretchLayout::MovesDown | StretchLayout::Widens);
     for (QWidget *button : {btnBack, Next, Command4, Command1})
         m_stretch.add(button, StretchLayout::MovesRight | StretchLayout::MovesDown);
@@ -200,6 +211,23 @@ void Form2::buildControls()
             followInFullScreen();
         }
     });
+    // One caption, typed in either box.
+    connect(m_fullScreen->caption(), &QLineEdit::textEdited, this, [this](const QString &text) {
+        txtCaption->setText(text);
+        txtCaption->setModified(true);
+    });
+    connect(txtCaption, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (m_fullScreen->caption()->text() != text)
+            m_fullScreen->caption()->setText(text);
+    });
+    connect(m_fullScreen, &FullScreenPreview::left, this, [this] {
+        activateWindow();
+        // The keys work again without a click: in the caption, or on Skip for a photo that cannot be added.
+        if (objMediator->buttons().addEnabled || !Next->isEnabled())
+            txtCaption->setFocus();
+        else
+            Next->setFocus();
+    });
 
     m_pressGate = new PressGate(this);
     m_pressGate->watch(Next, false);
@@ -217,6 +245,12 @@ void Form2::buildControls()
         if (objMediator->buttons().backEnabled)
             btnBack_Click();
     });
+    // Its counterpart skips (so does Alt+S); Ctrl+arrows stay word jumps in the caption.
+    auto *skip = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Right), this);
+    connect(skip, &QShortcut::activated, this, [this] {
+        if (objMediator->batchRuns())
+            Next_Click();
+    });
     connect(txtSlideShowName, &QLineEdit::textChanged, this, [this](const QString &name) {
         objMediator->setShowName(name);
         showTitle();
@@ -232,24 +266,24 @@ void Form2::buildMenus()
 {
     mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = mnuFile->addAction(QStringLiteral("Open"), this, &Form2::mnuOpen_Click);
+    mnuOpen = mnuFile->addAction(QStringLiteral("&Open"), this, &Form2::mnuOpen_Click);
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuEditShow = mnuFile->addAction(QStringLiteral("Edit Slide Show..."), this, &Form2::mnuEditShow_Click);
+    mnuEditShow = mnuFile->addAction(QStringLiteral("&Edit Slide Show..."), this, &Form2::mnuEditShow_Click);
     mnuEditShow->setObjectName(QStringLiteral("mnuEditShow"));
     mnuEditShow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuClose = mnuFile->addAction(QStringLiteral("Close"), this, &Form2::mnuClose_Click);
+    mnuClose = mnuFile->addAction(QStringLiteral("&Close"), this, &Form2::mnuClose_Click);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
     mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuExit = mnuFile->addAction(QStringLiteral("Exit"), this, &Form2::mnuExit_Click);
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form2::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("About"), this, &Form2::mnuAbout_Click);
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &Form2::mnuAbout_Click);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuUserGuide = mnuHelp->addAction(QStringLiteral("UserGuide"), this, &Form2::mnuUserGuide_Click);
+    mnuUserGuide = mnuHelp->addAction(QStringLiteral("&UserGuide"), this, &Form2::mnuUserGuide_Click);
     mnuUserGuide->setObjectName(QStringLiteral("mnuUserGuide"));
     mnuUserGuide->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -268,10 +302,24 @@ void Form2::connectToMediator()
     connect(md, &Mediator::sizeCleared, lblSizeBefore, &QLabel::clear);
     connect(md, &Mediator::statusChanged, this, &Form2::showStatus);
     connect(md, &Mediator::titleFollowsName, this, &Form2::followShowName);
+    connect(md, &Mediator::titleFollowsName, this, [this](bool batchStarts) {
+        // Once the Images window has gone, the first key goes to the caption, with or without a window manager.
+        if (batchStarts)
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activeModalWidget() || m_fullScreen->isVisible())
+                    return;
+                raise();
+                activateWindow();
+                txtCaption->setFocus();
+            });
+    });
     connect(md, &Mediator::titleReset, this, [this] { setWindowTitle(QStringLiteral("Fotoweave")); });
     connect(md, &Mediator::imageLoading, this, &Form2::imageLoading);
     connect(md, &Mediator::imageShown, this, &Form2::imageShown);
     connect(md, &Mediator::imageFailed, this, &Form2::imageFailed);
+    connect(md, &Mediator::positionChanged, this, [this](int number, int count, const QString &path) {
+        m_fullScreen->setPosition(QStringLiteral("%1 of %2 · %3").arg(number).arg(count).arg(QFileInfo(path).fileName()));
+    });
     connect(md, &Mediator::captionSuggested, this, &Form2::suggestCaption);
     connect(md, &Mediator::captionRestored, this, &Form2::restoreCaption);
     connect(md, &Mediator::showNameRestored, txtSlideShowName, &QLineEdit::setText);
@@ -302,6 +350,7 @@ void Form2::imageLoading(const QString &path)
     txtCaption->setText(QString());
     txtCaption->setFocus(); // ready for this image's caption, even while it loads
     lblSizeBefore->clear();
+    lblDamaged->clear();
     PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(path).fileName()));
     // Decoded for the preview box as it is now: its square and the screen's pixel density.
     Prefetcher::shared().setTarget(PreviewPainter::target(PicBox));
@@ -315,15 +364,18 @@ void Form2::imageShown(const QString &path, const PreviewLoader::Picture &pictur
     PreviewPainter::of(PicBox)->show(picture, path);
     PicBox->setVisible(true);
     showImageSize(path, pixels);
+    lblDamaged->setText(picture.damaged ? Mediator::DamagedText : QString());
     PicBox->repaint(); // on the screen before the moment is taken
     m_pressGate->imageShown();
 }
 
-void Form2::imageFailed()
+void Form2::imageFailed(const QString &path)
 {
-    // Nothing of another image may stand for it.
-    PicBox->setLoadingText(QString());
+    // Nothing of another image may stand for it; it cannot be added, so Skip is the key to press.
     PicBox->clearPicture();
+    PicBox->setLoadingText(Mediator::UnreadableText + QLatin1Char('\n') + QFileInfo(path).fileName());
+    if (Next->isEnabled())
+        Next->setFocus();
     m_pressGate->imageShown();
 }
 
@@ -337,6 +389,7 @@ void Form2::restoreCaption(const QString &caption)
 {
     txtCaption->setText(caption);
     txtCaption->selectAll(); // typing replaces it
+    m_fullScreen->caption()->selectAll();
 }
 
 void Form2::mnuEditShow_Click()
@@ -435,6 +488,10 @@ void Form2::showPhotoFullScreen()
     const QString path = objMediator ? objMediator->GetSourceFile() : QString();
     if (path.isEmpty() || !objMediator->buttons().addEnabled)
         return; // nothing on show
+    QLineEdit *caption = m_fullScreen->caption();
+    caption->setText(txtCaption->text());
+    if (txtCaption->selectedText() == txtCaption->text())
+        caption->selectAll(); // a suggestion stays ready to be replaced
     m_fullScreen->showPhoto(path);
 }
 
@@ -472,6 +529,7 @@ void Form2::showEvent(QShowEvent *event)
     if (!m_fitted) {
         m_fitted = true;
         fitToScreen();
+        activateWindow(); // the keys work from the start, with no window manager too
     }
 }
 

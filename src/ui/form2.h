@@ -43,6 +43,7 @@ public:
     PictureBox *PicBox = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *lblSizeBefore = nullptr;
+    QLabel *lblDamaged = nullptr;
     QLabel *Label1 = nullptr;
     QLineEdit *txtCaption = nullptr;
     PictureBox *pichidden = nullptr;
@@ -89,7 +90,7 @@ public:
     /** The coordinator reports each image: on its way, arrived to be painted, or not loadable. */
     void imageLoading(const QString &path);
     void imageShown(const QString &path, const PreviewLoader::Picture &picture, QSize pixels);
-    void imageFailed();
+    void imageFailed(const QString &path);
     /** A caption offered or restored, selected so that typing replaces it. */
     void suggestCaption(const QString &caption);
     void restoreCaption(const QString &caption);

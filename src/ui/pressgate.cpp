@@ -5,6 +5,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QStyleHints>
 #include <QWidget>
 
@@ -22,6 +23,26 @@ bool isButton(const QObject *watched)
     return qobject_cast<const QAbstractButton *>(watched);
 }
 
+/** Keys that do something once per press (add, skip, go back, leave, close a box); held, they act once. */
+bool actsOnce(const QObject *receiver, const QKeyEvent *key)
+{
+    if (key->modifiers() & Qt::AltModifier)
+        return true; // mnemonics and Alt+arrows
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_F11:
+        return true;
+    case Qt::Key_Space:
+        return isButton(receiver); // typed into a caption it is text
+    default:
+        return false;
+    }
+}
+
 bool actsOnImage(const QObject *watched, const QKeyEvent *key)
 {
     switch (key->key()) {
@@ -34,6 +55,63 @@ bool actsOnImage(const QObject *watched, const QKeyEvent *key)
         return false;
     }
 }
+
+/**
+ * Drops the repeats of held keys that act once, whichever widget or window
+ * they reach: one for the whole application, watching every key event.
+ */
+class HeldKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *receiver, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::KeyRelease: {
+            // Seen again by each widget the event passes on its way up: recording it again changes nothing.
+            const auto *key = static_cast<QKeyEvent *>(event);
+            m_releasedKey = key->key();
+            m_releasedAt = key->timestamp();
+            return false;
+        }
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (!actsOnce(receiver, key) || !isRepeat(key))
+                return false;
+            // A repeat taken as an override reaches no shortcut; then, as a press, no widget.
+            key->accept();
+            return true;
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool isRepeat(const QKeyEvent *press) const
+    {
+        if (press->isAutoRepeat())
+            return true;
+        // Synthetic events carry no time (0): they cannot be told apart this way.
+        return press->timestamp() != 0 && press->key() == m_releasedKey && press->timestamp() == m_releasedAt;
+    }
+
+    int m_releasedKey = 0; // the last key released, and when
+    quint64 m_releasedAt = 0;
+};
+}
+
+PressGate::PressGate(QObject *parent)
+    : QObject(parent)
+{
+    static QPointer<HeldKeys> heldKeys;
+    if (!heldKeys) {
+        heldKeys = new HeldKeys(qApp);
+        qApp->installEventFilter(heldKeys);
+    }
 }
 
 void PressGate::watch(QWidget *widget, bool needsPicture)

@@ -13,13 +13,18 @@ class QWidget;
  * (its press as well as the double-click itself) and a press made before the
  * image was there are dropped. Adding needs the image painted; moving on only
  * needs it asked for, so a slow image can still be skipped.
+ *
+ * A held key acts once in every window, message boxes included: the gate
+ * watches the whole application for repeats. X sends a repeat as a release
+ * and a press with the same time; Qt flags such a pair as a repeat only when
+ * both are already queued, which a busy machine does not guarantee.
  */
 class PressGate : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit PressGate(QObject *parent) : QObject(parent) {}
+    explicit PressGate(QObject *parent);
 
     /** Filters the presses that reach widget; needsPicture: it acts on the picture, not just on the file. */
     void watch(QWidget *widget, bool needsPicture);

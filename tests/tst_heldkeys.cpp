@@ -1,0 +1,77 @@
+// SPDX-License-Identifier: MIT
+// A held key adds or skips one photo, as the real X server sends its repeats
+// while the machine is busy (run under Xvfb by xserver.sh, keys by xdotool).
+#include "windowprogram.h"
+
+#include "core/general.h"
+#include "core/mediator.h"
+#include "document/slideshow.h"
+#include "ui/form2.h"
+#include "ui/fullscreenpreview.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+#include <list>
+
+class TestHeldKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void heldKeyActsOnce_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("key"); // as xdotool names it
+        QTest::addColumn<int>("added");
+        QTest::newRow("Enter in the caption box") << "caption" << "Return" << 1;
+        QTest::newRow("Enter on a focused Add") << "add" << "Return" << 1;
+        QTest::newRow("Enter in full screen") << "full screen" << "Return" << 1;
+        QTest::newRow("Alt+S, Skip's mnemonic") << "caption" << "alt+s" << 0;
+    }
+
+    void heldKeyActsOnce()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a real X server: run by xserver.sh");
+        QFETCH(QString, where);
+        QFETCH(QString, key);
+        QFETCH(int, added);
+        WindowProgram p;
+        for (const char name : QByteArray("abcdef"))
+            writeImage(p.source(QLatin1Char(name) + QStringLiteral(".bmp")), QSize(40, 30));
+        p.startBatch();
+        Form2 *form = p.form();
+        QVERIFY(QTest::qWaitForWindowActive(form)); // the batch's start makes it so, with no window manager
+        QCOMPARE(QApplication::focusWidget(), form->txtCaption);
+        if (where == QLatin1String("add")) {
+            form->Command4->setFocus();
+        } else if (where == QLatin1String("full screen")) {
+            QTest::keyClick(form->txtCaption, Qt::Key_F11);
+            QVERIFY(QTest::qWaitForWindowActive(form->fullScreenPreview()));
+            QTRY_VERIFY(!form->fullScreenPreview()->image().isNull());
+        }
+        QTest::qWait(200);
+
+        // Two loops keep both cores busy, so X's repeats arrive one event at a time.
+        std::list<QProcess> busy(2);
+        for (QProcess &loop : busy)
+            loop.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+        QProcess held;
+        held.start(QStringLiteral("sh"), {QStringLiteral("-c"),
+                                          QStringLiteral("xdotool keydown %1; sleep 1.5; xdotool keyup %1").arg(key)});
+        QTRY_COMPARE_WITH_TIMEOUT(held.state(), QProcess::NotRunning, 10000);
+        for (QProcess &loop : busy)
+            loop.kill(), loop.waitForFinished();
+        QVERIFY(waitForPreview());
+        QTest::qWait(300); // the last repeats and the release are handled
+
+        QCOMPARE(int(objMediator->slideShow().slideCount()), added);
+        QCOMPARE(p.shown(), QStringLiteral("b.bmp"));
+    }
+};
+
+QTEST_MAIN(TestHeldKeys)
+#include "tst_heldkeys.moc"
