@@ -365,13 +365,32 @@ void WebCopy::discard()
     if (m_job)
         drop(m_job);
     m_job.reset();
+    for (const std::shared_ptr<Job> &job : std::as_const(m_ahead))
+        drop(job);
+    m_ahead.clear();
+}
+
+QFuture<void> WebCopy::ahead(const QString &imagePath)
+{
+    std::shared_ptr<Job> &job = m_ahead[imagePath];
+    if (!job)
+        job = start(imagePath);
+    return job->future;
+}
+
+void WebCopy::forget(const QString &imagePath)
+{
+    if (const std::shared_ptr<Job> job = m_ahead.take(imagePath))
+        drop(job);
 }
 
 WebCopy::Placed WebCopy::place(const QString &imagePath)
 {
     // A copy the prefetcher has cancelled (it finished all its work) is made again.
-    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : start(imagePath);
+    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : m_ahead.take(imagePath);
     m_job.reset();
+    if (!job || job->cancelled)
+        job = start(imagePath);
     job->future.waitForFinished();
     std::unique_ptr<ReplacingFile> copy, thumbnail;
     QString error;
