@@ -52,8 +52,13 @@ QSize fitted(QSize size, int side)
     return PreviewLoader::fittedInto(size, QSize(side, side));
 }
 
-QByteArray encodeJpeg(const QImage &image, int quality)
+/** 96 dpi, whatever screen there is or is not: the same photo gives the same bytes with or without a window. */
+constexpr int DotsPerMeter = 3780;
+
+QByteArray encodeJpeg(QImage image, int quality)
 {
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
