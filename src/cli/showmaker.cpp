@@ -145,6 +145,9 @@ int ShowMaker::run()
             QDir().rmdir(o.target);
         return int(Refused);
     };
+    // From the lock on, a stop completes the page: the signal is seen once the photos are under way.
+    StopSignals stops;
+    connect(&stops, &StopSignals::stopRequested, this, &ShowMaker::stop);
     if (!SlideShowStart::prepare(o.target, m_show))
         return refused(m_platform.takeMessages());
     WebCopy::shared().begin(o.webSized, o.source, o.target);
@@ -171,8 +174,6 @@ int ShowMaker::run()
     }
 
     m_progress = std::make_unique<ProgressBar>(int(m_photos.size()), o.quiet);
-    StopSignals stops;
-    connect(&stops, &StopSignals::stopRequested, this, &ShowMaker::stop);
     pump();
     if (!m_finished)
         m_loop.exec();
