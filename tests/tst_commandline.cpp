@@ -82,7 +82,7 @@ private slots:
         QTest::newRow("metadata, only captioned") << QStringList{"make", "--only-captioned", "SRC", "TGT"} << QByteArray() << 0
                                                   << Head + entry(1, "a.jpg", "Harbour at dawn") + pageEnd("a.jpg", "My Slide Show") << QStringList{"SlideShow.htm", "a.jpg"} << "1 of 3 added";
         QTest::newRow("CSV: header, quotes, commas, UTF-8") << QStringList{"make", "--captions", "CSV", "--name", "Our <trip> & more", "SRC", "TGT"} << QByteArray() << 0
-            << Head + entry(1, "a.jpg", "Caf\xC3\xA9 No\xC3\xABl") + entry(2, "b.bmp", "Boats, \"small\" ones") + entry(3, "c.gif", "") + pageEnd("a.jpg", "Our &lt;trip&gt; &amp; more") << all << "names \"x.jpg\"";
+            << Head + entry(1, "a.jpg", "Caf\xC3\xA9 No\xC3\xABl") + entry(2, "b.bmp", "Boats, \"small\" ones") + entry(3, "c.gif", "Two lines") + pageEnd("a.jpg", "Our &lt;trip&gt; &amp; more") << all << "names \"x.jpg\"";
         QTest::newRow("TSV, only captioned") << QStringList{"make", "--captions", "TSV", "--only-captioned", "-q", "SRC", "TGT"} << QByteArray() << 0
             << Head + entry(1, "a.jpg", "Tab, no quotes \"") + entry(2, "c.gif", "Gif") + pageEnd("a.jpg", "My Slide Show") << QStringList{"SlideShow.htm", "a.jpg", "c.gif"} << "";
         QTest::newRow("no captions") << QStringList{"make", "--captions", "none", "SRC", "TGT"} << QByteArray() << 0 << none << all << "";
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QByteArray, before);
         QFETCH(int, status);
         const QString target = p->target(QStringLiteral("show"));
-        writeFile(p->source(QStringLiteral("captions.csv")), "\xEF\xBB\xBF\"name\",\"caption\"\r\nb.bmp,\"Boats, \"\"small\"\" ones\"\r\nx.jpg,none\r\na.jpg,Caf\xC3\xA9 No\xC3\xABl\r\n");
+        writeFile(p->source(QStringLiteral("captions.csv")), "\xEF\xBB\xBF\"name\",\"caption\"\r\nb.bmp,\"Boats, \"\"small\"\" ones\"\r\nx.jpg,none\r\na.jpg,Caf\xC3\xA9 No\xC3\xABl\r\nc.gif,\"Two\r\nlines\"\r\n");
         writeFile(p->source(QStringLiteral("captions.tsv")), "a.jpg\tTab, no quotes \"\nc.gif\tGif\n");
         if (arguments.removeOne(QStringLiteral("BROKEN")))
             writeFile(p->source(QStringLiteral("d.jpg")), "not a photo");

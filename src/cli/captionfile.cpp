@@ -9,6 +9,7 @@ namespace {
 /** A caption is one line, as the caption box holds it: line breaks and other control characters become blanks. */
 QString oneLine(QString text)
 {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")); // one break, one blank
     for (QChar &c : text) {
         if (c.category() == QChar::Other_Control)
             c = QLatin1Char(' ');
