@@ -154,9 +154,12 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     };
 
     // GIFs and JPEGs that fit are shared as they are; the thumbnail's decode tells their size.
+    // A JPEG whose header says it is bigger is decoded once, at the copy's size.
     std::optional<PreviewLoader::Picture> picture;
     bool asIs = false;
-    if (suffix == QLatin1String("gif") || isJpeg(suffix)) {
+    const QSize stored = isJpeg(suffix) ? PreviewLoader::storedSize(source) : QSize();
+    const bool big = stored.isValid() && std::max(stored.width(), stored.height()) > LongSide;
+    if (suffix == QLatin1String("gif") || (isJpeg(suffix) && !big)) {
         limits.box = QSize(ThumbnailSide, ThumbnailSide);
         picture = decode(source, limits);
         if (!picture)
