@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "cli/commandline.h"
 #include "core/general.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
@@ -10,6 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    // make, --help and --version run without a window, and without a display.
+    if (CommandLine::isFor(argc, argv))
+        return CommandLine::run(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fotoweave"));
     QApplication::setApplicationVersion(QStringLiteral(FOTOWEAVE_VERSION));

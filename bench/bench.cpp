@@ -44,7 +44,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <turbojpeg.h>
 #include <unistd.h>
 
@@ -63,6 +66,8 @@ struct Scale {
     int hugeCopies = 4;
     int batchImages = 1000;
     int editedSlides = 10'000;
+    int makePhotos = 24;      // fotoweave make against vipsthumbnail
+    int makeManyPhotos = 1000; // and its memory over a long run
 };
 
 Scale shortScale()
@@ -80,6 +85,8 @@ Scale shortScale()
     scale.hugeCopies = 2;
     scale.batchImages = 6;
     scale.editedSlides = 50;
+    scale.makePhotos = 3;
+    scale.makeManyPhotos = 8;
     return scale;
 }
 
@@ -748,9 +755,85 @@ void benchWebCopy(Driver &driver, const QString &image)
     }
 }
 
+/** How a run of another program went: its exit status, its time and the most memory it held. */
+struct ProgramRun {
+    int status = -1;
+    double seconds = 0;
+    double peakRssMiB = 0;
+};
+
+/** Runs program with arguments to its end, timing it and reading its own peak memory. */
+ProgramRun runProgram(const QString &program, const QStringList &arguments)
+{
+    std::vector<QByteArray> bytes{QFile::encodeName(program)};
+    for (const QString &argument : arguments)
+        bytes.push_back(QFile::encodeName(argument));
+    std::vector<char *> argv;
+    for (QByteArray &b : bytes)
+        argv.push_back(b.data());
+    argv.push_back(nullptr);
+    ProgramRun run;
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        posix_spawn_file_actions_destroy(&actions);
+        return run;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid)
+        return run;
+    run.seconds = timer.nsecsElapsed() / 1e9;
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.peakRssMiB = usage.ru_maxrss / 1024.0;
+    return run;
+}
+
+/**
+ * fotoweave make with web-sized copies, on all cores, against vipsthumbnail
+ * making the same copies one after another; then its memory over many photos.
+ */
+void benchMake(Driver &driver, const QString &image)
+{
+    const QString program = QCoreApplication::applicationDirPath() + QStringLiteral("/fotoweave");
+    QTemporaryDir dir;
+    ProgramRun runs[2];
+    const int counts[2] = {s_scale.makePhotos, s_scale.makeManyPhotos};
+    double vips = 0;
+    for (int i = 0; i < 2; ++i) {
+        const QString photos = dir.filePath(QStringLiteral("photos%1").arg(i));
+        if (!linkedFolder(photos, image, counts[i])) {
+            driver.failed(QStringLiteral("make"), QStringLiteral("cannot link the photos into ") + photos);
+            return;
+        }
+        runs[i] = runProgram(program, {QStringLiteral("make"), QStringLiteral("--quiet"), QStringLiteral("--web-sized"),
+                                       QStringLiteral("--captions"), QStringLiteral("none"), photos,
+                                       dir.filePath(QStringLiteral("show%1").arg(i))});
+        if (runs[i].status != 0) {
+            driver.failed(QStringLiteral("make photos=%1").arg(counts[i]), QStringLiteral("%1 make ended with status %2").arg(program).arg(runs[i].status));
+            return;
+        }
+        if (i == 0)
+            vips = vipsThroughput(image, counts[0]); // right after, under the same load; 0 without libvips-tools
+    }
+    const double rate = counts[0] / runs[0].seconds;
+    std::printf("make photos=%d cores=%d seconds=%.2f images_per_s=%.2f vipsthumbnail_images_per_s=%s ratio=%s\n",
+                counts[0], QThread::idealThreadCount(), runs[0].seconds, rate,
+                vips > 0 ? qPrintable(QString::number(vips, 'f', 2)) : "none",
+                vips > 0 ? qPrintable(QString::number(rate / vips, 'f', 2)) : "none");
+    std::printf("make photos=%d peak_rss_mib=%.1f photos_%d_peak_rss_mib=%.1f\n", counts[1], runs[1].peakRssMiB,
+                counts[0], runs[0].peakRssMiB);
+    std::fflush(stdout);
+}
+
 int usage()
 {
-    std::fprintf(stderr, "usage: fotoweave-bench [--short] [--web-copy-only FOLDER]\n"
+    std::fprintf(stderr, "usage: fotoweave-bench [--short] [--web-copy-only FOLDER | --make-only FOLDER]\n"
                          "  --short  tiny images and few rounds: checks that every run works, in seconds\n");
     return 2;
 }
@@ -790,6 +873,12 @@ int main(int argc, char *argv[])
         // Only the web_copy lines, on images made for the purpose.
         if (driver.run(QStringLiteral("making the images"), {QStringLiteral("--make"), args[2]}))
             benchWebCopy(driver, args[2] + QStringLiteral("/baseline.jpg"));
+        return driver.exitCode();
+    }
+    if (args.size() == 3 && args[1] == QLatin1String("--make-only")) {
+        // Only the make lines.
+        if (driver.run(QStringLiteral("making the images"), {QStringLiteral("--make"), args[2]}))
+            benchMake(driver, args[2] + QStringLiteral("/baseline.jpg"));
         return driver.exitCode();
     }
     if (args.size() != 1)
@@ -857,6 +946,7 @@ int main(int argc, char *argv[])
         }
     }
     benchWebCopy(driver, cases[0].path);
+    benchMake(driver, cases[0].path);
     driver.lines(QStringLiteral("hostile file=scanbomb"),
                  {QStringLiteral("--hostile"), QStringLiteral("scanbomb"), bombPath, QStringLiteral("1")});
     driver.lines(QStringLiteral("hostile file=huge_progressive"),

@@ -11,7 +11,7 @@ packages=(
   qt6-image-formats-plugins
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
   chromium nodejs npm ca-certificates
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
   clang libclang-rt-14-dev
   libexiv2-dev libjpeg62-turbo-dev libturbojpeg0-dev libvips-tools openbox
 )

@@ -56,8 +56,13 @@ QSize fitted(QSize size, int side)
     return PreviewLoader::fittedInto(size, QSize(side, side));
 }
 
-QByteArray encodeJpeg(const QImage &image, int quality)
+/** 96 dpi, whatever screen there is or is not: the same photo gives the same bytes with or without a window. */
+constexpr int DotsPerMeter = 3780;
+
+QByteArray encodeJpeg(QImage image, int quality)
 {
+    image.setDotsPerMeterX(DotsPerMeter);
+    image.setDotsPerMeterY(DotsPerMeter);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -153,9 +158,12 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     };
 
     // GIFs and JPEGs that fit are shared as they are; the thumbnail's decode tells their size.
+    // A JPEG whose header says it is bigger is decoded once, at the copy's size.
     std::optional<PreviewLoader::Picture> picture;
     bool asIs = false;
-    if (suffix == QLatin1String("gif") || isJpeg(suffix)) {
+    const QSize stored = isJpeg(suffix) ? PreviewLoader::storedSize(source) : QSize();
+    const bool big = stored.isValid() && std::max(stored.width(), stored.height()) > LongSide;
+    if (suffix == QLatin1String("gif") || (isJpeg(suffix) && !big)) {
         limits.box = QSize(Thumbnail2xSide, Thumbnail2xSide);
         picture = decode(source, limits);
         if (!picture)
@@ -399,13 +407,32 @@ void WebCopy::discard()
     if (m_job)
         drop(m_job);
     m_job.reset();
+    for (const std::shared_ptr<Job> &job : std::as_const(m_ahead))
+        drop(job);
+    m_ahead.clear();
+}
+
+QFuture<void> WebCopy::ahead(const QString &imagePath)
+{
+    std::shared_ptr<Job> &job = m_ahead[imagePath];
+    if (!job)
+        job = start(imagePath);
+    return job->future;
+}
+
+void WebCopy::forget(const QString &imagePath)
+{
+    if (const std::shared_ptr<Job> job = m_ahead.take(imagePath))
+        drop(job);
 }
 
 WebCopy::Placed WebCopy::place(const QString &imagePath)
 {
     // A copy the prefetcher has cancelled (it finished all its work) is made again.
-    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : start(imagePath);
+    std::shared_ptr<Job> job = m_job && m_job->source == imagePath && !m_job->cancelled ? m_job : m_ahead.take(imagePath);
     m_job.reset();
+    if (!job || job->cancelled)
+        job = start(imagePath);
     job->future.waitForFinished();
     std::unique_ptr<ReplacingFile> copy, thumbnail, thumbnail2x;
     QString error;

@@ -58,6 +58,14 @@ public:
     void prepare(const QString &imagePath);
     /** The preview of the image on show is painted: its copy is started. */
     void previewed(const QString &imagePath);
+    /**
+     * Starts the copy of a photo that will be added after the one on show, so
+     * that a batch with no one looking makes several at once; place() takes
+     * it. The future tells when it is made or has failed.
+     */
+    QFuture<void> ahead(const QString &imagePath);
+    /** Drops the copy started ahead for the photo, which will not be added after all. */
+    void forget(const QString &imagePath);
     /** The image whose copy is being made in the background; empty when none is. */
     QString preparing() const;
     /** Drops the copy being made, if any, and its temporary files. */
@@ -118,6 +126,7 @@ private:
     QSet<QString> m_thumbnailsTaken;
     QString m_shown;
     std::shared_ptr<Job> m_job;
+    QHash<QString, std::shared_ptr<Job>> m_ahead;
     /** Every copy begun, dropped ones included, until it has finished. */
     QList<QFuture<void>> m_running;
 };
