@@ -181,6 +181,13 @@ private slots:
                      qPrintable(other->objectName()));
         }
         if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+            // Alt and a letter of its own presses it, whatever else its window shows.
+            const QKeySequence key = QKeySequence::mnemonic(button->text());
+            QVERIFY2(!key.isEmpty(), qPrintable(button->text()));
+            for (QAbstractButton *other : shown->findChildren<QAbstractButton *>())
+                QVERIFY2(other == button || other->window() != shown || !other->isVisibleTo(shown)
+                             || QKeySequence::mnemonic(other->text()) != key,
+                         qPrintable(other->text()));
             button->setEnabled(true);
             const QImage shot = button->grab().toImage();
             int painted = 0;

@@ -9,6 +9,7 @@
 #include "document/continuedphotos.h"
 #include "document/decobj2.h"
 #include "document/documenterror.h"
+#include "document/showrecord.h"
 #include "document/slideshowreader.h"
 #include "document/slideshowstart.h"
 #include "document/slideshowtemplates.h"
@@ -169,8 +170,12 @@ int ShowMaker::run()
         listed.push_back({photo.path, photo.name});
     const ContinuedPhotos::Decision decision = ContinuedPhotos::decide(listed, m_show.held(), m_show.folder(), o.webSized);
     m_show.setRenamed(decision.renamed);
+    // Photos skipped in the window's earlier sittings of this show are left out, as the window leaves them out.
+    QSet<QString> skipped;
+    for (const ShowRecord::Photo &photo : m_show.record().skipped)
+        skipped.insert(photo.key());
     for (Photo &photo : photos) {
-        if (decision.leftOut.contains(photo.path))
+        if (decision.leftOut.contains(photo.path) || skipped.contains(ShowRecord::Photo::of(QFileInfo(photo.path)).key()))
             continue;
         if (o.onlyCaptioned && photo.captionKnown && photo.caption.trimmed().isEmpty())
             continue;

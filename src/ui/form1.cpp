@@ -47,25 +47,25 @@ Form1::Form1(QWidget *parent)
     Frame1->setGeometry(Twips::rect(120, 120, 3735, 2655));
     Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), QStringLiteral("Source:"));
     txtSrcFolder = Controls::place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
-    btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Select..."));
+    btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Se&lect..."));
     Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), QStringLiteral("Target:"));
     txtTgtFolder = Controls::place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
-    btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Select..."));
+    btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Selec&t..."));
 
     Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), QStringLiteral("Found images:"));
     List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
-    Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("Start"));
+    Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("&Start"));
     // Enter starts the batch wherever the focus is; Escape cancels (QDialog's reject hides).
     Command1->setDefault(true);
-    Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("Cancel"));
+    Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("&Cancel"));
     Command2->setAutoDefault(false);
     // Between the buttons, where nothing else stands.
     lblLeftOut = Controls::place<QLabel>(this, "lblLeftOut", Twips::rect(2640, 3000, 2535, 495));
     lblLeftOut->setWordWrap(true);
     lblLeftOut->setAlignment(Qt::AlignCenter);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
-                                             QStringLiteral("Web-sized photos (longest side 2048 px)"));
+                                             QStringLiteral("&Web-sized photos (longest side 2048 px)"));
     chkWebSized->setChecked(objMediator->webSized()); // as the last run left it
     // A continued show's size is shown, not chosen: it is never kept as the person's choice.
     connect(chkWebSized, &QCheckBox::toggled, this, [this](bool on) {
@@ -78,7 +78,7 @@ Form1::Form1(QWidget *parent)
         readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
     chkWebSized->setPalette(readable);
     chkOfferSkipped = Controls::place<QCheckBox>(this, "chkOfferSkipped", Twips::rect(240, 3930, 6255, 300),
-                                                 QStringLiteral("Offer skipped photos again"));
+                                                 QStringLiteral("Offer skipped photos a&gain"));
     chkOfferSkipped->setToolTip(QStringLiteral("When a slide show is continued, photos skipped in its earlier "
                                                "sittings are offered too."));
 

@@ -61,7 +61,7 @@ frmAbout::frmAbout(QWidget *parent)
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(16, 126, 388, 4);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(292, 140, 112, 30);
     cmdOK->setDefault(true);
