@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "document/pagetext.h"
 
+#include <QByteArrayList>
+#include <QStringList>
+
 namespace PageText {
 
 namespace {
@@ -49,8 +52,15 @@ QByteArray markup(const QString &text)
 
 QByteArray url(const QString &fileName)
 {
-    // A slash can only be the one of a folder beside the page.
-    return fileName.toUtf8().toPercentEncoding("-._~/");
+    return fileName.toUtf8().toPercentEncoding("-._~");
+}
+
+QByteArray relativeUrl(const QString &path)
+{
+    QByteArrayList segments;
+    for (const QString &segment : path.split(QLatin1Char('/')))
+        segments << url(segment);
+    return segments.join('/');
 }
 
 QByteArray pictureLine(qint32 n, const QString &fileName)
@@ -70,7 +80,7 @@ QByteArray thumbnailLine(qint32 n, const QString &path)
 
 QByteArray pictureRow(const QString &firstPicture)
 {
-    return "<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + url(firstPicture)
+    return "<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='" + relativeUrl(firstPicture)
         + "' NAME='PictureBox' WIDTH='350' HEIGHT='280'> </TD> </TR><TR>";
 }
 

@@ -16,6 +16,8 @@ QByteArray scriptString(const QString &text);
 QByteArray markup(const QString &text);
 /** A relative URL: every UTF-8 byte outside A-Z a-z 0-9 - . _ ~ percent-encoded. */
 QByteArray url(const QString &fileName);
+/** A path relative to the page (a photo in a folder beside it): each name as url() gives it, joined by slashes. */
+QByteArray relativeUrl(const QString &path);
 
 QByteArray pictureLine(qint32 n, const QString &fileName);
 QByteArray captionLine(qint32 n, const QString &caption);

@@ -3,6 +3,9 @@
 // of the place it is written to.
 #include "document/pagetext.h"
 
+#include <QByteArrayList>
+#include <QStringList>
+
 #include <cstdint>
 #include <cstdlib>
 
@@ -44,5 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     require(QByteArray::fromPercentEncoding(url) == text.toUtf8());
+    // A path keeps its slashes, and nothing else unencoded that url() would encode.
+    const QByteArray path = PageText::relativeUrl(text);
+    require(path.split('/').size() == text.split(QLatin1Char('/')).size());
+    for (const QByteArray &segment : path.split('/'))
+        require(QByteArray::fromPercentEncoding(segment).toPercentEncoding("-._~") == segment);
     return 0;
 }
