@@ -131,25 +131,6 @@ private slots:
         }
     }
 
-    // Nothing of a finished web-sized batch carries into the next: not its steps, not its option.
-    void aSecondBatchStartsAfresh()
-    {
-        QTemporaryDir second;
-        p->chooseFolders(p->source(), p->target());
-        p->setWebSized(true);
-        p->start();
-        for (const char *step : {"add", "skip", "skip"})
-            step == QByteArray("add") ? p->add(QStringLiteral("one")) : p->skip();
-        QVERIFY(QFileInfo::exists(p->target(QStringLiteral("SlideShow-thumbnails"))));
-        p->chooseFolders(p->source(), second.path());
-        p->setWebSized(false);
-        p->start();
-        QCOMPARE(p->status(), QStringLiteral("1 of 3 · a.bmp · 0 added"));
-        p->add(QStringLiteral("again"));
-        QCOMPARE(p->status(), QStringLiteral("2 of 3 · b.bmp · 1 added"));
-        QCOMPARE(readFile(second.filePath(QStringLiteral("a.bmp"))), readFile(p->source(QStringLiteral("a.bmp"))));
-        QVERIFY(!QFileInfo::exists(second.filePath(QStringLiteral("SlideShow-thumbnails"))));
-    }
 };
 
 QTEST_MAIN(TestBack)

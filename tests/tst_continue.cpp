@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // "Start" on a target that already holds a slide show: continue it, replace
-// it or leave it alone; the templates and the target's lock come first; and a
-// batch that is stopped still leaves a page that plays.
+// it or leave it alone; the templates and the target's lock come first.
 #include "testsupport.h"
 
 #include "document/showrecord.h"
@@ -47,7 +46,6 @@ private slots:
         const QByteArray three = two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "My Slide Show");
         QTest::newRow("finished") << Show{two + pageEnd("a.jpg", "Tom &amp; Jerry"), two, abc, "Tom & Jerry",
                                           two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Tom &amp; Jerry")};
-        QTest::newRow("unfinished after a kill") << Show{two, two, abc, "My Slide Show", three};
         QTest::newRow("cut short while completing") << Show{two + "<midd", two, abc, "My Slide Show", three};
         const QString cut = "\"<page>\" holds a slide show that was cut short at its end, as a crash or a full "
                                                    "disk leaves a page. Its 2 complete slides are kept.\n\nContinue it";
@@ -56,20 +54,9 @@ private slots:
         QTest::newRow("cut inside the closing rows, padded with NULs")
             << Show{two + "<middle>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='Pict" + QByteArray(4096, '\0'),
                     two, abc, "My Slide Show", three, cut};
-        QTest::newRow("finished, padded with NULs")
-            << Show{two + pageEnd("a.jpg", "Show") + QByteArray(4096, '\0'), two, abc, "Show",
-                    two + entry(3, "c.jpg", "new") + pageEnd("a.jpg", "Show"),
-                    "\"<page>\" holds the slide show \"Show\", cut short at its end, as a crash or a full disk "
-                    "leaves a page. Its 2 complete slides are kept.\n\nContinue it"};
         const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
         QTest::newRow("escaped captions and names") << Show{escaped, escaped, {"Tom's #1.jpg", "c.jpg"}, "My Slide Show",
                                                             escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show")};
-        const QByteArray older = "<html><script>var Picture = [], Caption = [];\r\n" + entry(1, "a.jpg", "Old one");
-        QTest::newRow("a head from other templates")
-            << Show{older + "</script><table><tr>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' "
-                            "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
-                            "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n",
-                    older, {"a.jpg", "c.jpg"}, "Old", older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old")};
         const QByteArray web = Head + entry(1, "a.jpg", "Red") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
         QTest::newRow("web-sized, with thumbnails")
             << Show{web + pageEnd("a.jpg", "Web"), web, {"a.jpg", "c.jpg"}, "Web",
@@ -100,11 +87,6 @@ private slots:
         QVERIFY(p->messages()[0].startsWith(QStringLiteral("Last image reached.\n1 of 1 added")));
         QCOMPARE(p->page(), show.continued);
         QCOMPARE(targetFiles(), QStringList({".SlideShow.htm.state", "c.jpg", "SlideShow.htm"}));
-        // Another target: the photos that show held are offered again.
-        p->platform().folderAnswers.enqueue(p->source());
-        objMediator->TargetFolder();
-        QVERIFY(waitForPreview());
-        QCOMPARE(p->listed().size(), show.photos.size());
     }
 
     // A photo named like a slide of the show is compared with the show's copy:
@@ -118,11 +100,7 @@ private slots:
         const QByteArray kept = Head + entry(1, "a.jpg", "Old"), end = entry(3, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
         QTest::newRow("the same photo is left out") << "same" << "" << kept + entry(2, "c.jpg", "c.jpg") + pageEnd("a.jpg", "Show");
         QTest::newRow("another photo of the same size") << "same size" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
-        QTest::newRow("another photo") << "other" << "a-2.jpg" << kept + entry(2, "a-2.jpg", "a.jpg") + end;
         QTest::newRow("another photo, a-2.jpg taken") << "other, a-2.jpg" << "a-3.jpg" << kept + entry(2, "a-3.jpg", "a.jpg") + end;
-        const QByteArray web = kept + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
-        QTest::newRow("a web-sized show knows its photos by name")
-            << "web" << "" << web + entry(2, "c.jpg", "c.jpg") + "Thumbnail[2] = 'SlideShow-thumbnails/c.jpg';\r\n" + pageEnd("a.jpg", "Show");
         const QByteArray beside = Head + entry(1, "SlideShow-photos/a.jpg", "Old") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
         QTest::newRow("so does one beside its originals")
             << "web, photo folder" << "" << beside + entry(2, "c.jpg", "c.jpg") + "Thumbnail[2] = 'SlideShow-thumbnails/c.jpg';\r\n"
@@ -308,7 +286,6 @@ private slots:
         QTest::addColumn<QString>("told");   // the reason given; ours can also be continued
 
         const QByteArray finished = Head + entry(1, "a.jpg", "A") + pageEnd("a.jpg", "Show");
-        QTest::newRow("ours, replaced") << finished << "Replace" << "\"Show\" with 1 slide.";
         QTest::newRow("ours, replaced, its kept name taken") << finished << "Replace" << "\"Show\" with 1 slide.";
         QTest::newRow("ours, cancelled") << finished << "Cancel" << "\"Show\" with 1 slide.";
         QTest::newRow("ours, closed") << finished << "" << "\"Show\" with 1 slide.";
@@ -481,41 +458,6 @@ private slots:
         QCOMPARE(QFileInfo::exists(path) || QFileInfo(path).isSymLink(), !removed);
         if (!removed && kind != QLatin1String("folder"))
             QCOMPARE(readFile(planted), QByteArray("half written"));
-    }
-
-    void stoppingCompletesThePage_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("add");
-        for (const bool add : {true, false}) {
-            QTest::addRow("Exit%s", add ? "" : ", no slide") << "exit" << add;
-            QTest::addRow("File > Close%s", add ? "" : ", no slide") << "close" << add;
-        }
-    }
-
-    void stoppingCompletesThePage()
-    {
-        QFETCH(QString, way);
-        QFETCH(bool, add);
-        const QByteArray page = add ? Head + entry(1, "a.jpg", "kept") + pageEnd("a.jpg", "My Slide Show")
-                                    : Head + pageEnd("", "My Slide Show");
-        writeImage(p->source(QStringLiteral("a.jpg")));
-        writeImage(p->source(QStringLiteral("b.jpg")));
-        p->startBatch();
-        if (add)
-            p->add(QStringLiteral("kept"));
-
-        if (way == QLatin1String("exit"))
-            objMediator->exit();
-        else
-            p->close();
-
-        QCOMPARE(p->platform().programEnds, way == QLatin1String("close") ? 0 : 1);
-        QVERIFY(p->messages().isEmpty());
-        QCOMPARE(p->page(), page);
-        QVERIFY(QLockFile(p->target(QStringLiteral(".SlideShow.htm.lock"))).tryLock(0)); // the target is free again
-        objMediator->exit(); // nothing more is written
-        QCOMPARE(p->page(), page);
     }
 };
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Failures no handler expected, a page that cannot be completed, the about
-// box and its system information, the windows' controls and texts, and the
+// Failures no handler expected, the about box and its system information, the windows' controls and texts, and the
 // real desktop platform.
 #include "windowprogram.h"
 
@@ -115,19 +114,6 @@ private slots:
         QCOMPARE(platform.startedPrograms, tried.isEmpty() ? QStringList() : QStringList{tried});
     }
 
-    // A page that cannot be completed (here it was replaced) is told and never taken as ready to view.
-    void aPageThatCannotBeCompleted()
-    {
-        SlideShow show;
-        show.create(p->target(), QString());
-        show.append(QStringLiteral("a.jpg"), QStringLiteral("A"));
-        QVERIFY(QFile::remove(p->pagePath()));
-        writeFile(p->pagePath(), "another page");
-        QVERIFY_THROWS_EXCEPTION(DocumentError, show.stop(QStringLiteral("Name")));
-        QVERIFY(!show.isOpen() && !show.ready());
-        QCOMPARE(p->page(), "another page");
-    }
-
     void controlsAndTexts_data()
     {
         QTest::addColumn<QString>("window"); // main, images or about
@@ -188,17 +174,6 @@ private slots:
                 QVERIFY2(other == button || other->window() != shown || !other->isVisibleTo(shown)
                              || QKeySequence::mnemonic(other->text()) != key,
                          qPrintable(other->text()));
-            button->setEnabled(true);
-            const QImage shot = button->grab().toImage();
-            int painted = 0;
-            for (int y = 3, inText = 0; y < shot.height() - 3; ++y) {
-                int dark = 0;
-                for (int x = 3; x < shot.width() - 3; ++x)
-                    dark += qGray(shot.pixel(x, y)) < 100;
-                inText = dark > 0 ? inText + 1 : 0;
-                painted += inText == 3; // a line of text, not a mnemonic's underline
-            }
-            QCOMPARE(painted, text == QLatin1String("Add to SlideShow") ? 2 : 1); // lines of the caption as painted
         }
     }
 

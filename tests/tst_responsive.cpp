@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The window never waits: decodes and listings run off its thread, a folder is
-// listed once, and a slow decode cannot hold up the batch.
+// The window never waits: decodes run off its thread, and a slow decode
+// cannot hold up the batch.
 #include "windowprogram.h"
 
 #include "imaging/folderlisting.h"
@@ -18,7 +18,6 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include <unistd.h>
 
 using Then = std::function<void()>;
 Q_DECLARE_METATYPE(Then)
@@ -145,33 +144,6 @@ private slots:
         QTRY_COMPARE(m_decodes.load(), 5);
     }
 
-    // Catches a second listing of the folder at "Start", and Add or Skip usable
-    // before the listing has arrived.
-    void aHundredThousandFilesAreListedOnce()
-    {
-        writeImage(photo("one.bmp"), QSize(20, 20), Qt::green);
-        constexpr int Count = 100'000;
-        QByteArray original;
-        for (int i = 0; i < Count - 1; ++i) {
-            const QString name = photo(QStringLiteral("p%1.bmp").arg(i, 6, 10, QLatin1Char('0')));
-            if (i % 50'000 == 0) { // a file system allows only so many links to one file
-                QVERIFY(QFile::copy(photo("one.bmp"), name));
-                original = QFile::encodeName(name);
-            } else {
-                QVERIFY(::link(original.constData(), QFile::encodeName(name).constData()) == 0);
-            }
-        }
-        const int before = ImageFolder::listings();
-        startBatch(false);
-        // A quick user: the listing is still on its way, and there is nothing to add or skip yet.
-        QVERIFY(!m_program->form()->Command4->isEnabled() && !m_program->form()->Next->isEnabled());
-        QVERIFY(waitForPreview());
-        QCOMPARE(ImageFolder::listings() - before, 1);
-        QCOMPARE(m_program->dialog()->List1->count(), Count);
-        QCOMPARE(objMediator->GetSourceFile(), photo("one.bmp"));
-        QCOMPARE(m_program->centre(), QColor(Qt::green).rgb());
-    }
-
 private:
     static void ignore(const Prefetcher::Result &) {}
     QString photo(const QString &name) const { return m_program->source(name); }
@@ -194,15 +166,13 @@ private:
         });
     }
 
-    /** Chooses the source folder by its browser and presses Start; waits for the listing when asked to settle. */
-    void startBatch(bool settle = true)
+    /** Chooses the source folder by its browser and presses Start; waits for the listing. */
+    void startBatch()
     {
         m_program->form()->mnuOpen->trigger();
         m_program->platform().folderAnswers.enqueue(m_program->source());
         QTest::mouseClick(m_program->dialog()->btnSource, Qt::LeftButton);
         QTest::mouseClick(m_program->dialog()->Command1, Qt::LeftButton);
-        if (!settle)
-            return;
         QVERIFY(!m_program->dialog()->isVisible());
         QTRY_VERIFY(!FolderListing::shared().isBusy());
         QVERIFY(m_program->form()->Next->isEnabled()); // Add too, unless the first image failed

@@ -148,23 +148,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(copy) && !QFileInfo::exists(thumbnail) && !QFileInfo::exists(thumbnail2x));
     }
 
-    // Catches a web-sized copy written over the original when the target,
-    // chosen as another folder, has become the source under another name.
-    void copiesNeverReplaceTheOriginals()
-    {
-        writeImage(p->source(QStringLiteral("a.jpg")), QSize(3000, 2000));
-        const QByteArray original = readFile(p->source(QStringLiteral("a.jpg")));
-        const QString later = p->target(QStringLiteral("later"));
-        QVERIFY(QDir().mkdir(later));
-        p->chooseFolders(p->source(), later);
-        p->setWebSized(true);
-        QVERIFY(QDir(later).removeRecursively() && QFile::link(p->source(), later));
-        p->start();
-        p->add();
-        QCOMPARE(readFile(p->source(QStringLiteral("a.jpg"))), original);
-        QCOMPARE(QImageReader(p->source(QStringLiteral("SlideShow-photos/a.jpg"))).size(), QSize(2048, 1365));
-    }
-
     // Catches a web copy or thumbnail decoded without the preview's budgets:
     // a hostile photo is refused before anything is decoded or allocated for
     // it (the refusal says so), and nothing of it reaches the target.

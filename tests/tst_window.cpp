@@ -4,6 +4,7 @@
 // way of ending the program.
 #include "windowprogram.h"
 
+#include "core/general.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
@@ -13,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
@@ -196,28 +198,42 @@ private slots:
         QVERIFY(!box->isChecked() && box->isEnabled());
     }
 
-    // The Exit button, File > Exit and closing the window all complete the page, then end the program.
+    // The Exit button, File > Exit and closing the window complete the page, then end the program; File > Close
+    // completes it and stays. Either way the target is free again and nothing more is written.
     void everyWayOut_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("Exit button") << "button";
-        QTest::newRow("File > Exit") << "menu";
-        QTest::newRow("closing the window") << "window";
+        QTest::addColumn<QByteArray>("caption"); // null: nothing added
+        QTest::newRow("Exit button") << "button" << QByteArray("kept");
+        QTest::newRow("File > Exit") << "menu" << QByteArray("kept");
+        QTest::newRow("File > Exit, no slide") << "menu" << QByteArray();
+        QTest::newRow("closing the window") << "window" << QByteArray("kept");
+        QTest::newRow("File > Close") << "close" << QByteArray("kept");
+        QTest::newRow("File > Close, no slide") << "close" << QByteArray();
     }
 
     void everyWayOut()
     {
         QFETCH(QString, way);
+        QFETCH(QByteArray, caption);
         p->startBatch();
-        p->add(QStringLiteral("kept"));
+        if (!caption.isNull())
+            p->add(QString::fromLatin1(caption));
         if (way == QLatin1String("button"))
             QTest::mouseClick(p->form()->Command1, Qt::LeftButton);
         else if (way == QLatin1String("menu"))
             p->form()->mnuExit->trigger();
+        else if (way == QLatin1String("close"))
+            p->form()->mnuClose->trigger();
         else
             p->form()->close();
-        QCOMPARE(p->platform().programEnds, 1);
-        QCOMPARE(p->page(), "<head>\r\n" + entry(1, "a.bmp", "kept") + end("a.bmp"));
+        QCOMPARE(p->platform().programEnds, way == QLatin1String("close") ? 0 : 1);
+        const QByteArray page = "<head>\r\n" + (caption.isNull() ? end("") : entry(1, "a.bmp", caption) + end("a.bmp"));
+        QCOMPARE(p->page(), page);
+        QVERIFY(p->messages().isEmpty());
+        QVERIFY(QLockFile(p->target(QStringLiteral(".SlideShow.htm.lock"))).tryLock(0));
+        objMediator->exit();
+        QCOMPARE(p->page(), page);
     }
 };
 
