@@ -6,9 +6,7 @@
 
 #include "core/general.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <QtGui>
 #include <QtTest>
 
 #include <cstdio>

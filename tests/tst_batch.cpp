@@ -11,8 +11,7 @@
 #include "imaging/imagefolder.h"
 #include "imaging/previewloader.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QtGui>
 #include <QtTest>
 
 #include <sys/stat.h>

@@ -3,9 +3,7 @@
 // copies it writes (the same as the window's batch), and its exit statuses.
 #include "testsupport.h"
 
-#include <QDirIterator>
-#include <QProcess>
-#include <QRegularExpression>
+#include <QtGui>
 #include <QtTest>
 
 #include <csignal>

@@ -8,10 +8,7 @@
 #include "document/slideshowtemplates.h"
 #include "core/general.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
+#include <QtGui>
 #include <QtTest>
 
 #include <sys/stat.h>

@@ -12,21 +12,7 @@
 #include "ui/form2.h"
 #include "ui/frmabout.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDesktopServices>
-#include <QDirIterator>
-#include <QFileDialog>
-#include <QListView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStatusBar>
-#include <QTimer>
-#include <QMenuBar>
-#include <QRegularExpression>
+#include <QtWidgets>
 #include <QtTest>
 
 #include <fcntl.h>

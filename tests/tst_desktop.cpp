@@ -15,17 +15,7 @@
 #include "ui/fullscreenpreview.h"
 #include "ui/picturebox.h"
 
-#include <QAction>
-#include <QBuffer>
-#include <QCheckBox>
-#include <QDirIterator>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMimeData>
-#include <QPainter>
-#include <QPushButton>
-#include <QSignalSpy>
+#include <QtWidgets>
 #include <QtTest>
 
 

@@ -12,11 +12,7 @@
 #include "ui/form2.h"
 #include "ui/showeditor.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QListView>
-#include <QPointer>
+#include <QtWidgets>
 #include <QtTest>
 
 namespace {

@@ -9,9 +9,7 @@
 #include "ui/form2.h"
 #include "ui/fullscreenpreview.h"
 
-#include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
+#include <QtWidgets>
 #include <QtTest>
 
 #include <list>

@@ -5,9 +5,7 @@
 
 #include "core/general.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QRegularExpression>
+#include <QtGui>
 #include <QtTest>
 
 #include <csignal>

@@ -11,11 +11,7 @@
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QSignalSpy>
+#include <QtWidgets>
 #include <QtTest>
 
 

@@ -7,10 +7,7 @@
 #include "document/documenterror.h"
 #include "imaging/webcopy.h"
 
-#include <QDir>
-#include <QColorSpace>
-#include <QImageReader>
-#include <QImageWriter>
+#include <QtGui>
 #include <QtTest>
 
 #include <exiv2/exiv2.hpp>

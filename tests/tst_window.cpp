@@ -9,14 +9,7 @@
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDeadlineTimer>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLockFile>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QtWidgets>
 #include <QtTest>
 
 namespace {

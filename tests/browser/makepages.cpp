@@ -9,12 +9,8 @@
 #include "imaging/prefetcher.h"
 #include "../testsupport.h"
 
-#include <QGuiApplication>
-#include <QDir>
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QtGui>
+#include <QtTest>
 
 #include <cstdio>
 
