@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// What only the windows do: presses that must not add twice or too early,
+// What only the windows do: clicks that must not add twice or too early,
 // keys, title, size label and undo, the web-sized option's box, and every
 // way of ending the program.
 #include "windowprogram.h"
@@ -20,14 +20,6 @@ void mouse(QWidget *widget, QEvent::Type type, qint64 at)
     const bool down = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick;
     QMouseEvent event(type, middle, widget->mapToGlobal(middle), Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
                       Qt::NoModifier);
-    event.setTimestamp(quint64(at));
-    QApplication::sendEvent(widget, &event);
-}
-
-/** A key event as the window system delivers it: Enter, at a time of the monotonic clock. */
-void key(QWidget *widget, QEvent::Type type, qint64 at, bool flagged = false)
-{
-    QKeyEvent event(type, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), flagged);
     event.setTimestamp(quint64(at));
     QApplication::sendEvent(widget, &event);
 }
@@ -57,7 +49,6 @@ private slots:
         QTest::addColumn<QString>("press");
         QTest::addColumn<QByteArray>("added"); // the one file added, if any
         QTest::addColumn<QString>("onShow");
-        QTest::newRow("Enter held, repeats as X sends them under load") << "held enter" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Add") << "double add" << QByteArray("a.bmp") << "b.bmp";
         QTest::newRow("double-click on Skip") << "double skip" << QByteArray() << "b.bmp";
         QTest::newRow("click made before the image was painted") << "early" << QByteArray() << "a.bmp";
@@ -80,17 +71,7 @@ private slots:
         QPushButton *add = p->form()->Command4;
         const qint64 t = QDeadlineTimer::current().deadline();
         QByteArray caption;
-        if (press == QLatin1String("held enter")) {
-            // After the press, releases and presses at equal times, flagged as repeats or not.
-            key(p->form()->txtCaption, QEvent::KeyPress, t);
-            QVERIFY(waitForPreview());
-            const qint64 later = QDeadlineTimer::current().deadline() + 30; // b.bmp is on show by then
-            for (const qint64 at : {later, later + 33}) {
-                key(p->form()->txtCaption, QEvent::KeyRelease, at, at != later);
-                key(p->form()->txtCaption, QEvent::KeyPress, at, at != later);
-            }
-            key(p->form()->txtCaption, QEvent::KeyRelease, later + 66);
-        } else if (press.startsWith(QLatin1String("double"))) {
+        if (press.startsWith(QLatin1String("double"))) {
             QPushButton *button = press == QLatin1String("double add") ? add : p->form()->Next;
             mouse(button, QEvent::MouseButtonPress, t);
             mouse(button, QEvent::MouseButtonRelease, t + 60);
