@@ -13,7 +13,7 @@ packages=(
   chromium nodejs npm ca-certificates
   desktop-file-utils appstream dpkg-dev file lintian
   clang libclang-rt-14-dev
-  libexiv2-dev libjpeg62-turbo-dev libturbojpeg0-dev libvips-tools openbox
+  libexiv2-dev libjpeg62-turbo-dev libturbojpeg0-dev libvips-tools openbox xdotool
 )
 
 missing=()
