@@ -34,7 +34,7 @@ public:
     /** The caption and position fade after this long without input. */
     static constexpr int IdleMs = 4000;
     static inline const QString KeyHint
-        = QStringLiteral("Enter adds · Alt+Right or Page Down skips · Alt+Left or Page Up goes back · Escape leaves");
+        = QStringLiteral(QT_TR_NOOP("Enter adds · Alt+Right or Page Down skips · Alt+Left or Page Up goes back · Escape leaves"));
 
     explicit FullScreenPreview(QWidget *parent);
 
