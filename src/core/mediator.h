@@ -41,9 +41,9 @@ public:
         bool operator==(const Buttons &) const = default;
     };
 
-    /** Said under the preview and in the status bar of a photo read only in part. */
+    /** Said under the preview and in the status bar of a photo read only in part; shown through tr(). */
     static inline const QString DamagedText = QStringLiteral(QT_TR_NOOP("Damaged: only part of this photo could be read"));
-    /** Said in the preview and in the status bar of a photo that cannot be read. */
+    /** Said in the preview and in the status bar of a photo that cannot be read; shown through tr(). */
     static inline const QString UnreadableText = QStringLiteral(QT_TR_NOOP("Error loading image"));
 
     Mediator();
