@@ -5,11 +5,11 @@
     <name>CaptionFile</name>
     <message>
         <source>The captions file &quot;%1&quot; cannot be read: %2.</source>
-        <translation>Die Datei mit den Bildunterschriften „%1“ kann nicht gelesen werden: %2.</translation>
+        <translation>Die Datei mit den Bildtexten „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>The captions file &quot;%1&quot; cannot be read: it is not UTF-8 text.</source>
-        <translation>Die Datei mit den Bildunterschriften „%1“ kann nicht gelesen werden: Sie ist kein UTF-8-Text.</translation>
+        <translation>Die Datei mit den Bildtexten „%1“ kann nicht gelesen werden: Sie ist kein UTF-8-Text.</translation>
     </message>
 </context>
 <context>
@@ -29,8 +29,8 @@ Options:
   -v, --version          show the version
 </source>
         <translation>Aufruf: fotoweave [BEFEHL]
-Macht aus einem Ordner mit Fotos eine Diashow mit Bildunterschriften als
-Webseite, SlideShow.htm.
+Macht aus einem Ordner mit Fotos eine Diashow mit Bildtexten als Webseite,
+SlideShow.htm.
 
 Ohne Befehl öffnet sich das Fenster von Fotoweave.
 
@@ -86,14 +86,14 @@ sie anbietet, und Seite und Kopien sind die, die das Fenster macht.
 
 Optionen:
   --name NAME           der Name der Diashow (Vorgabe &quot;My Slide Show&quot;)
-  --captions metadata   Bildunterschriften aus den Beschreibungen, die die
+  --captions metadata   Bildtexte aus den Beschreibungen, die die
                         Fotos mitbringen, wie das Fenster sie vorschlägt
                         (die Vorgabe)
-  --captions DATEI      Bildunterschriften aus einer CSV- oder TSV-Datei in
-                        UTF-8 mit Zeilen &quot;Dateiname, Bildunterschrift&quot;; eine
+  --captions DATEI      Bildtexte aus einer CSV- oder TSV-Datei in
+                        UTF-8 mit Zeilen &quot;Dateiname, Bildtext&quot;; eine
                         Kopfzeile darf vorangehen
-  --captions none       keine Bildunterschriften
-  --only-captioned      lässt die Fotos ohne Bildunterschrift aus
+  --captions none       keine Bildtexte
+  --only-captioned      lässt die Fotos ohne Bildtext aus
   --web-sized           Fotos in Webgröße (längste Seite 2048 px) mit
                         Vorschaubildern; ZIEL darf nicht QUELLE sein
   --continue            fügt die Fotos nach dem letzten Dia einer Diashow
@@ -181,7 +181,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>Se&amp;lect...</source>
-        <translation>A&amp;uswählen...</translation>
+        <translation>&amp;Wählen...</translation>
     </message>
     <message>
         <source>Target:</source>
@@ -189,7 +189,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>Selec&amp;t...</source>
-        <translation>Auswäh&amp;len...</translation>
+        <translation>Wäh&amp;len...</translation>
     </message>
     <message>
         <source>Found images:</source>
@@ -205,7 +205,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>&amp;Web-sized photos (longest side 2048 px)</source>
-        <translation>Fotos in &amp;Webgröße (längste Seite 2048 px)</translation>
+        <translation>Fotos in Web&amp;größe (längste Seite 2048 px)</translation>
     </message>
     <message>
         <source>Offer skipped photos a&amp;gain</source>
@@ -268,7 +268,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>Slide Show Name:</source>
-        <translation>Name der Diashow:</translation>
+        <translation>Diashow-Name:</translation>
     </message>
     <message>
         <source>Image size:</source>
@@ -276,7 +276,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>Caption</source>
-        <translation>Bildunterschrift</translation>
+        <translation>Bildtext</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
@@ -343,7 +343,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     <name>FullScreenPreview</name>
     <message>
         <source>Caption</source>
-        <translation>Bildunterschrift</translation>
+        <translation>Bildtext</translation>
     </message>
     <message>
         <source>Enter adds · Alt+Right or Page Down skips · Alt+Left or Page Up goes back · Escape leaves</source>
@@ -495,7 +495,7 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     </message>
     <message>
         <source>Edit Caption</source>
-        <translation>Bildunterschrift bearbeiten</translation>
+        <translation>Bildtext bearbeiten</translation>
     </message>
     <message>
         <source>Remove Slide</source>
@@ -570,7 +570,7 @@ Vor dem Schließen speichern?</translation>
     </message>
     <message>
         <source>fotoweave: the captions file names &quot;%1&quot;, which is no photo of the source folder.</source>
-        <translation>fotoweave: Die Datei mit den Bildunterschriften nennt „%1“, das kein Foto des Quellordners ist.</translation>
+        <translation>fotoweave: Die Datei mit den Bildtexten nennt „%1“, das kein Foto des Quellordners ist.</translation>
     </message>
     <message>
         <source>the source folder &quot;%1&quot; is not a folder.</source>
@@ -636,7 +636,7 @@ Geben Sie %3 an, um zu sagen, was damit geschehen soll.</translation>
     </message>
     <message>
         <source>  left out: %1 (no caption)</source>
-        <translation>  ausgelassen: %1 (keine Bildunterschrift)</translation>
+        <translation>  ausgelassen: %1 (kein Bildtext)</translation>
     </message>
     <message>
         <source> as </source>
@@ -644,7 +644,7 @@ Geben Sie %3 an, um zu sagen, was damit geschehen soll.</translation>
     </message>
     <message>
         <source>(no caption)</source>
-        <translation>(keine Bildunterschrift)</translation>
+        <translation>(kein Bildtext)</translation>
     </message>
     <message>
         <source>the photo needs more memory or time to decode than a photo may take.</source>
@@ -659,7 +659,7 @@ Geben Sie %3 an, um zu sagen, was damit geschehen soll.</translation>
     <name>SlideListModel</name>
     <message>
         <source>Edit Caption</source>
-        <translation>Bildunterschrift bearbeiten</translation>
+        <translation>Bildtext bearbeiten</translation>
     </message>
     <message>
         <source>Move Slide</source>

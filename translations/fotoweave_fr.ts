@@ -266,11 +266,11 @@ Rien n’a été modifié. Donnez %1 pour dire quoi en faire.</translation>
     </message>
     <message>
         <source>Slide Show Name:</source>
-        <translation>Nom du diaporama&#xa0;:</translation>
+        <translation>Titre&#xa0;:</translation>
     </message>
     <message>
         <source>Image size:</source>
-        <translation>Taille de l’image&#xa0;:</translation>
+        <translation>Taille&#xa0;:</translation>
     </message>
     <message>
         <source>Caption</source>
