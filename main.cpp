@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/commandline.h"
 #include "core/general.h"
+#include "core/translations.h"
 #include "platform/platform.h"
 #include "platform/qtplatform.h"
 #include "ui/form2.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Fotoweave"));
     QApplication::setApplicationVersion(QStringLiteral(FOTOWEAVE_VERSION));
+    Translations::install(QApplication::applicationDirPath());
 
     Platform::install(std::make_unique<QtPlatform>());
     General::Main();

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  qt6-image-formats-plugins
+  qt6-image-formats-plugins qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
   chromium nodejs npm ca-certificates
   desktop-file-utils appstream dpkg-dev file lintian

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/captionfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -66,13 +67,13 @@ bool CaptionFile::read(const QString &path, const QSet<QString> &photos)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("The captions file \"%1\" cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+        m_error = QCoreApplication::translate("CaptionFile", "The captions file \"%1\" cannot be read: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(file.readAll());
     if (utf8.hasError() || file.error() != QFileDevice::NoError) {
-        m_error = QStringLiteral("The captions file \"%1\" cannot be read: it is not UTF-8 text.").arg(QDir::toNativeSeparators(path));
+        m_error = QCoreApplication::translate("CaptionFile", "The captions file \"%1\" cannot be read: it is not UTF-8 text.").arg(QDir::toNativeSeparators(path));
         return false;
     }
     // A tab in the first line makes it a TSV file, whose fields are never quoted.

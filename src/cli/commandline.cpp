@@ -4,6 +4,7 @@
 #include "cli/consoleplatform.h"
 #include "cli/makeoptions.h"
 #include "cli/showmaker.h"
+#include "core/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,7 +13,7 @@
 #include <cstring>
 
 namespace {
-const char ProgramHelp[] =
+const char ProgramHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: fotoweave [COMMAND]\n"
     "Turns a folder of photos into a captioned web slide show, SlideShow.htm.\n"
     "\n"
@@ -24,9 +25,9 @@ const char ProgramHelp[] =
     "\n"
     "Options:\n"
     "  -h, --help             show this help\n"
-    "  -v, --version          show the version\n";
+    "  -v, --version          show the version\n");
 
-const char MakeHelp[] =
+const char MakeHelp[] = QT_TRANSLATE_NOOP("CommandLine",
     "Usage: fotoweave make [OPTION]... SOURCE [TARGET]\n"
     "Makes the slide show SlideShow.htm of the photos (JPEG, BMP and GIF) in the\n"
     "folder SOURCE, in the folder TARGET (SOURCE when not given; made when\n"
@@ -59,7 +60,7 @@ const char MakeHelp[] =
     "       the page is complete all the same\n"
     "  2    a usage error, or TARGET refused; nothing was changed\n"
     "  130  stopped by SIGINT (Ctrl+C), 143 stopped by SIGTERM: the page is\n"
-    "       completed with the slides added so far\n";
+    "       completed with the slides added so far\n");
 
 void out(FILE *to, const QString &text)
 {
@@ -69,7 +70,7 @@ void out(FILE *to, const QString &text)
 
 int usageError(const QString &text, const char *helpCommand)
 {
-    out(stderr, QStringLiteral("fotoweave: %1\nTry '%2' for more.\n").arg(text, QLatin1String(helpCommand)));
+    out(stderr, CommandLine::tr("fotoweave: %1\nTry '%2' for more.\n").arg(text, QLatin1String(helpCommand)));
     return ShowMaker::Refused;
 }
 
@@ -94,20 +95,20 @@ int make(const QStringList &arguments)
     if (!parser.parse(arguments))
         return usageError(parser.errorText() + QLatin1Char('.'), makeHelp);
     if (parser.isSet(help)) {
-        out(stdout, QString::fromUtf8(MakeHelp));
+        out(stdout, CommandLine::tr(MakeHelp));
         return ShowMaker::Done;
     }
     const QStringList folders = parser.positionalArguments().mid(1); // after "make"
     if (folders.isEmpty() || folders.size() > 2)
-        return usageError(folders.isEmpty() ? QStringLiteral("make needs the folder of the photos.")
-                                            : QStringLiteral("make takes a source and at most one target folder."),
+        return usageError(folders.isEmpty() ? CommandLine::tr("make needs the folder of the photos.")
+                                            : CommandLine::tr("make takes a source and at most one target folder."),
                           makeHelp);
     for (const QCommandLineOption *once : {&name, &captions}) {
         if (parser.values(*once).size() > 1)
-            return usageError(QStringLiteral("--%1 is given more than once.").arg(once->names().constFirst()), makeHelp);
+            return usageError(CommandLine::tr("--%1 is given more than once.").arg(once->names().constFirst()), makeHelp);
     }
     if (parser.isSet(continueShow) && parser.isSet(replace))
-        return usageError(QStringLiteral("--continue and --replace cannot both be given."), makeHelp);
+        return usageError(CommandLine::tr("--continue and --replace cannot both be given."), makeHelp);
 
     MakeOptions options;
     options.source = folders.at(0);
@@ -153,17 +154,18 @@ int CommandLine::run(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Fotoweave"));
     QCoreApplication::setApplicationVersion(QStringLiteral(FOTOWEAVE_VERSION));
+    Translations::install(QCoreApplication::applicationDirPath());
     const QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
     if (command == QLatin1String("make"))
         return make(arguments);
     if (isHelp(argv[1])) {
-        out(stdout, QString::fromUtf8(ProgramHelp));
+        out(stdout, CommandLine::tr(ProgramHelp));
         return ShowMaker::Done;
     }
     if (isVersion(argv[1])) {
         out(stdout, QStringLiteral("fotoweave %1\n").arg(QStringLiteral(FOTOWEAVE_VERSION)));
         return ShowMaker::Done;
     }
-    return usageError(QStringLiteral("there is no command \"%1\".").arg(command), "fotoweave --help");
+    return usageError(CommandLine::tr("there is no command \"%1\".").arg(command), "fotoweave --help");
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
+
 /**
  * The program's second front door: `fotoweave make`, `--help` and
  * `--version` run here, with no window and no display. Anything else on the
@@ -8,6 +10,8 @@
  */
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     /** True when the arguments ask for the command line rather than the window. */
     static bool isFor(int argc, char *argv[]);

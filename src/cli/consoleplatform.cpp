@@ -8,8 +8,11 @@
 
 int ConsolePlatform::question(const QString &text, const QStringList &answers, int, int cancelAnswer)
 {
-    const QString wanted = m_existing == MakeOptions::Existing::Continue ? QStringLiteral("Continue")
-        : m_existing == MakeOptions::Existing::Replace                   ? QStringLiteral("Replace")
+    // The answers come in the user's language, as the question's start offers them.
+    const QString continueAnswer = QCoreApplication::translate("SlideShowStart", "Continue");
+    const QString replaceAnswer = QCoreApplication::translate("SlideShowStart", "Replace");
+    const QString wanted = m_existing == MakeOptions::Existing::Continue ? continueAnswer
+        : m_existing == MakeOptions::Existing::Replace                   ? replaceAnswer
                                                                          : QString();
     const qsizetype answer = wanted.isEmpty() ? -1 : answers.indexOf(wanted);
     if (answer >= 0)
@@ -17,11 +20,12 @@ int ConsolePlatform::question(const QString &text, const QStringList &answers, i
     // Said instead of asked: the page's state, and the options that would have answered.
     QString options;
     for (const QString &offered : answers) {
-        if (offered == QLatin1String("Continue") || offered == QLatin1String("Replace"))
-            options += (options.isEmpty() ? QString() : QStringLiteral(" or ")) + QLatin1String("--") + offered.toLower();
+        if (offered == continueAnswer || offered == replaceAnswer)
+            options += (options.isEmpty() ? QString() : QCoreApplication::translate("ConsolePlatform", " or "))
+                + (offered == continueAnswer ? QLatin1String("--continue") : QLatin1String("--replace"));
     }
     QString said = text.left(text.indexOf(QLatin1String("\n\n")));
-    m_messages << said + QStringLiteral("\nNothing was changed. Give %1 to say what to do with it.").arg(options);
+    m_messages << said + QCoreApplication::translate("ConsolePlatform", "\nNothing was changed. Give %1 to say what to do with it.").arg(options);
     return cancelAnswer;
 }
 

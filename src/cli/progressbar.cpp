@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int BarWidth = 24;
 
@@ -33,11 +35,11 @@ QString ProgressBar::line(int done) const
 {
     const double seconds = double(m_clock.elapsed()) / 1000.0;
     const double rate = seconds > 0 ? done / seconds : 0;
-    QString text = QStringLiteral("%1 of %2 photos").arg(done).arg(m_total);
+    QString text = QCoreApplication::translate("ProgressBar", "%1 of %2 photos").arg(done).arg(m_total);
     if (done > 0 && seconds > 0) {
-        text += QStringLiteral(", %1 photos/s").arg(rate, 0, 'f', 1);
+        text += QCoreApplication::translate("ProgressBar", ", %1 photos/s").arg(rate, 0, 'f', 1);
         if (done < m_total && rate > 0)
-            text += QStringLiteral(", %1 left").arg(duration(qint64((m_total - done) / rate + 0.5)));
+            text += QCoreApplication::translate("ProgressBar", ", %1 left").arg(duration(qint64((m_total - done) / rate + 0.5)));
     }
     if (!m_terminal)
         return text;

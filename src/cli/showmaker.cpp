@@ -39,8 +39,8 @@ QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
 QString leftOutReason(ImageFolder::Reason reason)
 {
-    return reason == ImageFolder::Reason::UnreadableName ? QStringLiteral("its name cannot be read on this system")
-                                                         : QStringLiteral("it is not an ordinary file");
+    return reason == ImageFolder::Reason::UnreadableName ? ShowMaker::tr("its name cannot be read on this system")
+                                                         : ShowMaker::tr("it is not an ordinary file");
 }
 }
 
@@ -61,7 +61,7 @@ int ShowMaker::refuse(const QString &text)
 void ShowMaker::fail(const QString &name, const QString &reason)
 {
     ++m_failed;
-    const QString text = QStringLiteral("fotoweave: not added: %1: %2").arg(name, reason);
+    const QString text = tr("fotoweave: not added: %1: %2").arg(name, reason);
     if (m_progress)
         m_progress->message(text);
     else
@@ -96,7 +96,7 @@ bool ShowMaker::collect(std::vector<Photo> &photos, int &status)
             return false;
         }
         for (const QString &name : captions.unmatched())
-            print(stderr, QStringLiteral("fotoweave: the captions file names \"%1\", which is no photo of the source folder.").arg(name));
+            print(stderr, tr("fotoweave: the captions file names \"%1\", which is no photo of the source folder.").arg(name));
     }
     for (Photo &photo : photos) {
         if (m_options.captions != MakeOptions::Captions::Metadata) {
@@ -117,12 +117,12 @@ int ShowMaker::run()
     MakeOptions &o = m_options;
     const QFileInfo source(o.source);
     if (!source.isDir())
-        return refuse(QStringLiteral("the source folder \"%1\" is not a folder.").arg(native(o.source)));
+        return refuse(tr("the source folder \"%1\" is not a folder.").arg(native(o.source)));
     o.source = source.absoluteFilePath();
     o.target = QFileInfo(o.target.isEmpty() ? o.source : o.target).absoluteFilePath();
     const QFileInfo target(o.target);
     if (target.exists() && !target.isDir())
-        return refuse(QStringLiteral("the target \"%1\" is not a folder.").arg(native(o.target)));
+        return refuse(tr("the target \"%1\" is not a folder.").arg(native(o.target)));
 
     std::vector<Photo> photos;
     int status = Done;
@@ -134,7 +134,7 @@ int ShowMaker::run()
     // The folder is made when missing, and taken away again if the show is refused there.
     const bool made = !target.exists();
     if (made && !QDir().mkpath(o.target))
-        return refuse(QStringLiteral("the target folder \"%1\" cannot be made.").arg(native(o.target)));
+        return refuse(tr("the target folder \"%1\" cannot be made.").arg(native(o.target)));
     const auto refused = [&](const QStringList &messages) {
         for (const QString &message : messages)
             refuse(message);
@@ -150,8 +150,8 @@ int ShowMaker::run()
     // A continued show keeps the size of its photos, as in the window.
     if (const std::optional<bool> showsSize = m_show.plannedWebSized(); showsSize && *showsSize != o.webSized) {
         o.webSized = *showsSize;
-        print(stderr, o.webSized ? QStringLiteral("fotoweave: the slide show continued is web-sized, so its new photos are too.")
-                                 : QStringLiteral("fotoweave: the slide show continued is of originals, so its new photos are too."));
+        print(stderr, o.webSized ? tr("fotoweave: the slide show continued is web-sized, so its new photos are too.")
+                                 : tr("fotoweave: the slide show continued is of originals, so its new photos are too."));
     }
     WebCopy::shared().begin(o.webSized, o.source, o.target);
     try {
@@ -193,7 +193,7 @@ int ShowMaker::dryRun(std::vector<Photo> &photos)
 {
     const MakeOptions &o = m_options;
     const QString page = o.target + QLatin1Char('/') + QLatin1String(SlideShowFileName);
-    QString how = QStringLiteral("a new slide show");
+    QString how = tr("a new slide show");
     QList<ContinuedPhotos::Held> held;
     QString name = o.name;
     if (QFileInfo::exists(page) || QFileInfo(page).isSymLink()) {
@@ -208,19 +208,19 @@ int ShowMaker::dryRun(std::vector<Photo> &photos)
         if (readable && o.existing == MakeOptions::Existing::Continue) {
             for (const SlideShowReader::Slide &slide : reader.slides())
                 held.append({slide.picture, slide.webSized});
-            how = QStringLiteral("the slide show there continued after its %1 slides").arg(held.size());
+            how = tr("the slide show there continued after its %1 slides").arg(held.size());
             if (reader.name() && !o.nameGiven)
                 name = *reader.name();
         } else if (o.existing == MakeOptions::Existing::Replace) {
-            how = QStringLiteral("a new slide show replacing the one there");
+            how = tr("a new slide show replacing the one there");
         } else {
-            const QString why = readable ? QStringLiteral("it holds a slide show") : reader.reason();
-            return refuse(QStringLiteral("\"%1\" is there already: %2.\nGive %3 to say what to do with it.")
-                              .arg(native(page), why, readable ? QStringLiteral("--continue or --replace") : QStringLiteral("--replace")));
+            const QString why = readable ? tr("it holds a slide show") : reader.reason();
+            return refuse(tr("\"%1\" is there already: %2.\nGive %3 to say what to do with it.")
+                              .arg(native(page), why, readable ? tr("--continue or --replace") : tr("--replace")));
         }
     }
-    print(stdout, QStringLiteral("Would write \"%1\": %2, named \"%3\"%4.")
-                      .arg(native(page), how, name, o.webSized ? QStringLiteral(", with web-sized photos") : QString()));
+    print(stdout, tr("Would write \"%1\": %2, named \"%3\"%4.")
+                      .arg(native(page), how, name, o.webSized ? tr(", with web-sized photos") : QString()));
     std::vector<ContinuedPhotos::Photo> listed;
     for (const Photo &photo : photos)
         listed.push_back({photo.path, photo.name});
@@ -228,19 +228,19 @@ int ShowMaker::dryRun(std::vector<Photo> &photos)
     int n = int(held.size());
     for (Photo &photo : photos) {
         if (decision.leftOut.contains(photo.path)) {
-            print(stdout, QStringLiteral("  left out: %1 (the slide show holds it)").arg(photo.name));
+            print(stdout, tr("  left out: %1 (the slide show holds it)").arg(photo.name));
             continue;
         }
         if (!photo.captionKnown)
             photo.caption = PhotoDescription::read(photo.path);
         if (o.onlyCaptioned && photo.caption.trimmed().isEmpty()) {
-            print(stdout, QStringLiteral("  left out: %1 (no caption)").arg(photo.name));
+            print(stdout, tr("  left out: %1 (no caption)").arg(photo.name));
             continue;
         }
         const QString copy = decision.renamed.value(photo.path, photo.name);
         print(stdout, QStringLiteral("  %1. %2%3: %4").arg(QString::number(++n), photo.name,
-                                                           copy != photo.name ? QStringLiteral(" as ") + copy : QString(),
-                                                           photo.caption.isEmpty() ? QStringLiteral("(no caption)") : photo.caption));
+                                                           copy != photo.name ? tr(" as ") + copy : QString(),
+                                                           photo.caption.isEmpty() ? tr("(no caption)") : photo.caption));
     }
     return m_failed > 0 ? SomeFailed : Done;
 }
@@ -271,8 +271,8 @@ void ShowMaker::start(Photo &photo)
         if (!picture) {
             found->readable = false;
             found->reason = refusal == PreviewLoader::Refusal::OverBudget
-                ? QStringLiteral("the photo needs more memory or time to decode than a photo may take.")
-                : QStringLiteral("the photo cannot be read.");
+                ? tr("the photo needs more memory or time to decode than a photo may take.")
+                : tr("the photo cannot be read.");
             return;
         }
         if (describe)

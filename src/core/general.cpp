@@ -6,6 +6,8 @@
 
 #include <exception>
 
+#include <QCoreApplication>
+
 std::unique_ptr<Mediator> objMediator;
 
 namespace General {
@@ -25,7 +27,7 @@ void runHandler(const std::function<void()> &handler)
     } catch (const std::exception &e) {
         failure = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        failure = QStringLiteral("An unexpected failure occurred.");
+        failure = QCoreApplication::translate("General", "An unexpected failure occurred.");
     }
     Platform::instance().messageBox(failure);
     if (objMediator)

@@ -227,11 +227,11 @@ void Mediator::previewArrived(const QString &path, const std::optional<PreviewLo
         setButtons(buttons);
         emit imageFailed(path);
         // Told where it is shown, not in a box: a folder of broken files must stay usable.
-        noteDecode(path, UnreadableText);
+        noteDecode(path, tr(qUtf8Printable(UnreadableText)));
         return;
     }
     if (picture->damaged)
-        noteDecode(path, DamagedText);
+        noteDecode(path, tr(qUtf8Printable(DamagedText)));
     emit imageShown(path, *picture, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     // Only a photo the preview could show is decoded for its web-sized copy.
     WebCopy::shared().previewed(path);
@@ -286,7 +286,7 @@ bool Mediator::startBatch(bool webSized, bool offerSkippedAgain)
 {
     // A source that is gone is refused before anything is written: no page, no lock.
     if (!QFileInfo(GetSourceFolder()).isDir()) {
-        Platform::instance().messageBox(QStringLiteral("Source Folder does not exist!"));
+        Platform::instance().messageBox(tr("Source Folder does not exist!"));
         return false;
     }
     // An existing slide show, a missing template or another batch in the
@@ -380,7 +380,7 @@ void Mediator::openUserGuide() { openPage(Platform::instance().programFolder() +
 void Mediator::openPage(const QString &path)
 {
     if (!Platform::instance().openDocument(path))
-        Platform::instance().messageBox(QStringLiteral("No program could be found to open the page \"%1\".")
+        Platform::instance().messageBox(tr("No program could be found to open the page \"%1\".")
                                             .arg(QDir::toNativeSeparators(path)));
 }
 
@@ -419,7 +419,7 @@ QString Mediator::BrowseForFolder(const QString &szPrompt, const QString &startF
 
 void Mediator::TargetFolder(const QString &startFolder)
 {
-    const QString folder = BrowseForFolder(QStringLiteral("Select a Target Folder"),
+    const QString folder = BrowseForFolder(tr("Select a Target Folder"),
                                            startFolder.isEmpty() ? GetTgtFolder() : startFolder);
     if (folder.isEmpty())
         return; // cancelled: the target stays as it was
@@ -438,7 +438,7 @@ void Mediator::SourceFolder(const QString &startFolder)
     // The image of a running batch stays on show: the folder is for the next batch.
     if (!batchRuns())
         emit pictureCleared();
-    const QString folder = BrowseForFolder(QStringLiteral("Select a Source Folder"),
+    const QString folder = BrowseForFolder(tr("Select a Source Folder"),
                                            startFolder.isEmpty() ? GetSourceFolder() : startFolder);
     if (folder.isEmpty())
         return;

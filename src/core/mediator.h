@@ -41,10 +41,10 @@ public:
         bool operator==(const Buttons &) const = default;
     };
 
-    /** Said under the preview and in the status bar of a photo read only in part. */
-    static inline const QString DamagedText = QStringLiteral("Damaged: only part of this photo could be read");
-    /** Said in the preview and in the status bar of a photo that cannot be read. */
-    static inline const QString UnreadableText = QStringLiteral("Error loading image");
+    /** Said under the preview and in the status bar of a photo read only in part; shown through tr(). */
+    static inline const QString DamagedText = QStringLiteral(QT_TR_NOOP("Damaged: only part of this photo could be read"));
+    /** Said in the preview and in the status bar of a photo that cannot be read; shown through tr(). */
+    static inline const QString UnreadableText = QStringLiteral(QT_TR_NOOP("Error loading image"));
 
     Mediator();
     ~Mediator() override;

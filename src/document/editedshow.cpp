@@ -90,7 +90,7 @@ void EditedShow::save()
     const QByteArray page = text();
     ReplacingFile file(m_path);
     if (!file.open() || !file.write(page.constData(), page.size()) || !file.commit())
-        throw DocumentError(QStringLiteral("The slide show \"%1\" could not be saved: %2.")
+        throw DocumentError(tr("The slide show \"%1\" could not be saved: %2.")
                                 .arg(native(m_path), file.errorString()));
 
     // A copy goes only when no slide uses it and this program made it for this show.

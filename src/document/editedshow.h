@@ -5,6 +5,7 @@
 #include "document/slideshowtemplates.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -19,6 +20,8 @@
  */
 class EditedShow
 {
+    Q_DECLARE_TR_FUNCTIONS(EditedShow)
+
 public:
     /** One slide: its copy's file name, its caption as typed, its thumbnail's path when web-sized. */
     struct Slide {

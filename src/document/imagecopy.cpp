@@ -4,6 +4,7 @@
 #include "document/documenterror.h"
 #include "document/replacingfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -13,7 +14,7 @@
 namespace {
 [[noreturn]] void fail(const QString &source, const QString &destination, const QString &reason)
 {
-    throw DocumentError(QStringLiteral("The image \"%1\" could not be copied to \"%2\": %3.")
+    throw DocumentError(QCoreApplication::translate("ImageCopy", "The image \"%1\" could not be copied to \"%2\": %3.")
                             .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason));
 }
 }

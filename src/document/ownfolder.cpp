@@ -3,6 +3,7 @@
 
 #include "document/replacingfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -14,14 +15,14 @@ namespace {
 QString kindOf(mode_t mode)
 {
     if (S_ISLNK(mode))
-        return QStringLiteral("a symbolic link");
+        return QCoreApplication::translate("OwnFolder", "a symbolic link");
     if (S_ISREG(mode))
-        return QStringLiteral("a file");
+        return QCoreApplication::translate("OwnFolder", "a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO");
+        return QCoreApplication::translate("OwnFolder", "a FIFO");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("a device");
+        return QCoreApplication::translate("OwnFolder", "a socket");
+    return QCoreApplication::translate("OwnFolder", "a device");
 }
 }
 
@@ -32,19 +33,19 @@ bool OwnFolder::ensure(const QString &path)
     // lstat, not stat: a link is judged as a link, wherever it points.
     if (::lstat(name.constData(), &status) != 0) {
         if (errno != ENOENT || (::mkdir(name.constData(), 0777) != 0 && errno != EEXIST)) {
-            m_error = QStringLiteral("The folder \"%1\" could not be made: %2.")
+            m_error = QCoreApplication::translate("OwnFolder", "The folder \"%1\" could not be made: %2.")
                           .arg(QDir::toNativeSeparators(path), ReplacingFile::reason(errno));
             return false;
         }
         if (::lstat(name.constData(), &status) != 0) {
-            m_error = QStringLiteral("The folder \"%1\" could not be made: %2.")
+            m_error = QCoreApplication::translate("OwnFolder", "The folder \"%1\" could not be made: %2.")
                           .arg(QDir::toNativeSeparators(path), ReplacingFile::reason(errno));
             return false;
         }
     }
     if (S_ISDIR(status.st_mode))
         return true;
-    m_error = QStringLiteral("\"%1\" is %2, not a folder, so nothing is written into it.")
+    m_error = QCoreApplication::translate("OwnFolder", "\"%1\" is %2, not a folder, so nothing is written into it.")
                   .arg(QDir::toNativeSeparators(path), kindOf(status.st_mode));
     return false;
 }

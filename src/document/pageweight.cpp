@@ -42,6 +42,6 @@ QString PageWeight::nudge() const
 {
     if (photos <= Heavy)
         return QString();
-    return QStringLiteral("The page loads %1 MB of photos; with Web-sized photos it would be about %2 MB.")
+    return tr("The page loads %1 MB of photos; with Web-sized photos it would be about %2 MB.")
         .arg(megabytes(photos), megabytes(webSized));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -13,6 +14,8 @@ class SlideShow;
  */
 class PageWeight
 {
+    Q_DECLARE_TR_FUNCTIONS(PageWeight)
+
 public:
     /** The photos of show's page that are originals; web-sized slides count for nothing. */
     static PageWeight of(const SlideShow &show);

@@ -67,7 +67,7 @@ void SlideListModel::setCaption(int row, const QString &caption)
     if (row < 0 || row >= rowCount() || m_show.slides.at(row).caption == caption)
         return;
     const QString before = m_show.slides.at(row).caption;
-    push(QStringLiteral("Edit Caption"), [this, row, caption] { putCaption(row, caption); },
+    push(tr("Edit Caption"), [this, row, caption] { putCaption(row, caption); },
          [this, row, before] { putCaption(row, before); });
 }
 
@@ -75,7 +75,7 @@ void SlideListModel::moveSlide(int from, int to)
 {
     if (from == to || from < 0 || to < 0 || from >= rowCount() || to >= rowCount())
         return;
-    push(QStringLiteral("Move Slide"), [this, from, to] { placeSlide(from, to); },
+    push(tr("Move Slide"), [this, from, to] { placeSlide(from, to); },
          [this, from, to] { placeSlide(to, from); });
 }
 
@@ -84,7 +84,7 @@ void SlideListModel::removeSlide(int row)
     if (row < 0 || row >= rowCount())
         return;
     const QList<EditedShow::Slide> removed{m_show.slides.at(row)};
-    push(QStringLiteral("Remove Slide"), [this, row] { takeSlides(row, 1); },
+    push(tr("Remove Slide"), [this, row] { takeSlides(row, 1); },
          [this, row, removed] { putSlides(row, removed); });
 }
 
@@ -93,7 +93,7 @@ void SlideListModel::insertSlides(int row, const QList<EditedShow::Slide> &slide
     if (slides.isEmpty() || row < 0 || row > rowCount())
         return;
     const int count = int(slides.size());
-    push(QStringLiteral("Add Photos"), [this, row, slides] { putSlides(row, slides); },
+    push(tr("Add Photos"), [this, row, slides] { putSlides(row, slides); },
          [this, row, count] { takeSlides(row, count); });
 }
 
@@ -102,7 +102,7 @@ void SlideListModel::rename(const QString &name)
     if (name == m_show.name)
         return;
     const QString before = m_show.name;
-    push(QStringLiteral("Rename Slide Show"), [this, name] { putName(name); }, [this, before] { putName(before); });
+    push(tr("Rename Slide Show"), [this, name] { putName(name); }, [this, before] { putName(before); });
 }
 
 void SlideListModel::save()

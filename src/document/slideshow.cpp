@@ -44,7 +44,7 @@ void replacePage(const QString &path, const QByteArray &bytes)
     if (reason.isEmpty())
         return;
     temp.remove();
-    throw DocumentError(QStringLiteral("The slide show \"%1\" could not be created: %2.").arg(QDir::toNativeSeparators(path), reason));
+    throw DocumentError(SlideShow::tr("The slide show \"%1\" could not be created: %2.").arg(QDir::toNativeSeparators(path), reason));
 }
 }
 
@@ -67,7 +67,7 @@ std::optional<bool> SlideShow::plannedWebSized() const
 void SlideShow::create(const QString &folder, const QString &stoppedName, bool webSized)
 {
     if (folder.isEmpty())
-        throw DocumentError(QStringLiteral("No target folder is chosen. Choose a target folder for the slide show first."));
+        throw DocumentError(tr("No target folder is chosen. Choose a target folder for the slide show first."));
 
     Plan plan = std::move(m_plan);
     m_plan = Plan();
@@ -121,7 +121,7 @@ void SlideShow::create(const QString &folder, const QString &stoppedName, bool w
 void SlideShow::checkWritable() const
 {
     if (!isOpen())
-        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+        throw DocumentError(tr("No slide show is open, so the image cannot be added."));
     // A page deleted or replaced meanwhile gets no entry.
     m_stream->checkInPlace();
 }
@@ -129,7 +129,7 @@ void SlideShow::checkWritable() const
 qint64 SlideShow::append(const QString &picture, const QString &caption, const QString &thumbnail)
 {
     if (!isOpen())
-        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be added."));
+        throw DocumentError(tr("No slide show is open, so the image cannot be added."));
     const qint32 n = m_slideCount + 1;
     const QByteArray entry = PageText::entry(n, picture, caption, thumbnail);
     const qint64 offset = m_stream->size();
@@ -146,7 +146,7 @@ qint64 SlideShow::append(const QString &picture, const QString &caption, const Q
 void SlideShow::takeBack(qint64 offset)
 {
     if (!isOpen())
-        throw DocumentError(QStringLiteral("No slide show is open, so the image cannot be taken back."));
+        throw DocumentError(tr("No slide show is open, so the image cannot be taken back."));
     m_stream->truncate(offset);
     --m_slideCount;
     if (m_slideCount == 0)
@@ -226,23 +226,23 @@ void SlideShow::keepOldPage(const QString &path)
             error = std::rename(from.constData(), to.constData()) == 0 ? 0 : errno;
         }
         if (error != 0)
-            throw DocumentError(QStringLiteral("The slide show \"%1\" could not be kept as \"%2\": %3. Nothing was replaced.")
+            throw DocumentError(tr("The slide show \"%1\" could not be kept as \"%2\": %3. Nothing was replaced.")
                                     .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(kept),
                                          QString::fromLocal8Bit(std::strerror(error))));
         std::rename(QFile::encodeName(ShowRecord::pathFor(path)).constData(),
                     QFile::encodeName(ShowRecord::pathFor(kept)).constData());
-        Platform::instance().messageBox(QStringLiteral("The slide show that was there is kept as \"%1\".")
+        Platform::instance().messageBox(tr("The slide show that was there is kept as \"%1\".")
                                             .arg(QDir::toNativeSeparators(kept)));
         return;
     }
-    throw DocumentError(QStringLiteral("The slide show \"%1\" could not be kept: too many replaced slide shows are beside it. "
+    throw DocumentError(tr("The slide show \"%1\" could not be kept: too many replaced slide shows are beside it. "
                                        "Nothing was replaced.").arg(QDir::toNativeSeparators(path)));
 }
 
 void SlideShow::complete(const QString &name)
 {
     if (!isOpen())
-        throw DocumentError(QStringLiteral("No slide show is open, so it cannot be completed."));
+        throw DocumentError(tr("No slide show is open, so it cannot be completed."));
 
     m_stream->Write(PageText::closing(m_templates.middle, m_firstPicture, name, m_templates.end));
     m_stream->Close();

@@ -8,6 +8,7 @@
 #include "document/targetlock.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -30,6 +31,8 @@ inline constexpr char SlideShowFileName[] = "SlideShow.htm";
  */
 class SlideShow
 {
+    Q_DECLARE_TR_FUNCTIONS(SlideShow)
+
 public:
     /** How the next page begins, settled by "Start" before the target is touched. */
     struct Plan {

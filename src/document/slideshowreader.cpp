@@ -116,17 +116,17 @@ bool SlideShowReader::read(const QString &path, const SlideShowTemplates &templa
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return refuse(QStringLiteral("it is a folder"));
+        return refuse(tr("it is a folder"));
     if (!info.isFile())
-        return refuse(QStringLiteral("it is not an ordinary file"));
+        return refuse(tr("it is not an ordinary file"));
     if (info.size() > LargestPage)
-        return refuse(QStringLiteral("it is far larger than any page this program writes"));
+        return refuse(tr("it is far larger than any page this program writes"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return refuse(tr("it cannot be read (%1)").arg(file.errorString()));
     const QByteArray page = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return refuse(QStringLiteral("it cannot be read (%1)").arg(file.errorString()));
+        return refuse(tr("it cannot be read (%1)").arg(file.errorString()));
     return parse(page, templates);
 }
 
@@ -134,7 +134,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
 {
     refuse(QString());
     if (whole.isEmpty())
-        return refuse(QStringLiteral("it is empty"));
+        return refuse(tr("it is empty"));
     // A crash while the page was written can leave it longer than what
     // reached it, the rest NUL bytes; and a page cut short at any byte is
     // continued with the slides that were written whole.
@@ -142,7 +142,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
     while (length > 0 && whole[length - 1] == '\0')
         --length;
     if (length == 0)
-        return refuse(QStringLiteral("it holds nothing but NUL bytes"));
+        return refuse(tr("it holds nothing but NUL bytes"));
     const bool padded = length < whole.size();
     const QByteArray page = whole.left(length);
     const QByteArrayView view(page);
@@ -159,7 +159,7 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
             return true;
         }
         if (!page.startsWith(head))
-            return refuse(QStringLiteral("it does not begin with the page head this program writes"));
+            return refuse(tr("it does not begin with the page head this program writes"));
         pos = head.size();
     }
     m_headSize = pos;
@@ -195,8 +195,8 @@ bool SlideShowReader::parse(const QByteArray &whole, const SlideShowTemplates &t
         m_cut = true;
         return true;
     }
-    return refuse(m_slides.isEmpty() ? QStringLiteral("after its head it holds text that this program does not write")
-                                     : QStringLiteral("after slide %1 it holds text that this program does not write")
+    return refuse(m_slides.isEmpty() ? tr("after its head it holds text that this program does not write")
+                                     : tr("after slide %1 it holds text that this program does not write")
                                            .arg(m_slides.size()));
 }
 
@@ -208,7 +208,7 @@ SlideShowReader::Entry SlideShowReader::readEntry(const QByteArray &page, qsizet
     const QByteArray captionStart = "Caption[" + number + "] = '";
     const QByteArray thumbnailStart = "Thumbnail[" + number + "] = '";
     const auto broken = [this, n] {
-        refuse(QStringLiteral("slide %1 is not written the way this program writes slides").arg(n));
+        refuse(tr("slide %1 is not written the way this program writes slides").arg(n));
         return Entry::Broken;
     };
     // A line that runs to the end of the page without its CR LF was cut there.
@@ -266,23 +266,23 @@ bool SlideShowReader::readClosingRows(const QByteArray &page, qsizetype pos)
                                    : noLineBreak(view.sliced(source, quote - source))
                 && QByteArrayView(PictureRowEnd).startsWith(view.sliced(quote));
         if (!cut)
-            return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+            return refuse(tr("its closing rows are not written the way this program writes them"));
         m_cut = true;
         return true;
     }
     const qsizetype name = sourceEnd + qsizetype(sizeof PictureRowEnd) - 1;
     const qsizetype nameEnd = page.indexOf(CaptionRowEnd, name);
     if (view.sliced(source, sourceEnd - source).contains('\''))
-        return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+        return refuse(tr("its closing rows are not written the way this program writes them"));
     if (nameEnd < 0) {
         // Cut inside the caption row: the name may be incomplete, so it is not taken.
         if (!noLineBreak(view.sliced(name)))
-            return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+            return refuse(tr("its closing rows are not written the way this program writes them"));
         m_cut = true;
         return true;
     }
     if (view.sliced(name, nameEnd - name).contains('\n'))
-        return refuse(QStringLiteral("its closing rows are not written the way this program writes them"));
+        return refuse(tr("its closing rows are not written the way this program writes them"));
     m_name = unescapeMarkup(view.sliced(name, nameEnd - name));
     // The end template stands between two pairs of empty lines; a page that ends otherwise keeps no end of its own.
     const QByteArrayView tail = view.sliced(nameEnd + qsizetype(sizeof CaptionRowEnd) - 1);

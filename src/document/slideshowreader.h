@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,6 +19,8 @@ struct SlideShowTemplates;
  */
 class SlideShowReader
 {
+    Q_DECLARE_TR_FUNCTIONS(SlideShowReader)
+
 public:
     struct Slide {
         QString picture;

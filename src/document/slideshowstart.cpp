@@ -5,6 +5,7 @@
 #include "document/slideshow.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,8 +13,8 @@ namespace {
 QString slideCount(qsizetype n)
 {
     if (n == 0)
-        return QStringLiteral("no slides");
-    return n == 1 ? QStringLiteral("1 slide") : QStringLiteral("%1 slides").arg(n);
+        return QCoreApplication::translate("SlideShowStart", "no slides");
+    return n == 1 ? QCoreApplication::translate("SlideShowStart", "1 slide") : QCoreApplication::translate("SlideShowStart", "%1 slides").arg(n);
 }
 
 QString continueQuestion(const QString &path, const SlideShowReader &show)
@@ -22,23 +23,23 @@ QString continueQuestion(const QString &path, const SlideShowReader &show)
     const qsizetype n = show.slides().size();
     QString what;
     if (show.cutShort()) {
-        what = (show.name() ? QStringLiteral("\"%1\" holds the slide show \"%2\", ").arg(where, *show.name())
-                            : QStringLiteral("\"%1\" holds a slide show that was ").arg(where))
-            + QStringLiteral("cut short at its end, as a crash or a full disk leaves a page. ")
-            + (n == 0 ? QStringLiteral("It holds no complete slide.")
-                      : n == 1 ? QStringLiteral("Its 1 complete slide is kept.")
-                               : QStringLiteral("Its %1 complete slides are kept.").arg(n));
+        what = (show.name() ? QCoreApplication::translate("SlideShowStart", "\"%1\" holds the slide show \"%2\", ").arg(where, *show.name())
+                            : QCoreApplication::translate("SlideShowStart", "\"%1\" holds a slide show that was ").arg(where))
+            + QCoreApplication::translate("SlideShowStart", "cut short at its end, as a crash or a full disk leaves a page. ")
+            + (n == 0 ? QCoreApplication::translate("SlideShowStart", "It holds no complete slide.")
+                      : n == 1 ? QCoreApplication::translate("SlideShowStart", "Its 1 complete slide is kept.")
+                               : QCoreApplication::translate("SlideShowStart", "Its %1 complete slides are kept.").arg(n));
     } else {
         what = show.name()
-            ? QStringLiteral("\"%1\" holds the slide show \"%2\" with %3.").arg(where, *show.name(), slideCount(n))
-            : QStringLiteral("\"%1\" holds an unfinished slide show with %2.").arg(where, slideCount(n));
+            ? QCoreApplication::translate("SlideShowStart", "\"%1\" holds the slide show \"%2\" with %3.").arg(where, *show.name(), slideCount(n))
+            : QCoreApplication::translate("SlideShowStart", "\"%1\" holds an unfinished slide show with %2.").arg(where, slideCount(n));
     }
-    return what + QStringLiteral("\n\nContinue it, adding new photos after its last slide, or replace it with a new slide show?");
+    return what + QCoreApplication::translate("SlideShowStart", "\n\nContinue it, adding new photos after its last slide, or replace it with a new slide show?");
 }
 
 QString replaceQuestion(const QString &path, const QString &reason)
 {
-    return QStringLiteral("\"%1\" is not a slide show that can be continued: %2.\n\nReplace it with a new slide show?")
+    return QCoreApplication::translate("SlideShowStart", "\"%1\" is not a slide show that can be continued: %2.\n\nReplace it with a new slide show?")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 }
@@ -73,7 +74,7 @@ bool SlideShowStart::prepare(const QString &folder, SlideShow &show)
     if (existing.exists() || existing.isSymLink()) {
         SlideShowReader show;
         if (show.read(path, *plan.templates)) {
-            const QStringList answers{QStringLiteral("Continue"), QStringLiteral("Replace"), QStringLiteral("Cancel")};
+            const QStringList answers{QCoreApplication::translate("SlideShowStart", "Continue"), QCoreApplication::translate("SlideShowStart", "Replace"), QCoreApplication::translate("SlideShowStart", "Cancel")};
             const int answer = platform.question(continueQuestion(path, show), answers, 0, 2);
             if (answer == 2)
                 return false;
@@ -82,7 +83,7 @@ bool SlideShowStart::prepare(const QString &folder, SlideShow &show)
                 plan.record = ShowRecord::load(path);
             }
         } else {
-            const QStringList answers{QStringLiteral("Replace"), QStringLiteral("Cancel")};
+            const QStringList answers{QCoreApplication::translate("SlideShowStart", "Replace"), QCoreApplication::translate("SlideShowStart", "Cancel")};
             if (platform.question(replaceQuestion(path, show.reason()), answers, 1, 1) != 0)
                 return false;
         }

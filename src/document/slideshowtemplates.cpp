@@ -4,6 +4,7 @@
 #include "document/documenterror.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -13,11 +14,11 @@ QByteArray readTemplate(const QString &name)
 {
     QFile file(Platform::instance().programFolder() + QLatin1Char('/') + name);
     if (!file.open(QIODevice::ReadOnly))
-        throw DocumentError(QStringLiteral("The template \"%1\" could not be read: %2.")
+        throw DocumentError(QCoreApplication::translate("SlideShowTemplates", "The template \"%1\" could not be read: %2.")
                                 .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
     QByteArray text = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw DocumentError(QStringLiteral("The template \"%1\" could not be read: %2.")
+        throw DocumentError(QCoreApplication::translate("SlideShowTemplates", "The template \"%1\" could not be read: %2.")
                                 .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
     return text;
 }

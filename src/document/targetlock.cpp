@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/targetlock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -22,10 +23,10 @@ QString notAFile(const QString &path)
     if (::lstat(QFile::encodeName(path).constData(), &there) != 0 || S_ISREG(there.st_mode))
         return QString();
     if (S_ISDIR(there.st_mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("TargetLock", "a folder");
     if (S_ISLNK(there.st_mode))
-        return QStringLiteral("a symbolic link");
-    return QStringLiteral("not an ordinary file");
+        return QCoreApplication::translate("TargetLock", "a symbolic link");
+    return QCoreApplication::translate("TargetLock", "not an ordinary file");
 }
 }
 
@@ -43,22 +44,22 @@ QString TargetLock::refusal() const
     // Only an ordinary file can be a lock of this program; say what stands there instead.
     const QString kind = notAFile(m_folder + QLatin1Char('/') + QLatin1String(FileName));
     if (!kind.isEmpty())
-        return QStringLiteral("\"%1\" is %2, not a lock this program writes, so no slide show can be written to the "
+        return QCoreApplication::translate("TargetLock", "\"%1\" is %2, not a lock this program writes, so no slide show can be written to the "
                               "target folder \"%3\". Move or rename it, or choose another target folder.")
             .arg(lock, kind, folder);
-    const QString unknown = QStringLiteral(", so it is not known whether another slide show batch is writing to the "
+    const QString unknown = QCoreApplication::translate("TargetLock", ", so it is not known whether another slide show batch is writing to the "
                                            "target folder \"%1\". If none is, delete that file; or choose another "
                                            "target folder.").arg(folder);
     QFile file(m_folder + QLatin1Char('/') + QLatin1String(FileName));
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("\"%1\" cannot be read (%2)").arg(lock, file.errorString()) + unknown;
+        return QCoreApplication::translate("TargetLock", "\"%1\" cannot be read (%2)").arg(lock, file.errorString()) + unknown;
     qint64 pid = 0;
     QString host;
     QString program;
     if (!m_file.getLockInfo(&pid, &host, &program))
-        return QStringLiteral("\"%1\" does not hold what this program writes into its locks").arg(lock) + unknown;
-    return QStringLiteral("Another slide show batch is writing to the target folder \"%1\": "
+        return QCoreApplication::translate("TargetLock", "\"%1\" does not hold what this program writes into its locks").arg(lock) + unknown;
+    return QCoreApplication::translate("TargetLock", "Another slide show batch is writing to the target folder \"%1\": "
                           "%2 (process %3 on %4) holds it. Finish or close that batch first, "
                           "or choose another target folder.")
-        .arg(folder, program.isEmpty() ? QStringLiteral("a program") : program, QString::number(pid), host);
+        .arg(folder, program.isEmpty() ? QCoreApplication::translate("TargetLock", "a program") : program, QString::number(pid), host);
 }

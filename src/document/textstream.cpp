@@ -4,6 +4,7 @@
 #include "document/documenterror.h"
 #include "document/replacingfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -18,10 +19,10 @@ std::unique_ptr<TextStream> TextStream::append(const QString &path)
     std::unique_ptr<TextStream> stream(new TextStream(path));
     stream->m_fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (stream->m_fd < 0)
-        stream->fail(QStringLiteral("could not be opened"), ReplacingFile::reason(errno));
+        stream->fail(QCoreApplication::translate("TextStream", "could not be opened"), ReplacingFile::reason(errno));
     struct stat opened {};
     if (::fstat(stream->m_fd, &opened) != 0 || !S_ISREG(opened.st_mode))
-        stream->fail(QStringLiteral("could not be opened"), QStringLiteral("it is not an ordinary file"));
+        stream->fail(QCoreApplication::translate("TextStream", "could not be opened"), QCoreApplication::translate("TextStream", "it is not an ordinary file"));
     stream->m_size = stream->m_kept = ::lseek(stream->m_fd, 0, SEEK_END);
     return stream;
 }
@@ -46,21 +47,21 @@ QString TextStream::displacement() const
     if (::stat(QFile::encodeName(m_path).constData(), &named) != 0)
         return ReplacingFile::reason(errno);
     if (written.st_dev != named.st_dev || written.st_ino != named.st_ino)
-        return QStringLiteral("another file has taken its place");
+        return QCoreApplication::translate("TextStream", "another file has taken its place");
     // Cutting back or writing on would lose or break what another program put there.
     if (written.st_size != m_size)
-        return QStringLiteral("another program has changed it since it was written");
+        return QCoreApplication::translate("TextStream", "another program has changed it since it was written");
     return QString();
 }
 
 void TextStream::checkInPlace() const
 {
     if (m_fd < 0)
-        throw DocumentError(QStringLiteral("The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(m_path)));
+        throw DocumentError(QCoreApplication::translate("TextStream", "The slide show \"%1\" is already closed.").arg(QDir::toNativeSeparators(m_path)));
     // Writing on would only reach a file that nobody can open any more.
     const QString displaced = displacement();
     if (!displaced.isEmpty())
-        fail(QStringLiteral("could not be written"), displaced);
+        fail(QCoreApplication::translate("TextStream", "could not be written"), displaced);
 }
 
 void TextStream::Write(const QByteArray &text)
@@ -75,7 +76,7 @@ void TextStream::Write(const QByteArray &text)
                 continue;
             const int error = errno;
             takeBack();
-            fail(QStringLiteral("could not be written"), ReplacingFile::reason(error));
+            fail(QCoreApplication::translate("TextStream", "could not be written"), ReplacingFile::reason(error));
         }
         data += done;
         left -= done;
@@ -103,9 +104,9 @@ void TextStream::truncate(qint64 size)
     // Only the page as this stream wrote it is cut back.
     const QString displaced = displacement();
     if (!displaced.isEmpty())
-        fail(QStringLiteral("could not be cut back"), displaced);
+        fail(QCoreApplication::translate("TextStream", "could not be cut back"), displaced);
     if (::ftruncate(m_fd, size) != 0 || ::lseek(m_fd, size, SEEK_SET) != size)
-        fail(QStringLiteral("could not be cut back"), ReplacingFile::reason(errno));
+        fail(QCoreApplication::translate("TextStream", "could not be cut back"), ReplacingFile::reason(errno));
     m_size = m_kept = size;
 }
 
@@ -116,7 +117,7 @@ void TextStream::Close()
     flush();
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0)
-        fail(QStringLiteral("could not be written"), ReplacingFile::reason(errno));
+        fail(QCoreApplication::translate("TextStream", "could not be written"), ReplacingFile::reason(errno));
 }
 
 void TextStream::takeBack()
@@ -128,6 +129,6 @@ void TextStream::takeBack()
 
 void TextStream::fail(const QString &what, const QString &reason) const
 {
-    throw DocumentError(QStringLiteral("The slide show \"%1\" %2: %3.")
+    throw DocumentError(QCoreApplication::translate("TextStream", "The slide show \"%1\" %2: %3.")
                             .arg(QDir::toNativeSeparators(m_path), what, reason));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "imaging/imagefolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -59,7 +60,7 @@ std::vector<ImageFolder::Entry> ImageFolder::list(const QString &folder, std::ve
     std::error_code error;
     fs::directory_iterator it(fs::path(QFile::encodeName(folder).toStdString()), error);
     const auto fail = [&] {
-        throw FolderError(QStringLiteral("The folder \"%1\" could not be read: %2.")
+        throw FolderError(QCoreApplication::translate("ImageFolder", "The folder \"%1\" could not be read: %2.")
                               .arg(QDir::toNativeSeparators(folder), QString::fromStdString(error.message()))
                               .toLocal8Bit()
                               .toStdString());

@@ -9,6 +9,7 @@
 
 #include <QBuffer>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -152,9 +153,9 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     limits.refusal = &refusal;
     const auto refused = [&] {
         error = refusal == PreviewLoader::Refusal::OverBudget
-            ? QStringLiteral("The web-sized copy of \"%1\" was not made: the photo needs more memory or time to decode than a photo may take.")
+            ? QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" was not made: the photo needs more memory or time to decode than a photo may take.")
                   .arg(native(source))
-            : QStringLiteral("The web-sized copy of \"%1\" was not made: the photo cannot be read.").arg(native(source));
+            : QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" was not made: the photo cannot be read.").arg(native(source));
     };
 
     // GIFs and JPEGs that fit are shared as they are; the thumbnail's decode tells their size.
@@ -176,7 +177,7 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     QString reason;
     if (asIs) {
         if (!readAll(source, bytes, reason)) {
-            error = QStringLiteral("The web-sized copy of \"%1\" could not be made: %2.").arg(native(source), reason);
+            error = QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" could not be made: %2.").arg(native(source), reason);
             return;
         }
     } else {
@@ -190,7 +191,7 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
             image.convertToColorSpace(QColorSpace::SRgb);
         bytes = encodeJpeg(image.convertToFormat(QImage::Format_RGB32), Quality);
         if (bytes.isEmpty()) {
-            error = QStringLiteral("The web-sized copy of \"%1\" could not be made.").arg(native(source));
+            error = QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" could not be made.").arg(native(source));
             return;
         }
         bytes = withCaptureDate(source, bytes);
@@ -204,7 +205,7 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
     }
     copy = written(destination, bytes, reason);
     if (!copy) {
-        error = QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
+        error = QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
                     .arg(native(source), native(destination), reason);
         return;
     }
@@ -227,7 +228,7 @@ void WebCopy::make(Job &job, const Prefetcher::BatchDecode &decode, std::unique_
         const QString path = job.folder + QLatin1Char('/') + name;
         *file = written(path, encodeJpeg(small.convertToFormat(QImage::Format_RGB32), 80), reason);
         if (!*file) {
-            error = QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
+            error = QCoreApplication::translate("WebCopy", "The thumbnail of \"%1\" could not be written to \"%2\": %3.")
                         .arg(native(source), native(path), reason);
             copy.reset();
             thumbnail.reset();
@@ -445,7 +446,7 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
         job->dropped = true;
     }
     if (!copy)
-        throw DocumentError(error.isEmpty() ? QStringLiteral("The web-sized copy of \"%1\" was not made.").arg(native(imagePath)) : error);
+        throw DocumentError(error.isEmpty() ? QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" was not made.").arg(native(imagePath)) : error);
 
     // Looked at again: the folders may have been replaced while the copy was made.
     OwnFolder thumbnails, twice;
@@ -460,7 +461,7 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
     const QFileInfo before(destination);
     const bool newFile = !before.exists() && !before.isSymLink();
     if (!copy->commit())
-        throw DocumentError(QStringLiteral("The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
+        throw DocumentError(QCoreApplication::translate("WebCopy", "The web-sized copy of \"%1\" could not be written to \"%2\": %3.")
                                 .arg(native(imagePath), native(destination), copy->errorString()));
     Placed placed{job->targetName, {}, {}};
     if (newFile)
@@ -476,7 +477,7 @@ WebCopy::Placed WebCopy::place(const QString &imagePath)
             // Nothing of the photo is added: the files it made go again.
             for (const QString &made : std::as_const(placed.created))
                 QFile::remove(made);
-            throw DocumentError(QStringLiteral("The thumbnail of \"%1\" could not be written to \"%2\": %3.")
+            throw DocumentError(QCoreApplication::translate("WebCopy", "The thumbnail of \"%1\" could not be written to \"%2\": %3.")
                                     .arg(native(imagePath), native(path), file->errorString()));
         }
         placed.thumbnail = job->thumbnailName;

@@ -38,7 +38,7 @@ void State2::Command1(QString &)
 
     const QString folder = md->GetSourceFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        md->refuseBatch(QStringLiteral("Source Folder does not exist!"));
+        md->refuseBatch(tr("Source Folder does not exist!"));
         return;
     }
 
@@ -153,7 +153,7 @@ void State2::Back()
         step = m_steps.takeBack(md->slideShow());
     } catch (const DocumentError &e) {
         // Nothing was taken back; the image on show stays.
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + tr("\nNothing was taken back."));
         return;
     }
     if (!step.added)
@@ -186,7 +186,7 @@ void State2::takeBackHeld()
     try {
         show.takeBack(slide.offset);
     } catch (const DocumentError &e) {
-        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + QStringLiteral("\nNothing was taken back."));
+        Platform::instance().messageBox(QString::fromLocal8Bit(e.what()) + tr("\nNothing was taken back."));
         return;
     }
     auto item = std::make_shared<ParseObject>();
@@ -245,7 +245,7 @@ void State2::finish()
     QString told = failure.isEmpty() ? StatusTexts::summary(added, m_count, page, inShow()) : failure;
     if (const QString nudge = PageWeight::of(show).nudge(); failure.isEmpty() && !nudge.isEmpty())
         told += QLatin1Char('\n') + nudge; // a heavy page of originals: what web-sized photos would save
-    Platform::instance().messageBox(QStringLiteral("Last image reached.\n") + told);
+    Platform::instance().messageBox(tr("Last image reached.\n") + told);
     md->StartStateFour();
     md->endBatch(added, m_count, page, inShow(), failure);
 }

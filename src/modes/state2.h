@@ -6,6 +6,8 @@
 #include "modes/batchsteps.h"
 #include "modes/state.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class Stack;
@@ -17,6 +19,8 @@ class Stack;
  */
 class State2 : public State
 {
+    Q_DECLARE_TR_FUNCTIONS(State2)
+
 public:
     void init(Mediator *md) override;
     /** Scans the source folder into a new queue, then shows the first image. */

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "modes/statustexts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -9,27 +10,27 @@ namespace StatusTexts {
 QString position(int number, int count, const QString &fileName, int added, int inShow)
 {
     // One pass, so a "%1" in a file name stays as it is.
-    return QStringLiteral("%1 of %2 · %3 · %4 added")
+    return QCoreApplication::translate("StatusTexts", "%1 of %2 · %3 · %4 added")
                .arg(QString::number(number), QString::number(count), fileName, QString::number(added))
-        + (inShow < 0 ? QString() : QStringLiteral(", %1 in the show").arg(inShow));
+        + (inShow < 0 ? QString() : QCoreApplication::translate("StatusTexts", ", %1 in the show").arg(inShow));
 }
 
 QString summary(int added, int count, const QString &page, int inShow)
 {
-    const QString slides = inShow == 1 ? QStringLiteral("1 slide") : QStringLiteral("%1 slides").arg(inShow);
-    return QStringLiteral("%1 of %2 added to %3")
+    const QString slides = inShow == 1 ? QCoreApplication::translate("StatusTexts", "1 slide") : QCoreApplication::translate("StatusTexts", "%1 slides").arg(inShow);
+    return QCoreApplication::translate("StatusTexts", "%1 of %2 added to %3")
                .arg(QString::number(added), QString::number(count), QDir::toNativeSeparators(page))
-        + (inShow < 0 ? QString() : QStringLiteral("; the show holds ") + slides);
+        + (inShow < 0 ? QString() : QCoreApplication::translate("StatusTexts", "; the show holds ") + slides);
 }
 
 QString finished(int added, int count, const QString &page, int inShow)
 {
-    return QStringLiteral("Finished: ") + summary(added, count, page, inShow);
+    return QCoreApplication::translate("StatusTexts", "Finished: ") + summary(added, count, page, inShow);
 }
 
 QString imageSize(QSize pixels, qint64 bytes)
 {
-    return QStringLiteral("%1 × %2 px, %3")
+    return QCoreApplication::translate("StatusTexts", "%1 × %2 px, %3")
         .arg(QString::number(pixels.width()), QString::number(pixels.height()),
              QLocale().formattedDataSize(bytes, 1, QLocale::DataSizeSIFormat));
 }

@@ -34,7 +34,7 @@ Form1::Form1(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Images"));
+    setWindowTitle(tr("Images"));
     setFont(Fonts::dialog());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -42,30 +42,30 @@ Form1::Form1(QWidget *parent)
     setAutoFillBackground(true);
     setFixedSize(Twips::toPixels(6690), Twips::toPixels(4350)); // room for the two options below the buttons
 
-    Frame1 = new QGroupBox(QStringLiteral("Select folders:"), this);
+    Frame1 = new QGroupBox(tr("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(120, 120, 3735, 2655));
-    Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), QStringLiteral("Source:"));
+    Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), tr("Source:"));
     txtSrcFolder = Controls::place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
-    btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), QStringLiteral("Se&lect..."));
-    Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), QStringLiteral("Target:"));
+    btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), tr("Se&lect..."));
+    Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), tr("Target:"));
     txtTgtFolder = Controls::place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
-    btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), QStringLiteral("Selec&t..."));
+    btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), tr("Selec&t..."));
 
-    Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), QStringLiteral("Found images:"));
+    Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), tr("Found images:"));
     List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
-    Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), QStringLiteral("&Start"));
+    Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), tr("&Start"));
     // Enter starts the batch wherever the focus is; Escape cancels (QDialog's reject hides).
     Command1->setDefault(true);
-    Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), QStringLiteral("&Cancel"));
+    Command2 = Controls::place<CommandButton>(this, "Command2", Twips::rect(5280, 3000, 1215, 495), tr("&Cancel"));
     Command2->setAutoDefault(false);
     // Between the buttons, where nothing else stands.
     lblLeftOut = Controls::place<QLabel>(this, "lblLeftOut", Twips::rect(2640, 3000, 2535, 495));
     lblLeftOut->setWordWrap(true);
     lblLeftOut->setAlignment(Qt::AlignCenter);
     chkWebSized = Controls::place<QCheckBox>(this, "chkWebSized", Twips::rect(240, 3630, 6255, 300),
-                                             QStringLiteral("&Web-sized photos (longest side 2048 px)"));
+                                             tr("&Web-sized photos (longest side 2048 px)"));
     chkWebSized->setChecked(objMediator->webSized()); // as the last run left it
     // A continued show's size is shown, not chosen: it is never kept as the person's choice.
     connect(chkWebSized, &QCheckBox::toggled, this, [this](bool on) {
@@ -78,8 +78,8 @@ Form1::Form1(QWidget *parent)
         readable.setColor(QPalette::Disabled, role, QColor(88, 88, 88));
     chkWebSized->setPalette(readable);
     chkOfferSkipped = Controls::place<QCheckBox>(this, "chkOfferSkipped", Twips::rect(240, 3930, 6255, 300),
-                                                 QStringLiteral("Offer skipped photos a&gain"));
-    chkOfferSkipped->setToolTip(QStringLiteral("When a slide show is continued, photos skipped in its earlier "
+                                                 tr("Offer skipped photos a&gain"));
+    chkOfferSkipped->setToolTip(tr("When a slide show is continued, photos skipped in its earlier "
                                                "sittings are offered too."));
 
     setTabOrder(Command1, Command2);
@@ -151,11 +151,11 @@ void Form1::updateWebSized()
     const bool own = !target.isEmpty() && source != target && !ImageCopy::sameFile(source, target);
     chkWebSized->setEnabled(!m_sizeForced);
     if (m_sizeForced)
-        chkWebSized->setToolTip(QStringLiteral("The slide show being continued keeps the size of its photos."));
+        chkWebSized->setToolTip(tr("The slide show being continued keeps the size of its photos."));
     else
-        chkWebSized->setToolTip(own ? QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
+        chkWebSized->setToolTip(own ? tr("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail; "
                                                  "the originals stay as they are.")
-                                : QStringLiteral("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail, "
+                                : tr("Writes each added photo as a JPEG of at most 2048 px, with a thumbnail, "
                                                  "into the folder SlideShow-photos beside the page; the originals stay "
                                                  "as they are."));
 }
@@ -183,19 +183,19 @@ void Form1::showLeftOut(const std::vector<ImageFolder::LeftOut> &leftOut)
     for (const ImageFolder::LeftOut &file : leftOut) {
         const bool name = file.reason == ImageFolder::Reason::UnreadableName;
         unreadable += name;
-        lines << file.name + (name ? QStringLiteral(": its name is not valid in this system's encoding; rename it")
-                                   : QStringLiteral(": not an ordinary file"));
+        lines << file.name + (name ? tr(": its name is not valid in this system's encoding; rename it")
+                                   : tr(": not an ordinary file"));
     }
     const qsizetype n = leftOut.size();
     QString text;
     if (n > 0) {
-        const QString count = n == 1 ? QStringLiteral("1 photo left out") : QStringLiteral("%1 photos left out").arg(n);
+        const QString count = n == 1 ? tr("1 photo left out") : tr("%1 photos left out").arg(n);
         if (unreadable == n)
-            text = count + (n == 1 ? QStringLiteral(": its name cannot be read") : QStringLiteral(": names cannot be read"));
+            text = count + (n == 1 ? tr(": its name cannot be read") : tr(": names cannot be read"));
         else if (unreadable == 0)
-            text = count + (n == 1 ? QStringLiteral(": not an ordinary file") : QStringLiteral(": not ordinary files"));
+            text = count + (n == 1 ? tr(": not an ordinary file") : tr(": not ordinary files"));
         else
-            text = count + QStringLiteral(": unreadable names, not ordinary files");
+            text = count + tr(": unreadable names, not ordinary files");
     }
     lblLeftOut->setText(text);
     lblLeftOut->setToolTip(Controls::plainToolTip(lines.join(QLatin1Char('\n'))));

@@ -114,14 +114,14 @@ void Form2::buildControls()
     });
 
     btnView = Controls::place<CommandButton>(client, "btnView", Twips::rect(720, 5400, 1335, 615));
-    btnView->setText(QStringLiteral("&View SlideShow"));
+    btnView->setText(tr("&View SlideShow"));
 
     Frame1[0] = Controls::place<QGroupBox>(client, "Frame1_0", Twips::rect(2640, 120, 6255, 5775));
     Frame1[1] = Controls::place<QGroupBox>(Frame1[0], "Frame1_1", Twips::rect(120, 120, 6015, 5535));
     QWidget *inner = Frame1[1];
 
     lblSlideShowName = Controls::place<QLabel>(inner, "lblSlideShowName", Twips::rect(360, 480, 1335, 255));
-    lblSlideShowName->setText(QStringLiteral("Slide Show Name:"));
+    lblSlideShowName->setText(tr("Slide Show Name:"));
     txtSlideShowName = Controls::place<QLineEdit>(inner, "txtSlideShowName", Twips::rect(1800, 480, 3615, 375));
     txtSlideShowName->setText(QStringLiteral("My Slide Show"));
     txtSlideShowName->setMaxLength(std::numeric_limits<int>::max()); // never cut what is typed or pasted
@@ -130,14 +130,14 @@ void Form2::buildControls()
     PicBox->setBackColor(QColor(192, 192, 192));
 
     Label5 = Controls::place<QLabel>(inner, "Label5", Twips::rect(1800, 4320, 975, 255));
-    Label5->setText(QStringLiteral("Image size:"));
+    Label5->setText(tr("Image size:"));
     lblSizeBefore = Controls::place<QLabel>(inner, "lblSizeBefore", Twips::rect(2760, 4320, 2655, 255));
     // Between the size and the caption: says when only part of the photo could be read.
     lblDamaged = Controls::place<QLabel>(inner, "lblDamaged", Twips::rect(1800, 4575, 3615, 225));
     lblDamaged->setStyleSheet(QStringLiteral("color: #b00000"));
 
     Label1 = Controls::place<QLabel>(inner, "Label1", Twips::rect(840, 4800, 855, 255));
-    Label1->setText(QStringLiteral("Caption"));
+    Label1->setText(tr("Caption"));
     Label1->setFont(Fonts::arial());
     txtCaption = Controls::place<QLineEdit>(inner, "txtCaption", Twips::rect(1800, 4800, 3615, 375));
     txtCaption->setMaxLength(std::numeric_limits<int>::max());
@@ -147,15 +147,15 @@ void Form2::buildControls()
     pichidden->setVisible(false);
 
     Next = Controls::place<CommandButton>(client, "Next", Twips::rect(4080, 6000, 1335, 495));
-    Next->setText(QStringLiteral("&Skip"));
+    Next->setText(tr("&Skip"));
     Command4 = Controls::place<CommandButton>(client, "Command4", Twips::rect(5640, 6000, 1455, 495));
-    Command4->setText(QStringLiteral("&Add to SlideShow"));
+    Command4->setText(tr("&Add to SlideShow"));
     Command4->setFont(Fonts::arial());
     Command1 = Controls::place<CommandButton>(client, "Command1", Twips::rect(7440, 6000, 1335, 495));
-    Command1->setText(QStringLiteral("E&xit"));
+    Command1->setText(tr("E&xit"));
     // Left of "Skip", in the free space under the frame; the other buttons keep their places.
     btnBack = Controls::place<CommandButton>(client, "btnBack", Twips::rect(2520, 6000, 1335, 495));
-    btnBack->setText(QStringLiteral("&Back"));
+    btnBack->setText(tr("&Back"));
     btnBack->setEnabled(false);
     // Tab goes as the eye does: the caption, then the buttons from left to right.
     QWidget *const order[] = {txtSlideShowName, txtCaption, btnBack, Next, Command4, Command1, btnView};
@@ -264,26 +264,26 @@ void Form2::buildControls()
 
 void Form2::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuOpen = mnuFile->addAction(QStringLiteral("&Open"), this, &Form2::mnuOpen_Click);
+    mnuOpen = mnuFile->addAction(tr("&Open"), this, &Form2::mnuOpen_Click);
     mnuOpen->setObjectName(QStringLiteral("mnuOpen"));
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuEditShow = mnuFile->addAction(QStringLiteral("&Edit Slide Show..."), this, &Form2::mnuEditShow_Click);
+    mnuEditShow = mnuFile->addAction(tr("&Edit Slide Show..."), this, &Form2::mnuEditShow_Click);
     mnuEditShow->setObjectName(QStringLiteral("mnuEditShow"));
     mnuEditShow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuClose = mnuFile->addAction(QStringLiteral("&Close"), this, &Form2::mnuClose_Click);
+    mnuClose = mnuFile->addAction(tr("&Close"), this, &Form2::mnuClose_Click);
     mnuClose->setObjectName(QStringLiteral("mnuClose"));
     mnuClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"), this, &Form2::mnuExit_Click);
+    mnuExit = mnuFile->addAction(tr("E&xit"), this, &Form2::mnuExit_Click);
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About"), this, &Form2::mnuAbout_Click);
+    mnuAbout = mnuHelp->addAction(tr("&About"), this, &Form2::mnuAbout_Click);
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-    mnuUserGuide = mnuHelp->addAction(QStringLiteral("&UserGuide"), this, &Form2::mnuUserGuide_Click);
+    mnuUserGuide = mnuHelp->addAction(tr("&UserGuide"), this, &Form2::mnuUserGuide_Click);
     mnuUserGuide->setObjectName(QStringLiteral("mnuUserGuide"));
     mnuUserGuide->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -318,7 +318,7 @@ void Form2::connectToMediator()
     connect(md, &Mediator::imageShown, this, &Form2::imageShown);
     connect(md, &Mediator::imageFailed, this, &Form2::imageFailed);
     connect(md, &Mediator::positionChanged, this, [this](int number, int count, const QString &path) {
-        m_fullScreen->setPosition(QStringLiteral("%1 of %2 · %3").arg(number).arg(count).arg(QFileInfo(path).fileName()));
+        m_fullScreen->setPosition(tr("%1 of %2 · %3").arg(number).arg(count).arg(QFileInfo(path).fileName()));
     });
     connect(md, &Mediator::captionSuggested, this, &Form2::suggestCaption);
     connect(md, &Mediator::captionRestored, this, &Form2::restoreCaption);
@@ -351,7 +351,7 @@ void Form2::imageLoading(const QString &path)
     txtCaption->setFocus(); // ready for this image's caption, even while it loads
     lblSizeBefore->clear();
     lblDamaged->clear();
-    PicBox->setLoadingText(QStringLiteral("Loading %1…").arg(QFileInfo(path).fileName()));
+    PicBox->setLoadingText(tr("Loading %1…").arg(QFileInfo(path).fileName()));
     // Decoded for the preview box as it is now: its square and the screen's pixel density.
     Prefetcher::shared().setTarget(PreviewPainter::target(PicBox));
     m_pressGate->imageLoading();
@@ -364,7 +364,7 @@ void Form2::imageShown(const QString &path, const PreviewLoader::Picture &pictur
     PreviewPainter::of(PicBox)->show(picture, path);
     PicBox->setVisible(true);
     showImageSize(path, pixels);
-    lblDamaged->setText(picture.damaged ? Mediator::DamagedText : QString());
+    lblDamaged->setText(picture.damaged ? Mediator::tr(qUtf8Printable(Mediator::DamagedText)) : QString());
     PicBox->repaint(); // on the screen before the moment is taken
     m_pressGate->imageShown();
 }
@@ -373,7 +373,7 @@ void Form2::imageFailed(const QString &path)
 {
     // Nothing of another image may stand for it; it cannot be added, so Skip is the key to press.
     PicBox->clearPicture();
-    PicBox->setLoadingText(Mediator::UnreadableText + QLatin1Char('\n') + QFileInfo(path).fileName());
+    PicBox->setLoadingText(Mediator::tr(qUtf8Printable(Mediator::UnreadableText)) + QLatin1Char('\n') + QFileInfo(path).fileName());
     if (Next->isEnabled())
         Next->setFocus();
     m_pressGate->imageShown();
@@ -394,9 +394,9 @@ void Form2::restoreCaption(const QString &caption)
 
 void Form2::mnuEditShow_Click()
 {
-    const QString path = Platform::instance().browseForFile(QStringLiteral("Choose the slide show to edit"),
+    const QString path = Platform::instance().browseForFile(tr("Choose the slide show to edit"),
                                                             objMediator->GetTgtFolder(),
-                                                            QStringLiteral("Slide show pages (*.htm *.html)"));
+                                                            tr("Slide show pages (*.htm *.html)"));
     if (!path.isEmpty())
         ShowEditor::open(path);
 }

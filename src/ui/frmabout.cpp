@@ -61,11 +61,11 @@ frmAbout::frmAbout(QWidget *parent)
     Line1->setFrameShadow(QFrame::Sunken);
     Line1->setGeometry(16, 126, 388, 4);
 
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(292, 140, 112, 30);
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     cmdSysInfo->setGeometry(292, 178, 112, 30);
 
@@ -77,13 +77,13 @@ frmAbout::frmAbout(QWidget *parent)
 void frmAbout::Form_Load()
 {
     const Platform &platform = Platform::instance();
-    setWindowTitle(QStringLiteral("About ") + platform.appTitle());
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
+    setWindowTitle(tr("About %1").arg(platform.appTitle()));
+    lblVersion->setText(tr("Version %1.%2.%3")
                             .arg(platform.versionMajor())
                             .arg(platform.versionMinor())
                             .arg(platform.versionRevision()));
     lblTitle->setText(platform.appTitle());
-    lblDescription->setText(QStringLiteral(" Creates Fotoweaves"));
+    lblDescription->setText(tr(" Creates Fotoweaves"));
 }
 
 void frmAbout::cmdOK_Click()
@@ -115,7 +115,7 @@ void frmAbout::StartSysInfo()
     } catch (const std::exception &) {
         // Any failure on the way means the same thing to the user.
     }
-    platform.messageBox(QStringLiteral("System Information Is Unavailable At This Time"));
+    platform.messageBox(tr("System Information Is Unavailable At This Time"));
 }
 
 bool frmAbout::GetKeyValue(quint32 KeyRoot, const QString &KeyName, const QString &SubKeyRef, QString &KeyVal)

@@ -37,8 +37,8 @@ FullScreenPreview::FullScreenPreview(QWidget *parent)
     m_caption = new QLineEdit(m_overlay);
     m_caption->setObjectName(QStringLiteral("fullScreenCaption"));
     m_caption->setMaxLength(std::numeric_limits<int>::max());
-    m_caption->setPlaceholderText(QStringLiteral("Caption"));
-    m_hint = new QLabel(KeyHint, m_overlay);
+    m_caption->setPlaceholderText(tr("Caption"));
+    m_hint = new QLabel(tr(qUtf8Printable(KeyHint)), m_overlay);
     m_hint->setObjectName(QStringLiteral("fullScreenHint"));
     m_hint->setTextFormat(Qt::PlainText);
     layout->addWidget(m_position);
@@ -122,7 +122,7 @@ void FullScreenPreview::paintEvent(QPaintEvent *)
     if (m_failed) {
         painter.setPen(Qt::white);
         painter.drawText(rect(), Qt::AlignCenter,
-                         Mediator::UnreadableText + QLatin1Char('\n') + QFileInfo(m_path).fileName());
+                         Mediator::tr(qUtf8Printable(Mediator::UnreadableText)) + QLatin1Char('\n') + QFileInfo(m_path).fileName());
     }
     if (m_image.isNull())
         return;

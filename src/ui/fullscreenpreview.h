@@ -33,8 +33,9 @@ public:
     static constexpr int HintMs = 3000;
     /** The caption and position fade after this long without input. */
     static constexpr int IdleMs = 4000;
+    /** The keys named while full screen begins; shown through tr(). */
     static inline const QString KeyHint
-        = QStringLiteral("Enter adds · Alt+Right or Page Down skips · Alt+Left or Page Up goes back · Escape leaves");
+        = QStringLiteral(QT_TR_NOOP("Enter adds · Alt+Right or Page Down skips · Alt+Left or Page Up goes back · Escape leaves"));
 
     explicit FullScreenPreview(QWidget *parent);
 

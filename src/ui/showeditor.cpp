@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFutureWatcher>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,7 +36,7 @@ QString native(const QString &path)
 
 QString slideCount(qsizetype n)
 {
-    return n == 1 ? QStringLiteral("1 slide") : QStringLiteral("%1 slides").arg(n);
+    return n == 1 ? QCoreApplication::translate("ShowEditor", "1 slide") : QCoreApplication::translate("ShowEditor", "%1 slides").arg(n);
 }
 
 /**
@@ -112,7 +113,7 @@ void ShowEditor::buildWindow()
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
     auto *nameRow = new QHBoxLayout;
-    auto *nameLabel = new QLabel(QStringLiteral("Slide show name:"), client);
+    auto *nameLabel = new QLabel(tr("Slide show name:"), client);
     txtShowName = new QLineEdit(client);
     txtShowName->setObjectName(QStringLiteral("txtShowName"));
     nameLabel->setBuddy(txtShowName);
@@ -137,18 +138,18 @@ void ShowEditor::buildWindow()
     resize(640, 720);
 
     QUndoStack *undo = m_model->undoStack();
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    actAddPhotos = file->addAction(QStringLiteral("Add Photos..."), this, &ShowEditor::addPhotos);
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    actAddPhotos = file->addAction(tr("Add Photos..."), this, &ShowEditor::addPhotos);
     actAddPhotos->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-    actSave = file->addAction(QStringLiteral("Save"), this, &ShowEditor::save);
+    actSave = file->addAction(tr("Save"), this, &ShowEditor::save);
     actSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     file->addSeparator();
-    file->addAction(QStringLiteral("Close"), this, &QWidget::close)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    file->addAction(tr("Close"), this, &QWidget::close)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    actUndo = undo->createUndoAction(this, QStringLiteral("Undo"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    actUndo = undo->createUndoAction(this, tr("Undo"));
     actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    actRedo = undo->createRedoAction(this, QStringLiteral("Redo"));
+    actRedo = undo->createRedoAction(this, tr("Redo"));
     actRedo->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
     edit->addAction(actUndo);
     edit->addAction(actRedo);
@@ -161,15 +162,15 @@ void ShowEditor::buildWindow()
         m_list->addAction(action);
         return action;
     };
-    listAction(QStringLiteral("Edit Caption"), QKeySequence(Qt::Key_Return), [this] { m_list->edit(m_list->currentIndex()); });
+    listAction(tr("Edit Caption"), QKeySequence(Qt::Key_Return), [this] { m_list->edit(m_list->currentIndex()); });
     auto *enter = new QAction(m_list);
     enter->setShortcut(QKeySequence(Qt::Key_Enter));
     enter->setShortcutContext(Qt::WidgetShortcut);
     connect(enter, &QAction::triggered, this, [this] { m_list->edit(m_list->currentIndex()); });
     m_list->addAction(enter);
-    actRemove = listAction(QStringLiteral("Remove Slide"), QKeySequence(Qt::Key_Delete), [this] { removeSelected(); });
-    actMoveUp = listAction(QStringLiteral("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveSelected(-1); });
-    actMoveDown = listAction(QStringLiteral("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveSelected(1); });
+    actRemove = listAction(tr("Remove Slide"), QKeySequence(Qt::Key_Delete), [this] { removeSelected(); });
+    actMoveUp = listAction(tr("Move Up"), QKeySequence(Qt::CTRL | Qt::Key_Up), [this] { moveSelected(-1); });
+    actMoveDown = listAction(tr("Move Down"), QKeySequence(Qt::CTRL | Qt::Key_Down), [this] { moveSelected(1); });
 
     connect(txtShowName, &QLineEdit::editingFinished, this, [this] { m_model->rename(txtShowName->text()); });
     connect(m_model, &SlideListModel::nameChanged, this, [this](const QString &name) {
@@ -200,7 +201,7 @@ void ShowEditor::startReading()
         const std::shared_ptr<Reading> reading = watcher->result();
         watcher->deleteLater();
         if (!reading->ok) {
-            Platform::instance().messageBox(QStringLiteral("\"%1\" is not a slide show that can be edited: %2.")
+            Platform::instance().messageBox(tr("\"%1\" is not a slide show that can be edited: %2.")
                                                 .arg(native(m_path), reading->show.reason()));
             deleteLater();
             return;
@@ -221,7 +222,7 @@ void ShowEditor::startReading()
         m_list->setFocus();
         if (readOnly)
             Platform::instance().messageBox(
-                QStringLiteral("A slide show batch is writing to the folder \"%1\", so the slide show \"%2\" is "
+                tr("A slide show batch is writing to the folder \"%1\", so the slide show \"%2\" is "
                                "opened read-only. Finish or close that batch, then open the slide show again to edit it.")
                     .arg(native(folder), m_model->show().name));
         emit opened();
@@ -251,7 +252,7 @@ void ShowEditor::setEditable(bool on)
 
 void ShowEditor::showTitle()
 {
-    setWindowTitle(QStringLiteral("%1 - Edit Slide Show[*]").arg(m_model->show().name));
+    setWindowTitle(tr("%1 - Edit Slide Show[*]").arg(m_model->show().name));
 }
 
 int ShowEditor::selectedRow() const
@@ -284,7 +285,7 @@ bool ShowEditor::save()
             Platform::instance().messageBox(saving->error);
         } else {
             m_model->savedAs(std::move(saving->show));
-            statusBar()->showMessage(QStringLiteral("Saved: %1").arg(slideCount(m_model->rowCount())));
+            statusBar()->showMessage(tr("Saved: %1").arg(slideCount(m_model->rowCount())));
         }
         done();
         emit saved(saving->error.isEmpty());
@@ -317,7 +318,7 @@ void ShowEditor::addPhotos()
     if (m_model->isReadOnly())
         return;
     Platform &platform = Platform::instance();
-    const QString folder = platform.browseForFolder(QStringLiteral("Choose the folder of the photos to add"),
+    const QString folder = platform.browseForFolder(tr("Choose the folder of the photos to add"),
                                                     m_photoFolder.isEmpty() ? m_model->show().folder() : m_photoFolder);
     if (folder.isEmpty())
         return;
@@ -333,13 +334,13 @@ void ShowEditor::addPhotos()
         return;
     }
     if (photos.isEmpty()) {
-        platform.messageBox(QStringLiteral("The folder \"%1\" holds no photos to add.").arg(native(folder)));
+        platform.messageBox(tr("The folder \"%1\" holds no photos to add.").arg(native(folder)));
         return;
     }
     const int row = selectedRow() < 0 ? m_model->rowCount() : selectedRow() + 1;
     m_busy = true;
     setEditable(false);
-    statusBar()->showMessage(QStringLiteral("Adding the photos of \"%1\"…").arg(native(folder)));
+    statusBar()->showMessage(tr("Adding the photos of \"%1\"…").arg(native(folder)));
     auto *watcher = new QFutureWatcher<std::shared_ptr<Adding>>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, row] {
         const std::shared_ptr<Adding> adding = watcher->result();
@@ -393,9 +394,9 @@ void ShowEditor::closeEvent(QCloseEvent *event)
         return;
     }
     if (m_model->isModified() && !m_locked) {
-        const QStringList answers{QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")};
+        const QStringList answers{tr("Save"), tr("Discard"), tr("Cancel")};
         const int answer = Platform::instance().question(
-            QStringLiteral("The slide show \"%1\" has changes that are not saved.\n\nSave them before closing?")
+            tr("The slide show \"%1\" has changes that are not saved.\n\nSave them before closing?")
                 .arg(m_model->show().name),
             answers, 0, 2);
         if (answer != 1) {

@@ -24,13 +24,13 @@ QString TypedFolder::problem(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isAbsolute())
-        return QStringLiteral("Type the whole path of a folder, starting with %1").arg(QDir::rootPath());
+        return tr("Type the whole path of a folder, starting with %1").arg(QDir::rootPath());
     if (!info.exists())
-        return QStringLiteral("There is no folder %1").arg(path);
+        return tr("There is no folder %1").arg(path);
     if (!info.isDir())
-        return QStringLiteral("%1 is a file, not a folder").arg(path);
+        return tr("%1 is a file, not a folder").arg(path);
     if (!info.isReadable() || !info.isExecutable())
-        return QStringLiteral("The folder %1 cannot be read").arg(path);
+        return tr("The folder %1 cannot be read").arg(path);
     return QString();
 }
 

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+#include "windowprogram.h"
+
+#include "core/general.h"
+#include "core/mediator.h"
+#include "core/translations.h"
+#include "modes/statustexts.h"
+#include "ui/form2.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QtTest>
+
+/** Texts of every layer in each language: a missing tr(), or a .qm not built beside the program, shows here. */
+class tst_Languages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void speaks_data();
+    void speaks();
+};
+
+void tst_Languages::speaks_data()
+{
+    QTest::addColumn<QString>("locale");   // the user's locale, in this process
+    QTest::addColumn<QString>("language"); // LANGUAGE for the command line, with LANG=de_DE.UTF-8
+    // Skip, File > Open, a message, the status bar's summary, the usage line, Qt's own Cancel
+    QTest::addColumn<QStringList>("texts");
+    const QStringList english{"&Skip", "&Open", "Source Folder does not exist!",
+                              "2 of 3 added to /p/SlideShow.htm; the show holds 5 slides", "Usage: fotoweave [COMMAND]", "Cancel"};
+    QTest::newRow("en first") << "en" << "en:de" << english;
+    QTest::newRow("C") << "C" << "de" << english; // LANGUAGE does not count in a C locale
+    QTest::newRow("de") << "de" << "de" << QStringList{"Über&springen", "Ö&ffnen", "Der Quellordner existiert nicht!",
+        "2 von 3 zu /p/SlideShow.htm hinzugefügt; die Diashow enthält 5 Dias", "Aufruf: fotoweave [BEFEHL]", "Abbrechen"};
+    QTest::newRow("fr, region") << "fr_CA" << "fr_CA:de" << QStringList{"&Passer", "&Ouvrir",
+        "Le dossier source n’existe pas\u00a0!", "2 sur 3 ajoutées à /p/SlideShow.htm\u00a0; le diaporama contient 5 diapositives",
+        "Utilisation\u00a0: fotoweave [COMMANDE]", "Annuler"};
+}
+
+void tst_Languages::speaks()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    Translations::install(QStringLiteral(FOTOWEAVE_PROGRAM_DIR), QLocale(locale));
+    WindowProgram program;
+    objMediator->startBatch(false, false); // no source folder chosen
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    QProcess cli; // the command line, in the language its environment asks for
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"), language);
+    environment.insert(QStringLiteral("LC_ALL"), locale == QLatin1String("C") ? locale : QString());
+    cli.setProcessEnvironment(environment);
+    cli.start(QStringLiteral(FOTOWEAVE_PROGRAM), {QStringLiteral("--help")});
+    QVERIFY(cli.waitForFinished());
+
+    const QStringList shown{program.form()->Next->text(), program.form()->mnuOpen->text(), program.messages().value(0),
+                            StatusTexts::summary(2, 3, QStringLiteral("/p/SlideShow.htm"), 5),
+                            QString::fromUtf8(cli.readAllStandardOutput()).section(QLatin1Char('\n'), 0, 0),
+                            buttons.button(QDialogButtonBox::Cancel)->text()};
+    QCOMPARE(shown, texts);
+}
+
+QTEST_MAIN(tst_Languages)
+#include "tst_languages.moc"
