@@ -28,16 +28,17 @@ bool AccessibleWidget::isDecorative(const QObject *object)
 QAccessibleInterface *AccessibleWidget::create(const QString &className, QObject *object)
 {
     // Asked with the most derived class first, before Qt's own factory: only
-    // classes that Qt would describe as a plain widget are answered here.
+    // classes that Qt would describe as a plain widget are answered here, and
+    // none of Qt's own parts (a list's viewport, for one, is described with its list).
     auto *widget = qobject_cast<QWidget *>(object);
-    if (!widget)
+    if (!widget || widget->objectName().startsWith(QLatin1String("qt_")))
         return nullptr;
     if (className == QLatin1String("PictureBox"))
         return new AccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1String("QDialog"))
         return new AccessibleWidget(widget, QAccessible::Dialog);
     if (className == QLatin1String("QWidget"))
-        return new AccessibleWidget(widget, widget->isWindow() ? QAccessible::Window : QAccessible::Client);
+        return new AccessibleWidget(widget, QAccessible::Client);
     return nullptr;
 }
 
