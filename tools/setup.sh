@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   qt6-image-formats-plugins qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   xvfb xauth x11-utils imagemagick fonts-dejavu-core fonts-liberation
+  dbus-daemon at-spi2-core
   chromium nodejs npm ca-certificates
   desktop-file-utils appstream dpkg-dev file lintian
   clang libclang-rt-14-dev

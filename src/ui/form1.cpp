@@ -3,6 +3,7 @@
 
 #include "core/general.h"
 #include "document/imagecopy.h"
+#include "ui/accessiblenames.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
 #include "ui/folderdrop.h"
@@ -111,6 +112,7 @@ Form1::Form1(QWidget *parent)
     connect(md, &Mediator::listingTrimmed, this, &Form1::trimListing);
     connect(md, &Mediator::sizeFollowsShow, this, &Form1::followShowsSize);
     md->listSource(); // the folder kept from the last run
+    AccessibleNames::give(this);
 }
 
 void Form1::showEvent(QShowEvent *event)

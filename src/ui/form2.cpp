@@ -5,6 +5,8 @@
 #include "imaging/prefetcher.h"
 #include "modes/statustexts.h"
 #include "platform/platform.h"
+#include "ui/accessiblenames.h"
+#include "ui/captiondirection.h"
 #include "ui/commandbutton.h"
 #include "ui/controls.h"
 #include "ui/folderdrop.h"
@@ -86,6 +88,7 @@ Form2::Form2()
         Form1::instance()->takeSource(folder);
         mnuOpen_Click();
     });
+    AccessibleNames::give(this);
 }
 
 void Form2::buildControls()
@@ -191,6 +194,7 @@ void Form2::buildControls()
     m_stretch.add(StatusBar1, StretchLayout::MovesDown | StretchLayout::Widens);
 
     txtCaption->installEventFilter(this);
+    CaptionDirection::follow(txtCaption);
     m_fullScreen = new FullScreenPreview(this);
     connect(PicBox, &PictureBox::doubleClicked, this, &Form2::showPhotoFullScreen);
     connect(m_fullScreen, &FullScreenPreview::addRequested, this, [this] {

@@ -3,6 +3,7 @@
 
 #include "core/general.h"
 #include "platform/platform.h"
+#include "ui/accessiblenames.h"
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
@@ -72,6 +73,7 @@ frmAbout::frmAbout(QWidget *parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
     Form_Load();
+    AccessibleNames::give(this);
 }
 
 void frmAbout::Form_Load()

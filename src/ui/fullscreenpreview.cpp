@@ -3,6 +3,7 @@
 
 #include "core/mediator.h"
 #include "imaging/prefetcher.h"
+#include "ui/captiondirection.h"
 #include "ui/pressgate.h"
 
 #include <QFileInfo>
@@ -38,6 +39,7 @@ FullScreenPreview::FullScreenPreview(QWidget *parent)
     m_caption->setObjectName(QStringLiteral("fullScreenCaption"));
     m_caption->setMaxLength(std::numeric_limits<int>::max());
     m_caption->setPlaceholderText(tr("Caption"));
+    CaptionDirection::follow(m_caption);
     m_hint = new QLabel(tr(qUtf8Printable(KeyHint)), m_overlay);
     m_hint->setObjectName(QStringLiteral("fullScreenHint"));
     m_hint->setTextFormat(Qt::PlainText);

@@ -9,6 +9,8 @@
 #include "imaging/imagefolder.h"
 #include "imaging/slidethumbnails.h"
 #include "platform/platform.h"
+#include "ui/accessiblenames.h"
+#include "ui/captiondirection.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,6 +49,13 @@ class CaptionDelegate : public QStyledItemDelegate
 {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *box = qobject_cast<QLineEdit *>(editor))
+            CaptionDirection::follow(box); // a Hebrew or Arabic caption is edited from the right
+        return editor;
+    }
     void setEditorData(QWidget *editor, const QModelIndex &index) const override
     {
         if (editor->property("filled").toBool())
@@ -104,6 +113,7 @@ ShowEditor::ShowEditor(const QString &path)
     setObjectName(QStringLiteral("ShowEditor"));
     m_model = new SlideListModel(this);
     buildWindow();
+    AccessibleNames::give(this);
 }
 
 ShowEditor::~ShowEditor() = default;
