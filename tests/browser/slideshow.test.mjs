@@ -3,6 +3,7 @@
 // reader's settings. Usage: node slideshow.test.mjs FOLDER
 import { chromium } from 'playwright-core';
 import { readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -252,6 +253,22 @@ await withPage(`${cases['tricky-text'].url}#5`, {}, async (page) => {
   await page.keyboard.press('Home');
   check(rtl === 'rtl' && await direction() === 'ltr', `captions run each in its own direction: ${rtl}`);
 });
+
+// No accessibility faults axe-core finds, in English and German, on a laptop and a phone, with the grid shut and open.
+const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+for (const [name, grid] of [['thumbnails', false], ['thumbnails', true], ['empty', false]]) {
+  for (const locale of ['en-US', 'de-DE']) {
+    for (const [width, height] of [[1366, 768], [390, 844]]) {
+      await withPage(cases[name].url, { locale, viewport: { width, height }, reducedMotion: 'reduce' }, async (page) => {
+        if (grid) await page.keyboard.press('g');
+        await page.addScriptTag({ path: axe });
+        const found = await page.evaluate(() => axe.run({ runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] } }));
+        check(found.violations.length === 0, `axe: ${name}${grid ? ' with the grid' : ''}, ${locale}, ${width}x${height}: `
+              + found.violations.map((v) => `${v.id} at ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`).join('; '));
+      });
+    }
+  }
+}
 
 // A page opened while its slides are still being added says so.
 {
