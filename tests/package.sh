@@ -14,6 +14,7 @@ dpkg -x "$deb" "$work/root"
 # Debian's own checker accepts it: no error and no warning.
 lintian --fail-on error,warning "$deb"
 for f in usr/bin/fotoweave usr/lib/fotoweave/fotoweave usr/lib/fotoweave/Head.txt usr/lib/fotoweave/UsersGuide.htm \
+         usr/lib/fotoweave/UsersGuide.de.htm usr/lib/fotoweave/UsersGuide.fr.htm \
          usr/share/man/man1/fotoweave.1.gz usr/share/doc/fotoweave/copyright usr/share/doc/fotoweave/changelog.gz \
          usr/share/applications/org.fotoweave.Fotoweave.desktop \
          usr/share/icons/hicolor/256x256/apps/org.fotoweave.Fotoweave.png; do

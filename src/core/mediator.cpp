@@ -22,6 +22,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 
 namespace {
 /**
@@ -375,7 +376,23 @@ void Mediator::exit()
 
 void Mediator::viewSlideShow() { openPage(m_slideShow->path()); }
 
-void Mediator::openUserGuide() { openPage(Platform::instance().programFolder() + QStringLiteral("/UsersGuide.htm")); }
+void Mediator::openUserGuide()
+{
+    // The guide in the first of the user's languages that has one; English is the guide without a language.
+    const QString folder = Platform::instance().programFolder() + QLatin1Char('/');
+    QString guide = QStringLiteral("UsersGuide.htm");
+    for (const QString &language : QLocale().uiLanguages()) {
+        const QString primary = language.section(QLatin1Char('-'), 0, 0).toLower();
+        if (primary == QLatin1String("en"))
+            break;
+        const QString translated = QStringLiteral("UsersGuide.%1.htm").arg(primary);
+        if (QFileInfo::exists(folder + translated)) {
+            guide = translated;
+            break;
+        }
+    }
+    openPage(folder + guide);
+}
 
 void Mediator::openPage(const QString &path)
 {

@@ -73,7 +73,8 @@ int main(int argc, char *argv[])
                                                          {"three.gif", "Home again"}})
         && writeCase(root, "tricky-text", "<b>Tom & Jerry's</b> \"best\" \\ </script>",
                      {{"a.jpg", "It's \"quoted\" and \\back\\slashed\\"}, {"b.jpg", "</script><script>alert(1)</script>"},
-                      {"c.jpg", "Grüße aus 東京 — 🎉🐈"}, {"d.jpg", "two\nlines"}})
+                      {"c.jpg", "Grüße aus 東京 — 🎉🐈"}, {"d.jpg", "two\nlines"},
+                      {"e.jpg", "שלום עולם: a caption that starts right to left"}})
         && writeCase(root, "tricky-names", "Names",
                      {{"my photo.jpg", "space"}, {"shot #1.jpg", "hash"}, {"100% sure.jpg", "percent"},
                       {"Tom's.jpg", "apostrophe"}, {"Straße.jpg", "non-ASCII"}, {"quote \"q\".jpg", "double quotes"},

@@ -7,5 +7,5 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 "$makepages" "$out"
 cd "$source_dir"
-[[ -d node_modules/playwright-core ]] || { echo "playwright-core is missing: run tools/setup.sh"; exit 1; }
+[[ -d node_modules/playwright-core && -d node_modules/axe-core ]] || { echo "playwright-core or axe-core is missing: run tools/setup.sh"; exit 1; }
 node tests/browser/slideshow.test.mjs "$out"

@@ -3,6 +3,7 @@
 // reader's settings. Usage: node slideshow.test.mjs FOLDER
 import { chromium } from 'playwright-core';
 import { readFileSync, readdirSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
@@ -26,9 +27,11 @@ const cases = Object.fromEntries(readdirSync(root).sort().map((name) => {
 }));
 
 // A fresh context per use; every console error, page error and failed load is an error of the page.
-async function withPage(url, options, body) {
+// options.languages stands in for the reader's list of languages.
+async function withPage(url, { languages, ...options }, body) {
   const errors = [], loaded = [];
   const context = await browser.newContext(options);
+  if (languages) await context.addInitScript((list) => Object.defineProperty(Navigator.prototype, 'languages', { get: () => list }), languages);
   const page = await context.newPage();
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
   page.on('pageerror', (error) => errors.push(String(error)));
@@ -114,9 +117,10 @@ for (const { name, manifest, url } of Object.values(cases)) {
 // Phones both ways round and a laptop: nothing scrolls sideways, and the photo,
 // its caption and every control are on screen at once, none clipped or wrapped.
 for (const name of ['plain', 'tricky-text', 'tricky-names', 'thumbnails']) {
-  for (const [width, height] of [[320, 568], [390, 844], [844, 390], [568, 320], [1366, 768]]) {
+  // The French and German texts, longer than the English, fit too.
+  for (const [width, height, locale] of [[320, 568], [320, 568, 'fr-FR'], [390, 844], [844, 390], [568, 320], [568, 320, 'de-DE'], [1366, 768]]) {
     const phone = width < 900;
-    await withPage(cases[name].url, { viewport: { width, height }, hasTouch: phone, isMobile: phone }, async (page) => {
+    await withPage(cases[name].url, { viewport: { width, height }, hasTouch: phone, isMobile: phone, locale }, async (page) => {
       await pause(page);
       for (const n of [1, 2, 3]) {
         await page.evaluate((slide) => { location.hash = `#${slide}`; }, n);
@@ -137,7 +141,7 @@ for (const name of ['plain', 'tricky-text', 'tricky-names', 'thumbnails']) {
         check(layout.scrollWidth <= width && layout.innerWidth === width && off.length === 0
               && inside(layout.picture) && layout.picture.height >= 120
               && layout.caption.top < height && layout.caption.bottom > 0 && (layout.hint === 'none') === phone,
-              `${name} at ${width}x${height}, slide ${n}: ${JSON.stringify({ ...layout, buttons: off })}`);
+              `${name} at ${width}x${height} ${locale ?? ''}, slide ${n}: ${JSON.stringify({ ...layout, buttons: off })}`);
       }
     });
   }
@@ -225,6 +229,46 @@ await withPage(cases.plain.url, {}, async (page) => {
   await page.keyboard.press('g');
   check(!(await page.isVisible('#GridButton')) && !(await page.isVisible('#Thumbnails')), 'no thumbnails: no Photos button, G opens nothing');
 });
+
+// The page's own texts follow the first of the reader's languages that it has, else English; captions stay as written,
+// each in its own direction.
+for (const [languages, next, photos, hint, empty] of [
+  [['de-DE'], 'Weiter', 'Fotos', ', G f\u00fcr alle Fotos.', 'Noch keine Bilder'],
+  [['es-ES', 'fr'], 'Suivant', 'Photos', ', G pour toutes les photos.', 'Pas encore de diapositives'],
+  [['EN-gb', 'de'], 'Next', 'Photos', ', G for all photos.', 'No slides yet'],
+  [['pt-BR'], 'Next', 'Photos', ', G for all photos.', 'No slides yet']]) {
+  await withPage(cases.thumbnails.url, { languages }, async (page) => {
+    const seen = await page.evaluate(() => [document.querySelector('#NextButton').innerText.replace(/\s*\u25b6$/, ''),
+      document.querySelector('#GridButton').innerText, document.querySelector('.Hint').innerText, document.getElementById('CaptionBox').textContent]);
+    check(seen[2].endsWith(hint) && JSON.stringify(seen) === JSON.stringify([next, photos, seen[2], cases.thumbnails.manifest.slides[0].caption]),
+          `${languages}: ${JSON.stringify(seen)}`);
+  });
+  await withPage(cases.empty.url, { languages }, async (page) => {
+    check((await page.textContent('#Position')) === empty, `${languages}: an empty page says ${await page.textContent('#Position')}`);
+  });
+}
+await withPage(`${cases['tricky-text'].url}#5`, {}, async (page) => {
+  const direction = () => page.evaluate(() => getComputedStyle(document.getElementById('CaptionBox')).direction);
+  const rtl = await direction();
+  await page.keyboard.press('Home');
+  check(rtl === 'rtl' && await direction() === 'ltr', `captions run each in its own direction: ${rtl}`);
+});
+
+// No accessibility faults axe-core finds, in English and German, on a laptop and a phone, with the grid shut and open.
+const axe = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+for (const [name, grid] of [['thumbnails', false], ['thumbnails', true], ['empty', false]]) {
+  for (const locale of ['en-US', 'de-DE']) {
+    for (const [width, height] of [[1366, 768], [390, 844]]) {
+      await withPage(cases[name].url, { locale, viewport: { width, height }, reducedMotion: 'reduce' }, async (page) => {
+        if (grid) await page.keyboard.press('g');
+        await page.addScriptTag({ path: axe });
+        const found = await page.evaluate(() => axe.run({ runOnly: { type: 'tag', values: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice'] } }));
+        check(found.violations.length === 0, `axe: ${name}${grid ? ' with the grid' : ''}, ${locale}, ${width}x${height}: `
+              + found.violations.map((v) => `${v.id} at ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`).join('; '));
+      });
+    }
+  }
+}
 
 // A page opened while its slides are still being added says so.
 {
