@@ -35,8 +35,8 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# playwright-core drives Debian's Chromium; it never downloads a browser.
-if [[ ! -d node_modules/playwright-core ]]; then
+# playwright-core drives Debian's Chromium; it never downloads a browser. axe-core audits the page.
+if [[ ! -d node_modules/playwright-core || ! -d node_modules/axe-core ]]; then
   echo "setup: installing the browser test driver"
   PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --silent --no-audit --no-fund
 fi
