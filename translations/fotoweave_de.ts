@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Shown with this photo in the slide show; Enter adds the photo</source>
+        <translation>Wird mit diesem Foto in der Diashow gezeigt; die Eingabetaste fügt das Foto hinzu</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Shows the photo before this one again</source>
+        <translation>Zeigt das vorige Foto noch einmal</translation>
+    </message>
+    <message>
+        <source>Leaves this photo out and shows the next</source>
+        <translation>Lässt dieses Foto aus und zeigt das nächste</translation>
+    </message>
+    <message>
+        <source>Adds this photo, with its caption, to the slide show</source>
+        <translation>Fügt dieses Foto mit seinem Bildtext zur Diashow hinzu</translation>
+    </message>
+    <message>
+        <source>Opens the slide show&apos;s page in the web browser</source>
+        <translation>Öffnet die Seite der Diashow im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Photo, full screen</source>
+        <translation>Foto, Vollbild</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Bildtext</translation>
+    </message>
+    <message>
+        <source>Enter adds the photo; Escape returns to the main window</source>
+        <translation>Die Eingabetaste fügt das Foto hinzu; Escape kehrt zum Hauptfenster zurück</translation>
+    </message>
+    <message>
+        <source>The folder whose photos are offered</source>
+        <translation>Der Ordner, dessen Fotos angeboten werden</translation>
+    </message>
+    <message>
+        <source>The folder the slide show&apos;s page is written to</source>
+        <translation>Der Ordner, in den die Seite der Diashow geschrieben wird</translation>
+    </message>
+    <message>
+        <source>Select source folder</source>
+        <translation>Quellordner wählen</translation>
+    </message>
+    <message>
+        <source>Select target folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Found images</source>
+        <translation>Gefundene Bilder</translation>
+    </message>
+    <message>
+        <source>The photos that will be offered, one by one, in this order</source>
+        <translation>Die Fotos, die nacheinander in dieser Reihenfolge angeboten werden</translation>
+    </message>
+    <message>
+        <source>Starts offering the photos</source>
+        <translation>Beginnt, die Fotos anzubieten</translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation>Dias</translation>
+    </message>
+    <message>
+        <source>Enter edits a caption, Delete removes a slide, Ctrl+Up and Ctrl+Down move it</source>
+        <translation>Die Eingabetaste bearbeitet einen Bildtext, Entf entfernt ein Dia, Strg+Auf und Strg+Ab verschieben es</translation>
+    </message>
+</context>
+<context>
     <name>CaptionFile</name>
     <message>
         <source>The captions file &quot;%1&quot; cannot be read: %2.</source>
@@ -176,24 +255,12 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
         <translation>Ordner wählen:</translation>
     </message>
     <message>
-        <source>Source:</source>
-        <translation>Quelle:</translation>
-    </message>
-    <message>
         <source>Se&amp;lect...</source>
         <translation>&amp;Wählen...</translation>
     </message>
     <message>
-        <source>Target:</source>
-        <translation>Ziel:</translation>
-    </message>
-    <message>
         <source>Selec&amp;t...</source>
         <translation>Wäh&amp;len...</translation>
-    </message>
-    <message>
-        <source>Found images:</source>
-        <translation>Gefundene Bilder:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -258,6 +325,18 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     <message>
         <source>: unreadable names, not ordinary files</source>
         <translation>: unlesbare Namen, keine gewöhnlichen Dateien</translation>
+    </message>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>Ta&amp;rget:</source>
+        <translation>&amp;Ziel:</translation>
+    </message>
+    <message>
+        <source>Found &amp;images:</source>
+        <translation>Gefundene &amp;Bilder:</translation>
     </message>
 </context>
 <context>
@@ -434,6 +513,25 @@ Nichts wurde geändert. Geben Sie %1 an, um zu sagen, was damit geschehen soll.<
     <message>
         <source>The page loads %1 MB of photos; with Web-sized photos it would be about %2 MB.</source>
         <translation>Die Seite lädt %1 MB an Fotos; mit Fotos in Webgröße wären es etwa %2 MB.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDescription</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Kein Foto</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Foto %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccessibleNames</name>
+    <message>
+        <source>Shown with this photo in the slide show; Enter adds the photo</source>
+        <translation>Affichée avec cette photo dans le diaporama ; Entrée ajoute la photo</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Shows the photo before this one again</source>
+        <translation>Affiche de nouveau la photo précédente</translation>
+    </message>
+    <message>
+        <source>Leaves this photo out and shows the next</source>
+        <translation>Laisse cette photo de côté et affiche la suivante</translation>
+    </message>
+    <message>
+        <source>Adds this photo, with its caption, to the slide show</source>
+        <translation>Ajoute cette photo, avec sa légende, au diaporama</translation>
+    </message>
+    <message>
+        <source>Opens the slide show&apos;s page in the web browser</source>
+        <translation>Ouvre la page du diaporama dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Photo, full screen</source>
+        <translation>Photo, plein écran</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Légende</translation>
+    </message>
+    <message>
+        <source>Enter adds the photo; Escape returns to the main window</source>
+        <translation>Entrée ajoute la photo ; Échap revient à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>The folder whose photos are offered</source>
+        <translation>Le dossier dont les photos sont proposées</translation>
+    </message>
+    <message>
+        <source>The folder the slide show&apos;s page is written to</source>
+        <translation>Le dossier où la page du diaporama est écrite</translation>
+    </message>
+    <message>
+        <source>Select source folder</source>
+        <translation>Choisir le dossier source</translation>
+    </message>
+    <message>
+        <source>Select target folder</source>
+        <translation>Choisir le dossier cible</translation>
+    </message>
+    <message>
+        <source>Found images</source>
+        <translation>Images trouvées</translation>
+    </message>
+    <message>
+        <source>The photos that will be offered, one by one, in this order</source>
+        <translation>Les photos qui seront proposées, une à une, dans cet ordre</translation>
+    </message>
+    <message>
+        <source>Starts offering the photos</source>
+        <translation>Commence à proposer les photos</translation>
+    </message>
+    <message>
+        <source>Slides</source>
+        <translation>Diapositives</translation>
+    </message>
+    <message>
+        <source>Enter edits a caption, Delete removes a slide, Ctrl+Up and Ctrl+Down move it</source>
+        <translation>Entrée modifie une légende, Suppr retire une diapositive, Ctrl+Haut et Ctrl+Bas la déplacent</translation>
+    </message>
+</context>
+<context>
     <name>CaptionFile</name>
     <message>
         <source>The captions file &quot;%1&quot; cannot be read: %2.</source>
@@ -174,24 +253,12 @@ Rien n’a été modifié. Donnez %1 pour dire quoi en faire.</translation>
         <translation>Choisir les dossiers&#xa0;:</translation>
     </message>
     <message>
-        <source>Source:</source>
-        <translation>Source&#xa0;:</translation>
-    </message>
-    <message>
         <source>Se&amp;lect...</source>
         <translation>&amp;Choisir...</translation>
     </message>
     <message>
-        <source>Target:</source>
-        <translation>Cible&#xa0;:</translation>
-    </message>
-    <message>
         <source>Selec&amp;t...</source>
         <translation>C&amp;hoisir...</translation>
-    </message>
-    <message>
-        <source>Found images:</source>
-        <translation>Images trouvées&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Start</source>
@@ -256,6 +323,18 @@ Rien n’a été modifié. Donnez %1 pour dire quoi en faire.</translation>
     <message>
         <source>: unreadable names, not ordinary files</source>
         <translation>&#xa0;: noms illisibles, pas des fichiers ordinaires</translation>
+    </message>
+    <message>
+        <source>S&amp;ource:</source>
+        <translation>&amp;Source :</translation>
+    </message>
+    <message>
+        <source>Ta&amp;rget:</source>
+        <translation>Ci&amp;ble :</translation>
+    </message>
+    <message>
+        <source>Found &amp;images:</source>
+        <translation>Images &amp;trouvées :</translation>
     </message>
 </context>
 <context>
@@ -432,6 +511,25 @@ Rien n’a été modifié. Donnez %1 pour dire quoi en faire.</translation>
     <message>
         <source>The page loads %1 MB of photos; with Web-sized photos it would be about %2 MB.</source>
         <translation>La page charge %1 Mo de photos&#xa0;; avec des photos au format web, ce serait environ %2 Mo.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewDescription</name>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Aucune photo</translation>
+    </message>
+    <message>
+        <source>Photo %1 of %2: %3</source>
+        <translation>Photo %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>

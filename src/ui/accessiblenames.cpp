@@ -48,11 +48,8 @@ void AccessibleNames::give(Form1 *window)
 {
     AccessibleWidget::install();
     // Alt and the label's letter reaches its box; the letters are none of the buttons'.
-    window->Label2->setText(tr("S&ource:"));
     window->Label2->setBuddy(window->txtSrcFolder);
-    window->Label1->setText(tr("Ta&rget:"));
     window->Label1->setBuddy(window->txtTgtFolder);
-    window->Label3->setText(tr("Found &images:"));
     window->Label3->setBuddy(window->List1);
     window->txtSrcFolder->setAccessibleDescription(tr("The folder whose photos are offered"));
     window->txtTgtFolder->setAccessibleDescription(tr("The folder the slide show's page is written to"));

@@ -46,14 +46,14 @@ Form1::Form1(QWidget *parent)
     Frame1 = new QGroupBox(tr("Select folders:"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(Twips::rect(120, 120, 3735, 2655));
-    Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), tr("Source:"));
+    Label2 = Controls::place<QLabel>(Frame1, "Label2", Twips::rect(360, 480, 975, 255), tr("S&ource:"));
     txtSrcFolder = Controls::place<QLineEdit>(Frame1, "txtSrcFolder", Twips::rect(480, 720, 2295, 405));
     btnSource = Controls::place<CommandButton>(Frame1, "btnSource", Twips::rect(2880, 720, 735, 375), tr("Se&lect..."));
-    Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), tr("Target:"));
+    Label1 = Controls::place<QLabel>(Frame1, "Label1", Twips::rect(360, 1200, 1095, 255), tr("Ta&rget:"));
     txtTgtFolder = Controls::place<QLineEdit>(Frame1, "txtTgtFolder", Twips::rect(480, 1440, 2295, 375));
     btnTarget = Controls::place<CommandButton>(Frame1, "btnTarget", Twips::rect(2880, 1440, 735, 375), tr("Selec&t..."));
 
-    Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), tr("Found images:"));
+    Label3 = Controls::place<QLabel>(this, "Label3", Twips::rect(4080, 120, 1335, 255), tr("Found &images:"));
     List1 = Controls::place<QListWidget>(this, "List1", Twips::rect(3960, 360, 2535, 2370));
     List1->setUniformItemSizes(true);
     Command1 = Controls::place<CommandButton>(this, "Command1", Twips::rect(1320, 3000, 1215, 495), tr("&Start"));
