@@ -10,10 +10,7 @@
 #include "ui/picturebox.h"
 #include "ui/showeditor.h"
 
-#include <QAccessible>
-#include <QLabel>
-#include <QLineEdit>
-#include <QStatusBar>
+#include <QtWidgets>
 #include <QtTest>
 
 namespace {

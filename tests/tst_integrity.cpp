@@ -35,26 +35,6 @@ private slots:
         p.reset();
     }
 
-    // F1 opens the guide of the user's language, or the English one where that language has none.
-    void theUserGuideFollowsTheLanguage_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("guide");
-        QTest::newRow("German") << "de_AT" << "UsersGuide.de.htm";
-        QTest::newRow("no guide in Spanish") << "es_ES" << "UsersGuide.htm";
-    }
-    void theUserGuideFollowsTheLanguage()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, guide);
-        for (const char *name : {"UsersGuide.htm", "UsersGuide.de.htm"})
-            p->setTemplate(name, "guide");
-        QLocale::setDefault(QLocale(locale));
-        objMediator->openUserGuide();
-        QLocale::setDefault(QLocale::system());
-        QCOMPARE(p->platform().openedDocuments, QStringList{p->programFolder() + QLatin1Char('/') + guide});
-    }
-
     // Folders chosen in the Images window during a batch (the source, and with
     // it the target) are for the next Start only.
     void theBatchOwnsItsFolders()
