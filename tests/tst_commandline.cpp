@@ -33,6 +33,7 @@ class TestCommandLine : public QObject
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
+        environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en")); // its English texts, whatever the machine's language
         process.setProcessEnvironment(environment);
         process.start(p->programFolder() + QStringLiteral("/fotoweave"), arguments);
         QVERIFY(process.waitForStarted());
