@@ -54,6 +54,13 @@ private slots:
         const QByteArray escaped = Head + entry(1, "Tom\\'s #1.jpg", "back\\\\slash \\'q\\' 1\\r\\n2 \\x3C/script> \xc3\xbc");
         QTest::newRow("escaped captions and names") << Show{escaped, escaped, {"Tom's #1.jpg", "c.jpg"}, "My Slide Show",
                                                             escaped + entry(2, "c.jpg", "new") + pageEnd("Tom%27s%20%231.jpg", "My Slide Show")};
+        const QByteArray older = "<html><script>var Picture = [], Caption = [];\r\n" + entry(1, "a.jpg", "Old one");
+        // Pages written with the templates of an earlier version are continued all the same.
+        QTest::newRow("a head from other templates")
+            << Show{older + "</script><table><tr>\r\n\r\n<TD WIDTH='350' HEIGHT='280' COLSPAN='3'> <IMG SRC='a.jpg' NAME='PictureBox' "
+                            "WIDTH='350' HEIGHT='280'> </TD> </TR><TR>\r\n<TD ID='CaptionBox' CLASS='Caption' ALIGN='center' "
+                            "COLSPAN='3'> Old </TD></TR>\r\n\r\n\r\n</table></html>\r\n\r\n",
+                    older, {"a.jpg", "c.jpg"}, "Old", older + entry(2, "c.jpg", "new") + pageEnd("a.jpg", "Old")};
         const QByteArray web = Head + entry(1, "a.jpg", "Red") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n";
         QTest::newRow("web-sized, with thumbnails")
             << Show{web + pageEnd("a.jpg", "Web"), web, {"a.jpg", "c.jpg"}, "Web",

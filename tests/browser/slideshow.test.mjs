@@ -274,11 +274,13 @@ for (const [name, grid] of [['thumbnails', false], ['thumbnails', true], ['empty
 {
   const unfinished = join(root, 'plain', 'Unfinished.htm');
   const text = readFileSync(join(root, 'plain', 'SlideShow.htm'), 'latin1');
-  writeFileSync(unfinished, text.slice(0, text.indexOf('\r\n</script>')), 'latin1');
-  await withPage(pathToFileURL(unfinished).href, {}, async (page) => {
-    const said = await page.evaluate(() => getComputedStyle(document.body, '::before').content);
-    check(said.includes('still being made'), `a page mid-batch says what it is: ${said}`);
-  });
+  writeFileSync(unfinished, text.slice(0, text.indexOf('\r\n</script>', text.indexOf('var Picture'))), 'latin1');
+  for (const [languages, notice] of [[undefined, 'still being made'], [['de-DE', 'en'], 'gerade erstellt'], [['es', 'fr'], 'en cours de']]) {
+    await withPage(pathToFileURL(unfinished).href, { languages }, async (page) => {
+      const said = await page.evaluate(() => getComputedStyle(document.body, '::before').content);
+      check(said.includes(notice), `a page mid-batch says what it is, ${languages}: ${said}`);
+    });
+  }
 }
 
 await browser.close();
