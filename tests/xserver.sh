@@ -4,8 +4,8 @@
 set -u
 export QT_QPA_PLATFORM=xcb
 unset DISPLAY
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+exec xvfb-run -a -n 130 -s "-screen 0 1024x768x24" bash -c '
   # The server may still be coming up when xvfb-run hands over.
-  for _ in $(seq 1 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 1 200); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
   exec "$@"
 ' xserver "$@"
