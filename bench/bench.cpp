@@ -303,6 +303,15 @@ double percentile(std::vector<double> values, double p)
     return values[std::min(values.size() - 1, std::size_t(p * double(values.size() - 1) + 0.5))];
 }
 
+/** Puts a scripted platform, with the templates beside the benchmark, under the program; it answers what the run queues. */
+ScriptedPlatform *installScriptedPlatform()
+{
+    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
+    ScriptedPlatform *script = platform.get();
+    Platform::install(std::move(platform));
+    return script;
+}
+
 /** A folder holding count names for one image file, so decoding cost is the same for each. */
 bool linkedFolder(const QString &folder, const QString &image, int count)
 {
@@ -318,9 +327,7 @@ bool linkedFolder(const QString &folder, const QString &image, int count)
 /** Starts a real batch on a folder through the dialog; the first image is then on show. */
 ScriptedPlatform *startBatch(const QString &folder)
 {
-    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
+    ScriptedPlatform *script = installScriptedPlatform();
     General::Main();
     Form2::instance()->mnuOpen->trigger();
     script->folderAnswers.enqueue(folder);
@@ -366,9 +373,7 @@ int runWebCopy(const QString &image, int dwell, int images)
     if (!linkedFolder(dir.filePath(QStringLiteral("photos")), image, images))
         return failure(QStringLiteral("cannot fill %1").arg(dir.filePath(QStringLiteral("photos"))));
     QDir().mkpath(dir.filePath(QStringLiteral("web")));
-    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
+    ScriptedPlatform *script = installScriptedPlatform();
     General::Main();
     Form2::instance()->mnuOpen->trigger();
     script->folderAnswers.enqueue(dir.filePath(QStringLiteral("photos")));
@@ -465,9 +470,7 @@ int runEditShow(const QString &image, int slides)
     const QString photos = dir.filePath(QStringLiteral("photos"));
     if (!linkedFolder(photos, image, slides))
         return failure(QStringLiteral("cannot fill %1").arg(photos));
-    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
+    ScriptedPlatform *script = installScriptedPlatform();
     const SlideShowTemplates templates = SlideShowTemplates::read();
     QByteArray page = templates.head + "\r\n";
     for (int i = 0; i < slides; ++i)
@@ -560,9 +563,7 @@ int runFirstPreview(const QString &photo, int files)
     const QString photos = dir.filePath(QStringLiteral("photos"));
     if (!bigFolder(photos, photo, files))
         return failure(QStringLiteral("cannot fill %1").arg(photos));
-    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
+    ScriptedPlatform *script = installScriptedPlatform();
     General::Main();
 
     std::vector<double> times, floors, lists;
@@ -631,9 +632,7 @@ int runHostile(const QString &kind, const QString &file, int copies)
         stall = std::max(stall, sinceTick.nsecsElapsed() / 1e6);
         sinceTick.restart();
     });
-    auto platform = std::make_unique<ScriptedPlatform>(QApplication::applicationDirPath());
-    ScriptedPlatform *script = platform.get();
-    Platform::install(std::move(platform));
+    ScriptedPlatform *script = installScriptedPlatform();
     General::Main();
     sinceTick.start();
     watch.start(1);

@@ -228,11 +228,11 @@ void Mediator::previewArrived(const QString &path, const std::optional<PreviewLo
         setButtons(buttons);
         emit imageFailed(path);
         // Told where it is shown, not in a box: a folder of broken files must stay usable.
-        noteDecode(path, tr(qUtf8Printable(UnreadableText)));
+        noteDecode(path, unreadableShown());
         return;
     }
     if (picture->damaged)
-        noteDecode(path, tr(qUtf8Printable(DamagedText)));
+        noteDecode(path, damagedShown());
     emit imageShown(path, *picture, (picture->naturalTwips / PreviewLoader::TwipsPerPixel).toSize());
     // Only a photo the preview could show is decoded for its web-sized copy.
     WebCopy::shared().previewed(path);

@@ -45,6 +45,9 @@ public:
     static inline const QString DamagedText = QStringLiteral(QT_TR_NOOP("Damaged: only part of this photo could be read"));
     /** Said in the preview and in the status bar of a photo that cannot be read; shown through tr(). */
     static inline const QString UnreadableText = QStringLiteral(QT_TR_NOOP("Error loading image"));
+    /** DamagedText and UnreadableText as the user reads them. */
+    static QString damagedShown() { return tr(qUtf8Printable(DamagedText)); }
+    static QString unreadableShown() { return tr(qUtf8Printable(UnreadableText)); }
 
     Mediator();
     ~Mediator() override;

@@ -368,7 +368,7 @@ void Form2::imageShown(const QString &path, const PreviewLoader::Picture &pictur
     PreviewPainter::of(PicBox)->show(picture, path);
     PicBox->setVisible(true);
     showImageSize(path, pixels);
-    lblDamaged->setText(picture.damaged ? Mediator::tr(qUtf8Printable(Mediator::DamagedText)) : QString());
+    lblDamaged->setText(picture.damaged ? Mediator::damagedShown() : QString());
     PicBox->repaint(); // on the screen before the moment is taken
     m_pressGate->imageShown();
 }
@@ -377,7 +377,7 @@ void Form2::imageFailed(const QString &path)
 {
     // Nothing of another image may stand for it; it cannot be added, so Skip is the key to press.
     PicBox->clearPicture();
-    PicBox->setLoadingText(Mediator::tr(qUtf8Printable(Mediator::UnreadableText)) + QLatin1Char('\n') + QFileInfo(path).fileName());
+    PicBox->setLoadingText(Mediator::unreadableShown() + QLatin1Char('\n') + QFileInfo(path).fileName());
     if (Next->isEnabled())
         Next->setFocus();
     m_pressGate->imageShown();

@@ -124,7 +124,7 @@ void FullScreenPreview::paintEvent(QPaintEvent *)
     if (m_failed) {
         painter.setPen(Qt::white);
         painter.drawText(rect(), Qt::AlignCenter,
-                         Mediator::tr(qUtf8Printable(Mediator::UnreadableText)) + QLatin1Char('\n') + QFileInfo(m_path).fileName());
+                         Mediator::unreadableShown() + QLatin1Char('\n') + QFileInfo(m_path).fileName());
     }
     if (m_image.isNull())
         return;

@@ -27,7 +27,7 @@ PreviewDescription::PreviewDescription(Mediator *md, const QList<QWidget *> &wid
     connect(md, &Mediator::imageShown, this, [this](const QString &path, const PreviewLoader::Picture &, QSize pixels) {
         show(path, tr("%1 × %2").arg(QString::number(pixels.width()), QString::number(pixels.height())));
     });
-    connect(md, &Mediator::imageFailed, this, [this](const QString &path) { show(path, Mediator::UnreadableText); });
+    connect(md, &Mediator::imageFailed, this, [this](const QString &path) { show(path, Mediator::unreadableShown()); });
 }
 
 void PreviewDescription::show(const QString &path, const QString &detail)
