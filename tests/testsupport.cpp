@@ -7,9 +7,7 @@
 #include "modes/state2.h"
 #include "modes/statemanager.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QImageWriter>
+#include <QtGui>
 #include <QtTest>
 
 TestProgram::TestProgram(const QString &configFolder)
@@ -65,6 +63,12 @@ bool waitForPreview(int timeoutMs)
 
 void TestProgram::run(const std::function<void()> &step) { General::runHandler(step); }
 
+void TestProgram::runAndWait(const std::function<void()> &step)
+{
+    run(step);
+    QVERIFY(waitForPreview());
+}
+
 void TestProgram::setTemplate(const char *name, const QByteArray &text)
 {
     const QString path = m_programDir.filePath(QLatin1String(name));
@@ -87,8 +91,7 @@ void TestProgram::chooseFolders(const QString &source, const QString &target)
 void TestProgram::start()
 {
     m_started = false;
-    run([this] { m_started = objMediator->startBatch(m_webSized, m_offerSkippedAgain); });
-    QVERIFY(waitForPreview());
+    runAndWait([this] { m_started = objMediator->startBatch(m_webSized, m_offerSkippedAgain); });
 }
 
 void TestProgram::startBatch()
@@ -100,26 +103,12 @@ void TestProgram::startBatch()
 void TestProgram::add(const QString &caption)
 {
     m_caption = caption; // typed into the caption box
-    run([&caption] { objMediator->add(caption); });
-    QVERIFY(waitForPreview());
+    runAndWait([&caption] { objMediator->add(caption); });
 }
 
-void TestProgram::skip()
-{
-    run([] { objMediator->skip(); });
-    QVERIFY(waitForPreview());
-}
-
-void TestProgram::back()
-{
-    run([] { objMediator->Back(); });
-    QVERIFY(waitForPreview());
-}
-
-void TestProgram::close()
-{
-    run([] { objMediator->close(); });
-}
+void TestProgram::skip() { runAndWait([] { objMediator->skip(); }); }
+void TestProgram::back() { runAndWait([] { objMediator->Back(); }); }
+void TestProgram::close() { run([] { objMediator->close(); }); }
 
 bool TestProgram::canAdd() const { return objMediator->buttons().addEnabled; }
 

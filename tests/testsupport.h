@@ -88,6 +88,8 @@ public:
 protected:
     /** Runs a step as a window's handler does: an uncaught failure is shown and ends the program. */
     static void run(const std::function<void()> &step);
+    /** run(), then waits for the preview it leads to. */
+    static void runAndWait(const std::function<void()> &step);
     bool m_started = false;
     bool m_webSized = false;
     bool m_offerSkippedAgain = false;

@@ -6,11 +6,7 @@
 #include "ui/form2.h"
 #include "ui/picturebox.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QtWidgets>
 #include <QtTest>
 
 WindowProgram::WindowProgram(const QString &configFolder)
@@ -43,8 +39,7 @@ void WindowProgram::setOfferSkippedAgain(bool on) { dialog()->chkOfferSkipped->s
 
 void WindowProgram::start()
 {
-    QTest::mouseClick(dialog()->Command1, Qt::LeftButton);
-    QVERIFY(waitForPreview());
+    click(dialog()->Command1);
     m_started = !dialog()->isVisible();
     if (m_started) {
         // As a window manager would once the Images window has closed (after
@@ -58,19 +53,15 @@ void WindowProgram::start()
 void WindowProgram::add(const QString &caption)
 {
     QTest::keyClicks(form()->txtCaption, caption);
-    QTest::mouseClick(form()->Command4, Qt::LeftButton);
-    QVERIFY(waitForPreview());
+    click(form()->Command4);
 }
 
-void WindowProgram::skip()
-{
-    QTest::mouseClick(form()->Next, Qt::LeftButton);
-    QVERIFY(waitForPreview());
-}
+void WindowProgram::skip() { click(form()->Next); }
+void WindowProgram::back() { click(form()->btnBack); }
 
-void WindowProgram::back()
+void WindowProgram::click(QAbstractButton *button)
 {
-    QTest::mouseClick(form()->btnBack, Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(waitForPreview());
 }
 

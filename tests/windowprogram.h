@@ -7,6 +7,7 @@
 
 class Form1;
 class Form2;
+class QAbstractButton;
 
 /** The program with its windows: the main window shown, every step taken through the real widgets. */
 class WindowProgram : public TestProgram
@@ -33,4 +34,8 @@ public:
     void skip() override;
     void back() override;
     void close() override;
+
+private:
+    /** Clicks a button and waits for the preview it leads to. */
+    static void click(QAbstractButton *button);
 };
