@@ -215,7 +215,7 @@ private slots:
     {
         QFETCH(Removal, removal);
         writeFile(p->pagePath(), Head + A1 + B2 + C3 + entry(4, "b.bmp", "Beta again") + EndA);
-        writeFile(ShowRecord::pathFor(p->pagePath()), removal.record);
+        writeFile(p->target(".SlideShow.htm.state"), removal.record);
         QVERIFY(openEditor());
         act({"1", "delete", "delete", "save"});
         QCOMPARE(QDir(p->target()).entryList({QStringLiteral("*.bmp")}), removal.kept);
