@@ -4,7 +4,6 @@
 #include "windowprogram.h"
 
 #include "core/general.h"
-#include "core/mediator.h"
 #include "document/slideshow.h"
 #include "ui/form2.h"
 #include "ui/fullscreenpreview.h"
@@ -12,7 +11,8 @@
 #include <QtWidgets>
 #include <QtTest>
 
-#include <list>
+/** Where the key is held: "caption" (the caption box), "add" (a focused Add) or "full screen"; the slides it adds. */
+struct Hold { QString where, key; int added; }; // the key as xdotool names it
 
 class TestHeldKeys : public QObject
 {
@@ -21,22 +21,18 @@ class TestHeldKeys : public QObject
 private slots:
     void heldKeyActsOnce_data()
     {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QString>("key"); // as xdotool names it
-        QTest::addColumn<int>("added");
-        QTest::newRow("Enter in the caption box") << "caption" << "Return" << 1;
-        QTest::newRow("Enter on a focused Add") << "add" << "Return" << 1;
-        QTest::newRow("Enter in full screen") << "full screen" << "Return" << 1;
-        QTest::newRow("Alt+S, Skip's mnemonic") << "caption" << "alt+s" << 0;
+        QTest::addColumn<Hold>("hold");
+        QTest::newRow("Enter in the caption box") << Hold{"caption", "Return", 1};
+        QTest::newRow("Enter on a focused Add") << Hold{"add", "Return", 1};
+        QTest::newRow("Enter in full screen") << Hold{"full screen", "Return", 1};
+        QTest::newRow("Alt+S, Skip's mnemonic") << Hold{"caption", "alt+s", 0};
     }
 
     void heldKeyActsOnce()
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             QSKIP("needs a real X server: run by xserver.sh");
-        QFETCH(QString, where);
-        QFETCH(QString, key);
-        QFETCH(int, added);
+        QFETCH(Hold, hold);
         WindowProgram p;
         for (const char name : QByteArray("abcdef"))
             writeImage(p.source(QLatin1Char(name) + QStringLiteral(".bmp")), QSize(40, 30));
@@ -44,29 +40,24 @@ private slots:
         Form2 *form = p.form();
         QVERIFY(QTest::qWaitForWindowActive(form)); // the batch's start makes it so, with no window manager
         QCOMPARE(QApplication::focusWidget(), form->txtCaption);
-        if (where == QLatin1String("add")) {
+        if (hold.where == QLatin1String("add")) {
             form->Command4->setFocus();
-        } else if (where == QLatin1String("full screen")) {
+        } else if (hold.where == QLatin1String("full screen")) {
             QTest::keyClick(form->txtCaption, Qt::Key_F11);
             QVERIFY(QTest::qWaitForWindowActive(form->fullScreenPreview()));
             QTRY_VERIFY(!form->fullScreenPreview()->image().isNull());
         }
         QTest::qWait(200);
 
-        // Two loops keep both cores busy, so X's repeats arrive one event at a time.
-        std::list<QProcess> busy(2);
-        for (QProcess &loop : busy)
-            loop.start(QStringLiteral("sh"), {QStringLiteral("-c"), QStringLiteral("while :; do :; done")});
+        // Two loops keep both cores busy while the key is held, so X's repeats arrive one event at a time.
         QProcess held;
-        held.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                          QStringLiteral("xdotool keydown %1; sleep 1.5; xdotool keyup %1").arg(key)});
+        held.start("sh", {"-c", QStringLiteral("for n in 1 2; do timeout 2 sh -c 'while :; do :; done' & done; "
+                                               "xdotool keydown %1; sleep 1.5; xdotool keyup %1; wait").arg(hold.key)});
         QTRY_COMPARE_WITH_TIMEOUT(held.state(), QProcess::NotRunning, 10000);
-        for (QProcess &loop : busy)
-            loop.kill(), loop.waitForFinished();
         QVERIFY(waitForPreview());
         QTest::qWait(300); // the last repeats and the release are handled
 
-        QCOMPARE(int(objMediator->slideShow().slideCount()), added);
+        QCOMPARE(int(objMediator->slideShow().slideCount()), hold.added);
         QCOMPARE(p.shown(), QStringLiteral("b.bmp"));
     }
 };
