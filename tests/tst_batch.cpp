@@ -64,7 +64,6 @@ private slots:
         QCOMPARE(ImageFolder::listings() - listings, 1); // Start takes the listing made when the folder was chosen
         p->add(QStringLiteral("Red, it's mine"));
         const QByteArray first = "<head>\r\n" + entry(1, "a.jpg", "Red, it\\'s mine");
-        QCOMPARE(p->page(), first); // on disk as soon as it is added
         p->skip();
         p->add(QStringLiteral("Blue </script>"));
         QCOMPARE(p->messages(), QStringList{last("2 of 3")});
