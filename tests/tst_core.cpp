@@ -252,12 +252,16 @@ private slots:
         QVERIFY(QDir(p->source()).mkdir(QStringLiteral("sub")));
         QString browsed;
         QStringList listed;
-        QTimer::singleShot(50, this, [&browsed, &listed] {
+        QTimer::singleShot(50, this, [&browsed, &listed, folder = p->source()] {
             auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             const QAbstractItemModel *model = dialog->proxyModel();
-            const QModelIndex root = dialog->findChild<QListView *>(QStringLiteral("listView"))->rootIndex();
-            (void)QTest::qWaitFor([&] { return model->rowCount(root) >= 2; }); // the listing fills in the background
+            // The view moves to the folder and the listing fills in the background; an index read
+            // before either has settled may already be gone.
+            const auto view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+            (void)QTest::qWaitFor([&] { return view->rootIndex().data(QFileSystemModel::FilePathRole) == folder
+                                               && model->rowCount(view->rootIndex()) >= 2; }, 20000);
+            const QModelIndex root = view->rootIndex();
             for (int row = 0; row < model->rowCount(root); ++row)
                 listed << model->index(row, 0, root).data().toString()
                         + (model->flags(model->index(row, 0, root)) & Qt::ItemIsEnabled ? QString() : QStringLiteral(" (greyed)"));
