@@ -84,8 +84,7 @@ private slots:
             QCOMPARE(p->form()->PicBox->loadingText(), QStringLiteral("Error loading image\na.bmp"));
             QCOMPARE(p->form()->focusWidget(), p->form()->Next);
             QVERIFY(!add->isEnabled());
-            p->add();
-            QCOMPARE(p->shown(), QStringLiteral("a.bmp"));
+            p->add(); // does nothing: the page must hold c.bmp alone, first
             p->skip();
             p->skip();
             p->add();
@@ -156,7 +155,6 @@ private slots:
 
         // A continued web-sized show keeps its size: shown, locked; the person's choice comes back after.
         writeFile(p->pagePath(), "<head>\r\n" + entry(1, "a.jpg", "A") + "Thumbnail[1] = 'SlideShow-thumbnails/a.jpg';\r\n");
-        p->chooseFolders(p->source(), p->target());
         p->platform().questionAnswers.enqueue(QStringLiteral("Continue"));
         p->start();
         QVERIFY(box->isChecked() && !box->isEnabled());
