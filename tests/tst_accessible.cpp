@@ -13,26 +13,23 @@
 #include <QtWidgets>
 #include <QtTest>
 
-namespace {
-QList<QPair<QObject *, QAccessible::Event>> s_events;
-/** Below node: controls unnamed or named as another of their role, focusable ones without a control's role, decoration reached. */
-void walk(QAccessibleInterface *node, QStringList &names, QStringList &faults)
+static QList<QPair<QObject *, QAccessible::Event>> s_events;
+/** From node down: controls unnamed or named as another of their role, focusable ones without a control's role,
+ *  decoration reached. */
+static void walk(QAccessibleInterface *node, QStringList &names, QStringList &faults)
 {
     static const QSet<QAccessible::Role> named{QAccessible::PushButton, QAccessible::CheckBox, QAccessible::EditableText,
                                                QAccessible::List, QAccessible::MenuItem, QAccessible::Graphic};
-    for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface *child = node->child(i);
-        const QString name = QString::number(child->role()) + QLatin1Char(' ') + child->text(QAccessible::Name);
-        const bool read = child->role() != QAccessible::Graphic || !child->state().invisible; // a hidden picture is not read
-        const auto *widget = qobject_cast<QWidget *>(child->object());
-        if ((named.contains(child->role()) && read && (name.endsWith(QLatin1Char(' ')) || names.contains(name)))
-            || (!named.contains(child->role()) && widget && widget->focusPolicy() != Qt::NoFocus)
-            || AccessibleWidget::isDecorative(widget))
-            faults << child->object()->objectName() + QLatin1Char(':') + name;
-        names << name;
-        walk(child, names, faults);
-    }
-}
+    const QString name = QString::number(node->role()) + QLatin1Char(' ') + node->text(QAccessible::Name);
+    const bool read = node->role() != QAccessible::Graphic || !node->state().invisible; // a hidden picture is not read
+    const auto *widget = qobject_cast<QWidget *>(node->object());
+    if ((named.contains(node->role()) && read && (name.endsWith(QLatin1Char(' ')) || names.contains(name)))
+        || (!named.contains(node->role()) && widget && widget->focusPolicy() != Qt::NoFocus)
+        || AccessibleWidget::isDecorative(widget))
+        faults << node->object()->objectName() + QLatin1Char(':') + name;
+    names << name;
+    for (int i = 0; i < node->childCount(); ++i)
+        walk(node->child(i), names, faults);
 }
 
 class tst_Accessible : public QObject
@@ -77,7 +74,6 @@ private slots:
         const QAccessible::UpdateHandler previous
             = QAccessible::installUpdateHandler([](QAccessibleEvent *event) { s_events.append({event->object(), event->type()}); });
         const auto restore = qScopeGuard([previous] { QAccessible::installUpdateHandler(previous); });
-        s_events.clear();
         p->skip(); // its preview is prefetched: it may arrive before its position is told
         QTRY_COMPARE(form->PicBox->accessibleDescription(), QStringLiteral("Photo 2 of 3: s1.jpg, 20 × 20"));
         QVERIFY(s_events.contains({form->PicBox, QAccessible::DescriptionChanged}));
