@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/commandline.h"
+#include "core/commandline.h"
 #include "core/general.h"
 #include "core/translations.h"
 #include "platform/platform.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "cli/makeoptions.h"
+#include "core/makeoptions.h"
 #include "platform/platform.h"
 
 #include <QStringList>

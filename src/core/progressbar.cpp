@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/progressbar.h"
+#include "core/progressbar.h"
 
 #include <cstdio>
 #include <unistd.h>

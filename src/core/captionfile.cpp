@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/captionfile.h"
+#include "core/captionfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

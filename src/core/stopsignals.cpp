@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/stopsignals.h"
+#include "core/stopsignals.h"
 
 #include <QSocketNotifier>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "cli/showmaker.h"
+#include "core/showmaker.h"
 
-#include "cli/captionfile.h"
-#include "cli/consoleplatform.h"
-#include "cli/progressbar.h"
-#include "cli/stopsignals.h"
+#include "core/captionfile.h"
+#include "core/consoleplatform.h"
+#include "core/progressbar.h"
+#include "core/stopsignals.h"
 #include "commands/chain.h"
 #include "document/continuedphotos.h"
 #include "document/decobj2.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "cli/commandline.h"
+#include "core/commandline.h"
 
-#include "cli/consoleplatform.h"
-#include "cli/makeoptions.h"
-#include "cli/showmaker.h"
+#include "core/consoleplatform.h"
+#include "core/makeoptions.h"
+#include "core/showmaker.h"
 #include "core/translations.h"
 
 #include <QCommandLineParser>

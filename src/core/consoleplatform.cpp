@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/consoleplatform.h"
+#include "core/consoleplatform.h"
 
 #include <QCoreApplication>
 #include <QDir>
