@@ -84,28 +84,6 @@ private slots:
         QCOMPARE(p->page(), QByteArray("<head>\r\n"));
     }
 
-    // Catches a heavy page of originals that does not say what web-sized
-    // photos would save, figures worked out otherwise, and the line on a page
-    // of 20 MB or less.
-    void aHeavyPageSuggestsWebSizedPhotos_data()
-    {
-        QTest::addColumn<QSize>("photo"); // a BMP: 3 bytes a pixel and 54 more
-        QTest::addColumn<QString>("nudge");
-        // 21,600,054 bytes; its 2048-px size is 2048 x 1638 px, at 0.35 bytes a pixel 1,174,118 bytes.
-        QTest::newRow("22 MB") << QSize(3000, 2400) << "\nThe page loads 22 MB of photos; with Web-sized photos it would be about 1 MB.";
-        QTest::newRow("19,995,054 bytes") << QSize(2500, 2666) << "";
-    }
-
-    void aHeavyPageSuggestsWebSizedPhotos()
-    {
-        QFETCH(QSize, photo);
-        QFETCH(QString, nudge);
-        writeImage(p->source(QStringLiteral("big.bmp")), photo);
-        p->startBatch();
-        p->add();
-        QCOMPARE(p->messages(), QStringList{last("1 of 1") + nudge});
-    }
-
     // A file that cannot be shown is told in the status bar (not in a box per file), and leaves the preview empty;
     // a file that could hold the batch up is left out. The batch goes on to z.bmp.
     void badFiles_data()

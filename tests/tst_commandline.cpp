@@ -130,17 +130,6 @@ private slots:
             QCOMPARE(readFile(target + QStringLiteral("/.SlideShow.htm.state")).contains("\"webSized\": true"), arguments.contains("--web-sized"));
     }
 
-    // Continued from the command line, a show leaves out the photos skipped in the window, as the window does.
-    void skippedPhotosStayOut()
-    {
-        p->startBatch();
-        p->skip();
-        p->add(QStringLiteral("Bee"));
-        p->close();
-        QCOMPARE(make({"make", "--continue", "--captions", "none", p->source(), p->target()}), 0);
-        QCOMPARE(p->page(), Head + entry(1, "b.bmp", "Bee") + entry(2, "c.gif", "") + pageEnd("b.bmp", "My Slide Show"));
-    }
-
     // Stopped midway, the page is completed with the slides written, and no temporary file stays.
     void stopSignals_data()
     {

@@ -275,25 +275,6 @@ private slots:
             QCOMPARE(QDir(p->target(folder)).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 
-    // Catches a thumbnail dropped or a copy refused because the thumbnail's
-    // name would be longer than a file name may be: it is cut, whole
-    // characters at a time, and numbered when the cut name is taken.
-    void longThumbnailNamesAreCut()
-    {
-        const QString x(248, QLatin1Char('x')), e(124, QChar(0xE9));
-        for (const QString &name : {x + QStringLiteral("1.gif"), x + QStringLiteral("2.gif"), e + QStringLiteral("a.gif")})
-            writeImage(p->source(name)); // 253 bytes each
-        startWebSized();
-        for (int i = 0; i < 3; ++i)
-            p->add();
-        QCOMPARE(p->messages(), QStringList{"Last image reached.\n3 of 3 added to " + p->pagePath()});
-        QCOMPARE(QDir(p->target(QStringLiteral("SlideShow-thumbnails"))).entryList(QDir::Files | QDir::Hidden),
-                 (QStringList{QString(245, QLatin1Char('x')) + QStringLiteral("-2.gif.jpg"),
-                              QString(247, QLatin1Char('x')) + QStringLiteral(".gif.jpg"),
-                              QString(123, QChar(0xE9)) + QStringLiteral(".gif.jpg")}));
-        QVERIFY(p->page().contains("Thumbnail[3] = 'SlideShow-thumbnails/"));
-    }
-
 private:
     void startWebSized(const QString &target = QString())
     {
