@@ -333,6 +333,29 @@ private slots:
         QTRY_COMPARE(p->dialog()->List1->count(), restored.isValid() ? 1 : 0);
     }
 
+    void decodesAtTheScreensPixels()
+    {
+        // Run once as it is and once with QT_SCALE_FACTOR=2.
+        writeImage(p->source(QStringLiteral("a.jpg")), QSize(4000, 3000));
+        Form2 *form = p->form();
+        // The offscreen screen is too small for the window at scale 2: give it its designed size.
+        form->setMinimumSize(0, 0);
+        form->resize(form->size() + (QSize(605, 462) - form->centralWidget()->size()));
+        p->startBatch();
+        QTRY_COMPARE(form->PicBox->size(), QSize(241, 225));
+        const qreal ratio = form->devicePixelRatioF();
+        QVERIFY(ratio == 1.0 || ratio == 2.0);
+        QCOMPARE(form->pichidden->picture().size(), ratio == 2.0 ? QSize(467, 350) : QSize(233, 175));
+        QCOMPARE(form->pichidden->picture().devicePixelRatio(), ratio);
+        QCOMPARE(form->PicBox->drawing().size(), ratio == 2.0 ? QSize(482, 450) : QSize(241, 225));
+        // Shorter than designed (a small screen), the film strip is whole: smaller, its dark bottom edge in view.
+        form->resize(form->size() - QSize(0, 60));
+        QTRY_COMPARE(form->Picture1->height(), 221);
+        const QImage strip = form->Picture1->drawing();
+        QCOMPARE(strip.pixelColor(QPoint(2, 100) * ratio), QColor(Qt::white));
+        QVERIFY2(qGray(strip.pixel(QPoint(92, 219) * ratio)) < 80, qPrintable(strip.pixelColor(QPoint(92, 219) * ratio).name()));
+    }
+
     // A photo's own description stands selected in the caption box, so typing replaces it.
     // F11 fits the photo, stood upright by its EXIF orientation, to the screen, with the
     // caption box (typing, arrows and Space edit it), the position and the keys; Enter adds
